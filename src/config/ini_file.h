@@ -1,0 +1,72 @@
+// The INI layer: the private-profile semantics the program's three files rely on.
+// Sections and keys match without regard to ASCII case; a missing key reads as empty;
+// writing into a missing section appends it at the end; deleting a section drops its keys.
+// A file is read as UTF-16LE (BOM), UTF-8 (with or without BOM) or legacy single-byte text,
+// written back in the encoding it was read in; a new file is UTF-16LE with BOM.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ports/files.h"
+
+namespace quorvel {
+
+enum class TextEncoding : std::uint8_t { Utf16LeBom, Utf8Bom, Utf8, SingleByte };
+
+// The 1024-character buffers the program reads values into: longer values are cut at 1023.
+inline constexpr std::size_t kIniValueLimit = 1023;
+
+// One parsed file held in memory; text is UTF-8.
+class IniDocument {
+public:
+    static IniDocument parse(const std::vector<std::uint8_t>& bytes);
+    std::vector<std::uint8_t> serialize() const;
+
+    TextEncoding encoding() const { return encoding_; }
+    void setEncoding(TextEncoding encoding) { encoding_ = encoding; }
+
+    std::optional<std::string> value(std::string_view section, std::string_view key) const;
+    void setValue(std::string_view section, std::string_view key, std::string_view value);
+    void deleteKey(std::string_view section, std::string_view key);
+    void deleteSection(std::string_view section);
+    std::vector<std::string> sectionNames() const;  // file order
+
+private:
+    struct Line;
+    struct Section;
+    TextEncoding encoding_ = TextEncoding::Utf16LeBom;
+    std::vector<Section> sections_;  // index 0 holds lines before the first section
+    friend struct IniDocumentAccess;
+
+public:
+    IniDocument();
+    ~IniDocument();
+    IniDocument(const IniDocument&);
+    IniDocument& operator=(const IniDocument&);
+    IniDocument(IniDocument&&) noexcept;
+    IniDocument& operator=(IniDocument&&) noexcept;
+};
+
+// File-level operations with the system functions' behaviour: each reads the file anew,
+// and each write replaces the file atomically through the files port.
+class IniFile {
+public:
+    IniFile(FilesPort& files, std::string path) : files_(files), path_(std::move(path)) {}
+
+    // Empty when the file, section or key is missing; cut at kIniValueLimit characters.
+    std::string readString(std::string_view section, std::string_view key) const;
+    bool writeString(std::string_view section, std::string_view key, std::string_view value);
+    bool deleteSection(std::string_view section);
+    std::vector<std::string> sectionNames() const;
+    const std::string& path() const { return path_; }
+
+private:
+    FilesPort& files_;
+    std::string path_;
+};
+
+}  // namespace quorvel
