@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ports/files.h"
@@ -22,7 +23,7 @@ inline constexpr std::size_t kIniValueLimit = 1023;
 
 // One parsed file held in memory; text is UTF-8.
 class IniDocument {
-public:
+  public:
     static IniDocument parse(const std::vector<std::uint8_t>& bytes);
     std::vector<std::uint8_t> serialize() const;
 
@@ -34,15 +35,17 @@ public:
     void deleteKey(std::string_view section, std::string_view key);
     void deleteSection(std::string_view section);
     std::vector<std::string> sectionNames() const;  // file order
+    bool hasSection(std::string_view section) const;
+    std::vector<std::string> keyNames(std::string_view section) const;  // file order
 
-private:
+  private:
     struct Line;
     struct Section;
     TextEncoding encoding_ = TextEncoding::Utf16LeBom;
     std::vector<Section> sections_;  // index 0 holds lines before the first section
     friend struct IniDocumentAccess;
 
-public:
+  public:
     IniDocument();
     ~IniDocument();
     IniDocument(const IniDocument&);
@@ -54,17 +57,29 @@ public:
 // File-level operations with the system functions' behaviour: each reads the file anew,
 // and each write replaces the file atomically through the files port.
 class IniFile {
-public:
+  public:
     IniFile(FilesPort& files, std::string path) : files_(files), path_(std::move(path)) {}
 
     // Empty when the file, section or key is missing; cut at kIniValueLimit characters.
+    // One pair of matching quotes around a value is dropped, as the system does.
     std::string readString(std::string_view section, std::string_view key) const;
+    // False when the names are blank, the file exists but cannot be read, or the replace
+    // fails. A value ends before any line break it holds. Deleting what is not there
+    // succeeds without touching the file.
     bool writeString(std::string_view section, std::string_view key, std::string_view value);
+    bool deleteKey(std::string_view section, std::string_view key);
     bool deleteSection(std::string_view section);
     std::vector<std::string> sectionNames() const;
+    std::vector<std::string> keyNames(std::string_view section) const;
     const std::string& path() const { return path_; }
 
-private:
+  private:
+    std::optional<IniDocument> load() const;
+    // Reads the file (a missing one is an empty new document), applies `change` and
+    // replaces the file when the change reports that it did something.
+    template <typename Edit>
+    bool edit(Edit&& change);
+
     FilesPort& files_;
     std::string path_;
 };

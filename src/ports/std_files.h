@@ -1,0 +1,18 @@
+// The files port over the standard library, for the native build and tools.
+#pragma once
+
+#include "ports/files.h"
+
+namespace quorvel {
+
+class StdFilesPort : public FilesPort {
+  public:
+    bool exists(const std::string& path) override;
+    std::optional<std::vector<std::uint8_t>> read(const std::string& path) override;
+    // The content goes to "<path>.tmp" first and is renamed over the file; a write-protected
+    // file is refused before anything is written.
+    std::optional<FileError> replace(const std::string& path,
+                                     const std::vector<std::uint8_t>& bytes) override;
+};
+
+}  // namespace quorvel
