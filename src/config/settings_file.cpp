@@ -1,0 +1,113 @@
+#include "config/settings_file.h"
+
+#include "config/dpi_tables.h"
+
+namespace quorvel {
+namespace {
+
+constexpr std::uint8_t kDpiLoopParameter = 3;
+
+std::size_t labelIndex(Mode mode, int button) {
+    return static_cast<std::size_t>(mode == Mode::B ? kButtonCount + button : button);
+}
+
+bool validButton(int button) {
+    return button >= 0 && button < kButtonCount;
+}
+
+}  // namespace
+
+const std::string& ButtonLabels::label(Mode mode, int button) const {
+    static const std::string kNone;
+    return validButton(button) ? texts_[labelIndex(mode, button)] : kNone;
+}
+
+void ButtonLabels::setLabel(Mode mode, int button, std::string text) {
+    if (validButton(button)) {
+        texts_[labelIndex(mode, button)] = std::move(text);
+    }
+}
+
+ButtonLabels defaultButtonLabels(const DefaultLabelNames& names) {
+    ButtonLabels labels;
+    for (const Mode mode : {Mode::A, Mode::B}) {
+        for (int button = 0; button < kButtonCount; ++button) {
+            const std::uint8_t code = kDefaultFunctionCodes[static_cast<std::size_t>(button)];
+            std::string_view text = names.keyOff;
+            if (code < names.firstFunctions.size()) {
+                text = names.firstFunctions[code];
+            } else if (button == kDefaultDpiSwitchButton) {
+                text = dpiSwitchName(kDpiLoopParameter);
+            }
+            labels.setLabel(mode, button, std::string(text));
+        }
+    }
+    return labels;
+}
+
+std::string_view languageSection(std::string_view languageCode) {
+    if (languageCode == "CHS") {
+        return kSimplifiedChineseSection;
+    }
+    if (languageCode == "CHT") {
+        return kTraditionalChineseSection;
+    }
+    return kEnglishSection;
+}
+
+std::string readLanguageCode(const IniFile& settings) {
+    return settings.readString(kSkinsSection, kLanguageKey);
+}
+
+SettingsTexts readSettings(const IniFile& settings, std::string_view section) {
+    SettingsTexts texts;
+    for (std::size_t i = 0; i < kButtonLabelKeys.size(); ++i) {
+        texts.labels.texts()[i] = settings.readString(section, kButtonLabelKeys[i]);
+    }
+    texts.red = settings.readString(kSkinsSection, kRedKey);
+    texts.green = settings.readString(kSkinsSection, kGreenKey);
+    texts.blue = settings.readString(kSkinsSection, kBlueKey);
+    texts.skinName = settings.readString(kSkinsSection, kSkinPathKey);
+    return texts;
+}
+
+bool writeButtonLabels(IniFile& settings, std::string_view section, const ButtonLabels& labels) {
+    bool allWritten = true;
+    for (std::size_t i = 0; i < kButtonLabelKeys.size(); ++i) {
+        allWritten =
+            settings.writeString(section, kButtonLabelKeys[i], labels.texts()[i]) && allWritten;
+    }
+    return allWritten;
+}
+
+std::array<std::string, 3> colourTexts(Rgb colour) {
+    return {std::to_string(colour.red), std::to_string(colour.green), std::to_string(colour.blue)};
+}
+
+bool writeSkinChoice(IniFile& settings, const SkinChoice& choice) {
+    const auto texts = colourTexts(choice.colour);
+    bool allWritten = settings.writeString(kSkinsSection, kRedKey, texts[0]);
+    allWritten = settings.writeString(kSkinsSection, kGreenKey, texts[1]) && allWritten;
+    allWritten = settings.writeString(kSkinsSection, kBlueKey, texts[2]) && allWritten;
+    allWritten = settings.writeString(kSkinsSection, kSkinPathKey, choice.skinName) && allWritten;
+    return allWritten;
+}
+
+std::uint8_t colourByte(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
+        ++pos;
+    }
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    unsigned value = 0;  // only the low byte survives, so the sum is kept modulo 256
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
+        value = (value * 10 + static_cast<unsigned>(text[pos] - '0')) & 0xFF;
+    }
+    return static_cast<std::uint8_t>(negative ? (0x100 - value) & 0xFF : value);
+}
+
+}  // namespace quorvel
