@@ -41,7 +41,7 @@ void dpiSubListHover(ControlsPort& controls, int keyListId, Rect listArea, int e
 }
 
 std::optional<int> dpiSubListChoose(MouseConfig& config, ControlsPort& controls,
-                                    ButtonLabelTexts labels) {
+                                    ButtonLabels& labels) {
     const std::optional<int> selection = controls.selection(kDpiSubListId);
     if (!selection)
         return std::nullopt;
@@ -59,7 +59,7 @@ std::optional<int> dpiSubListChoose(MouseConfig& config, ControlsPort& controls,
     std::optional<std::string> text = controls.itemText(kDpiSubListId, k);
     if (!text && known)
         text = std::string(kDpiSubListEntries[static_cast<std::size_t>(k)]);
-    labels[static_cast<std::size_t>(buttonLabelIndex(mode, *button))] = text.value_or("");
+    labels.setLabel(mode, *button, text.value_or(""));
     controls.destroy(kDpiSubListId);
     controls.destroy(keyListId(*button));
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "config/mouse_config.h"
+#include "config/settings_file.h"
 #include "keys/key_lists.h"
 #include "ui/controls_port.h"
 #include "ui/geometry.h"
@@ -18,6 +19,6 @@ void dpiSubListHover(ControlsPort& controls, int keyListId, Rect listArea, int e
 // For a selection change in the sub-list. Gives the button whose function changed (the first
 // with an open key list) so that its key box is redrawn; empty when nothing changed.
 std::optional<int> dpiSubListChoose(MouseConfig& config, ControlsPort& controls,
-                                    ButtonLabelTexts labels);
+                                    ButtonLabels& labels);
 
 }  // namespace quorvel

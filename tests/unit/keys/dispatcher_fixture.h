@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/mouse_config.h"
+#include "config/settings_file.h"
 #include "keys/button_dispatcher.h"
 #include "keys/button_functions.h"
 #include "keys/key_lists.h"
@@ -31,7 +32,7 @@ class DispatcherTest : public ::testing::Test {
     DispatcherTest() {
         applyDefaultAssignment(config);
         for (int i = 0; i < kButtonLabelCount; ++i)
-            labels[i] = "label " + std::to_string(i);
+            labels.texts()[static_cast<std::size_t>(i)] = "label " + std::to_string(i);
     }
 
     void openKeyList(int button, std::optional<int> selected,
@@ -40,7 +41,9 @@ class DispatcherTest : public ::testing::Test {
     }
 
     std::string& label(Mode mode, int button) {
-        return labels[static_cast<std::size_t>(buttonLabelIndex(mode, button))];
+        // Stored order: Mode A buttons 0 to 7, then Mode B.
+        const int index = (mode == Mode::B ? kButtonCount : 0) + button;
+        return labels.texts()[static_cast<std::size_t>(index)];
     }
 
     // Opens the list of `button`, selects `position` and lets the dispatcher handle it.
@@ -70,7 +73,7 @@ class DispatcherTest : public ::testing::Test {
     }
 
     MouseConfig config;
-    std::array<std::string, kButtonLabelCount> labels;
+    ButtonLabels labels;
     FakeControls controls;
     FakeKeyDialogs dialogs;
     KeyAssignmentContext context{config, controls, dialogs};
