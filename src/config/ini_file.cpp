@@ -277,7 +277,7 @@ void IniDocument::deleteSection(std::string_view section) {
 std::vector<std::string> IniDocument::sectionNames() const {
     std::vector<std::string> names;
     for (const Section& section : sections_) {
-        if (section.hasHeader) {
+        if (section.hasHeader && !section.name.empty()) {  // "[]" is not listed
             names.push_back(section.name);
         }
     }

@@ -216,7 +216,7 @@ TEST_F(IniFileTest, DamagedFilesReadWhatCanBeRead) {
     EXPECT_EQ(ini.readString("S", "k"), "v");
 
     // An unclosed header is a key line, not a section.
-    files.put(kPath, "[Open\r\nk=1\r\n");
+    files.put(kPath, "[Open\r\nk=1\r\n[]\r\nj=2\r\n");
     EXPECT_EQ(ini.sectionNames(), std::vector<std::string>{});
     EXPECT_EQ(files.replaces, 0);
 }

@@ -1,0 +1,124 @@
+#include "platform/win32/files_win32.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <limits>
+
+#include "config/text_encoding.h"
+
+namespace quorvel::win32 {
+namespace {
+
+class FileHandle {
+  public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (valid())
+            CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    // Closes now so that the file can be renamed; false when closing failed.
+    bool close() {
+        const bool closed = CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+  private:
+    HANDLE handle_;
+};
+
+FileError lastError() {
+    return FileError{static_cast<int>(GetLastError())};
+}
+
+bool writeAll(HANDLE file, const std::vector<std::uint8_t>& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(
+            std::min<std::size_t>(bytes.size() - done, std::numeric_limits<DWORD>::max()));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::wstring widePath(const std::string& utf8) {
+    const auto units = utf16LeFromUtf8(utf8);
+    std::wstring wide(units.size() / 2, L'\0');
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        wide[i] = static_cast<wchar_t>(units[2 * i] | (units[2 * i + 1] << 8));
+    }
+    return wide;
+}
+
+bool Win32FilesPort::exists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::optional<std::vector<std::uint8_t>> Win32FilesPort::read(const std::string& path) {
+    FileHandle file(CreateFileW(widePath(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t buffer[64 * 1024];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    }
+}
+
+std::optional<FileError> Win32FilesPort::replace(const std::string& path,
+                                                 const std::vector<std::uint8_t>& bytes) {
+    const std::wstring target = widePath(path);
+    const std::wstring temporary = target + L".tmp";
+    // A rename may pass over a read-only file (Wine's does); a rewrite would be refused.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return FileError{static_cast<int>(ERROR_ACCESS_DENIED)};
+    }
+    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        return lastError();
+    }
+    if (!writeAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+        const FileError failed = lastError();
+        file.close();
+        DeleteFileW(temporary.c_str());  // best effort; the original is untouched
+        return failed;
+    }
+    if (!file.close()) {
+        const FileError failed = lastError();
+        DeleteFileW(temporary.c_str());  // best effort; the original is untouched
+        return failed;
+    }
+    if (!MoveFileExW(temporary.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const FileError failed = lastError();
+        DeleteFileW(temporary.c_str());  // best effort; the original is untouched
+        return failed;
+    }
+    return std::nullopt;
+}
+
+}  // namespace quorvel::win32

@@ -1,0 +1,21 @@
+// The files port over Win32: system error codes (5 for a write-protected file) and a
+// replace that reaches the disk before it renames over the old file.
+#pragma once
+
+#include <string>
+
+#include "ports/files.h"
+
+namespace quorvel::win32 {
+
+std::wstring widePath(const std::string& utf8);
+
+class Win32FilesPort : public FilesPort {
+  public:
+    bool exists(const std::string& path) override;
+    std::optional<std::vector<std::uint8_t>> read(const std::string& path) override;
+    std::optional<FileError> replace(const std::string& path,
+                                     const std::vector<std::uint8_t>& bytes) override;
+};
+
+}  // namespace quorvel::win32
