@@ -7,11 +7,12 @@
 namespace quorvel::win32 {
 
 class SystemLibrary {
-public:
+  public:
     explicit SystemLibrary(const wchar_t* name)
         : module_(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {}
     ~SystemLibrary() {
-        if (module_ != nullptr) FreeLibrary(module_);
+        if (module_ != nullptr)
+            FreeLibrary(module_);
     }
     SystemLibrary(const SystemLibrary&) = delete;
     SystemLibrary& operator=(const SystemLibrary&) = delete;
@@ -21,12 +22,13 @@ public:
     // nullptr when the library or the export is missing; callers report it where they are.
     template <typename Function>
     Function* function(const char* exportName) const {
-        if (module_ == nullptr) return nullptr;
+        if (module_ == nullptr)
+            return nullptr;
         return reinterpret_cast<Function*>(
             reinterpret_cast<void*>(GetProcAddress(module_, exportName)));
     }
 
-private:
+  private:
     HMODULE module_;
 };
 

@@ -1,0 +1,59 @@
+// A decoded skin image: a device-independent bitmap section, and how it is drawn.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace quorvel::win32 {
+
+class DibImage {
+  public:
+    DibImage() = default;
+    DibImage(HBITMAP bitmap, int width, int height, int bitsPerPixel, bool hasAlpha)
+        : bitmap_(bitmap),
+          width_(width),
+          height_(height),
+          bitsPerPixel_(bitsPerPixel),
+          hasAlpha_(hasAlpha) {}
+    ~DibImage() { reset(); }
+    DibImage(DibImage&& other) noexcept { *this = std::move(other); }
+    DibImage& operator=(DibImage&& other) noexcept;
+    DibImage(const DibImage&) = delete;
+    DibImage& operator=(const DibImage&) = delete;
+
+    HBITMAP bitmap() const { return bitmap_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    int bitsPerPixel() const { return bitsPerPixel_; }
+    bool hasAlpha() const { return hasAlpha_; }
+
+    // Hands the bitmap over (a window adopts it as its page surface); the image forgets it.
+    HBITMAP release();
+
+  private:
+    void reset();
+
+    HBITMAP bitmap_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    int bitsPerPixel_ = 0;
+    bool hasAlpha_ = false;
+};
+
+enum class Preparation { Plain, Premultiplied };
+
+// Decodes an image file into a bitmap section of a format GDI draws: 32 bits with alpha when
+// the file has alpha, the file's own depth when GDI can show it, 32-bit RGB otherwise.
+// Premultiplied prepares alpha images for AlphaBlend. nullopt when the file cannot be decoded.
+std::optional<DibImage> decodeImageFile(const std::wstring& path, Preparation preparation);
+
+// Draws a prepared image at (x, y), 1:1: blended by its alpha, or copied when it has none.
+// `source` is a memory context with the image's bitmap selected.
+bool blitImage(HDC target, HDC source, const DibImage& image, int x, int y);
+
+// The same with a temporary memory context.
+bool drawImage(HDC target, const DibImage& image, int x, int y);
+
+}  // namespace quorvel::win32

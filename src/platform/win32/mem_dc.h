@@ -1,0 +1,35 @@
+// An off-screen device context: drawing goes into a bitmap of the target's format and reaches
+// the target in one block copy when the object is destroyed. On a printer it draws directly.
+#pragma once
+
+#include <windows.h>
+
+namespace quorvel::win32 {
+
+class CMemDC {
+  public:
+    // An empty rectangle means the target's clip box.
+    CMemDC(HDC target, const RECT& rect);
+    ~CMemDC();
+    CMemDC(const CMemDC&) = delete;
+    CMemDC& operator=(const CMemDC&) = delete;
+
+    // The context to draw into, in the target's coordinates.
+    HDC dc() const { return offScreen_ ? memory_ : target_; }
+    const RECT& rect() const { return rect_; }
+    bool offScreen() const { return offScreen_; }
+
+    // Draw into `surface` instead of the object's own bitmap (a window's page surface); the
+    // destruction then copies the surface. Null is ignored.
+    void selectSurface(HBITMAP surface);
+
+  private:
+    HBITMAP bitmap_ = nullptr;  // the off-screen bitmap this object created
+    HGDIOBJ oldBitmap_ = nullptr;
+    HDC target_;
+    RECT rect_{};
+    bool offScreen_ = false;
+    HDC memory_ = nullptr;
+};
+
+}  // namespace quorvel::win32

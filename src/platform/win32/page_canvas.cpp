@@ -1,0 +1,112 @@
+#include "platform/win32/page_canvas.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "platform/win32/skin_drawing.h"
+#include "platform/win32/wide_text.h"
+#include "ui/skin_path.h"
+
+namespace quorvel::win32 {
+
+namespace {
+
+constexpr std::array<UINT, 4> kTextFormats = {
+    DT_VCENTER | DT_SINGLELINE,              // Left
+    DT_CENTER | DT_VCENTER | DT_SINGLELINE,  // Centre
+    DT_RIGHT | DT_VCENTER | DT_SINGLELINE,   // Right
+    DT_CENTER | DT_SINGLELINE,               // TopCentre
+};
+
+}  // namespace
+
+UINT drawTextFormat(TextPlacement placement) {
+    return kTextFormats[static_cast<std::size_t>(placement)];
+}
+
+struct PageCanvas::Repaint {
+    HWND window;
+    RECT client{};
+    HDC windowDc;
+    std::optional<CMemDC> memory;
+    HGDIOBJ oldFont = nullptr;
+    bool drawable = false;
+
+    explicit Repaint(HWND w) : window(w), windowDc(nullptr) {
+        GetClientRect(window, &client);
+        windowDc = GetDC(window);
+    }
+    ~Repaint() {
+        if (memory && oldFont != nullptr)
+            SelectObject(memory->dc(), oldFont);
+        memory.reset();
+        if (windowDc != nullptr)
+            ReleaseDC(window, windowDc);
+    }
+    Repaint(const Repaint&) = delete;
+    Repaint& operator=(const Repaint&) = delete;
+};
+
+PageCanvas::PageCanvas(HWND window, const PageSurface& surface, const SkinFonts& fonts,
+                       SkinImageCache& cache, ImageSource source)
+    : window_(window), surface_(surface), fonts_(fonts), cache_(cache), source_(source) {}
+
+PageCanvas::~PageCanvas() {
+    end();
+}
+
+PageCanvas::Repaint* PageCanvas::begin() {
+    if (repaint_)
+        return repaint_.get();
+    repaint_ = std::make_unique<Repaint>(window_);
+    if (repaint_->windowDc == nullptr)
+        return repaint_.get();
+    repaint_->memory.emplace(repaint_->windowDc, repaint_->client);
+    // Without a page surface nothing is drawn; the copy then shows the empty off-screen bitmap.
+    if (surface_.exists() && repaint_->memory->offScreen()) {
+        repaint_->memory->selectSurface(surface_.bitmap());
+        SetBkMode(repaint_->memory->dc(), TRANSPARENT);
+        repaint_->oldFont = SelectObject(repaint_->memory->dc(), fonts_.font(FontRole::Text));
+        repaint_->drawable = true;
+    }
+    return repaint_.get();
+}
+
+void PageCanvas::end() {
+    repaint_.reset();
+}
+
+bool PageCanvas::drawImage(std::string_view fileName, int x, int y) {
+    Repaint* repaint = begin();
+    if (!repaint->drawable)
+        return false;
+    HDC dc = repaint->memory->dc();
+    if (source_ == ImageSource::Cached)
+        return DrawSkinImage(dc, cache_, fileName, x, y);
+    return DrawSkinImage(dc, SkinPath(cache_.skinDirectory(), fileName), x, y);
+}
+
+void PageCanvas::drawText(std::string_view text, const Rect& rect, TextPlacement placement,
+                          FontRole font, Colour colour) {
+    Repaint* repaint = begin();
+    if (!repaint->drawable)
+        return;
+    HDC dc = repaint->memory->dc();
+    SelectObject(dc, fonts_.font(font));
+    SetTextColor(dc, colour);
+    std::wstring wide = wideFromUtf8(text);
+    RECT box{rect.left, rect.top, rect.right, rect.bottom};
+    DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &box, drawTextFormat(placement));
+}
+
+void PageCanvas::copyToScreen() {
+    Repaint* repaint = begin();
+    if (repaint->windowDc != nullptr && repaint->memory) {
+        BitBlt(repaint->windowDc, 0, 0, repaint->client.right - repaint->client.left,
+               repaint->client.bottom - repaint->client.top, repaint->memory->dc(), 0, 0, SRCCOPY);
+    }
+    end();
+}
+
+}  // namespace quorvel::win32

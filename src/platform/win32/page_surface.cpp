@@ -1,0 +1,48 @@
+#include "platform/win32/page_surface.h"
+
+#include <optional>
+
+#include "platform/win32/mem_dc.h"
+#include "platform/win32/wide_text.h"
+
+namespace quorvel::win32 {
+
+void PageSurface::adopt(DibImage& image) {
+    reset();
+    width_ = image.width();
+    height_ = image.height();
+    bitmap_ = image.release();
+}
+
+void PageSurface::reset() {
+    if (bitmap_ != nullptr)
+        DeleteObject(bitmap_);
+    bitmap_ = nullptr;
+    width_ = 0;
+    height_ = 0;
+}
+
+bool setUpBackground(HWND window, std::string_view imagePath, PageSurface& surface) {
+    std::optional<DibImage> image = decodeImageFile(wideFromUtf8(imagePath), Preparation::Plain);
+    const int width = image ? image->width() : 0;
+    const int height = image ? image->height() : 0;
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    if (!image) {
+        surface.reset();
+        return false;
+    }
+    surface.adopt(*image);
+    return true;
+}
+
+LRESULT eraseBackground(HWND window, HDC dc, const PageSurface& surface) {
+    RECT client{};
+    GetClientRect(window, &client);
+    {
+        CMemDC memory(dc, client);
+        memory.selectSurface(surface.bitmap());
+    }
+    return TRUE;
+}
+
+}  // namespace quorvel::win32

@@ -1,0 +1,55 @@
+#include "platform/win32/skin_drawing.h"
+
+#include "platform/win32/wide_text.h"
+
+namespace quorvel::win32 {
+
+bool DrawSkinImage(HDC target, std::string_view path, int x, int y) {
+    if (target == nullptr)
+        return false;
+    std::optional<DibImage> image = decodeImageFile(wideFromUtf8(path), Preparation::Premultiplied);
+    return image.has_value() && drawImage(target, *image, x, y);
+}
+
+bool LoadPng(HDC target, std::string_view path, int x, int y, MessageBoxPort& messages) {
+    std::optional<DibImage> image = decodeImageFile(wideFromUtf8(path), Preparation::Premultiplied);
+    if (!image.has_value()) {
+        messages.show(kLoadPngFailed, kAppTitle);
+        return false;
+    }
+    return drawImage(target, *image, x, y);
+}
+
+CachedSkinImage::CachedSkinImage(DibImage image)
+    : image_(std::move(image)), memory_(CreateCompatibleDC(nullptr)), previous_(nullptr) {
+    if (memory_ != nullptr)
+        previous_ = SelectObject(memory_, image_.bitmap());
+}
+
+CachedSkinImage::~CachedSkinImage() {
+    if (memory_ == nullptr)
+        return;
+    SelectObject(memory_, previous_);
+    DeleteDC(memory_);
+}
+
+bool CachedSkinImage::draw(HDC target, int x, int y) const {
+    return blitImage(target, memory_, image_, x, y);
+}
+
+std::unique_ptr<SkinImage> Win32SkinImageDecoder::decode(const std::string& path) {
+    std::optional<DibImage> image = decodeImageFile(wideFromUtf8(path), Preparation::Premultiplied);
+    if (!image.has_value())
+        return nullptr;
+    return std::make_unique<CachedSkinImage>(std::move(*image));
+}
+
+bool DrawSkinImage(HDC target, SkinImageCache& cache, std::string_view fileName, int x, int y) {
+    if (target == nullptr)
+        return false;
+    // Only this decoder's images are in the cache the Win32 windows use.
+    const auto* image = static_cast<const CachedSkinImage*>(cache.image(fileName));
+    return image != nullptr && image->draw(target, x, y);
+}
+
+}  // namespace quorvel::win32

@@ -1,0 +1,53 @@
+// Drawing skin images by path, and the decoder that fills the image cache.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/win32/dib_image.h"
+#include "ports/message_box.h"
+#include "ui/image_cache.h"
+
+namespace quorvel::win32 {
+
+inline constexpr std::string_view kLoadPngFailed = "LoadPng---Load image failed.";
+
+// Decodes, prepares and draws one image at (x, y) at its natural size. On failure shows
+// "LoadPng---Load image failed." with the application's caption. For the sub-dialogs.
+bool LoadPng(HDC target, std::string_view path, int x, int y, MessageBoxPort& messages);
+
+// The same without any message: the main window's way. A null target fails at once.
+bool DrawSkinImage(HDC target, std::string_view path, int x, int y);
+
+// A cached image: the prepared section stays selected in its own memory context, so drawing
+// it again costs one blend.
+class CachedSkinImage : public SkinImage {
+  public:
+    explicit CachedSkinImage(DibImage image);
+    ~CachedSkinImage() override;
+    CachedSkinImage(const CachedSkinImage&) = delete;
+    CachedSkinImage& operator=(const CachedSkinImage&) = delete;
+
+    int width() const override { return image_.width(); }
+    int height() const override { return image_.height(); }
+    bool hasAlpha() const { return image_.hasAlpha(); }
+    bool draw(HDC target, int x, int y) const;
+
+  private:
+    DibImage image_;
+    HDC memory_;
+    HGDIOBJ previous_;
+};
+
+class Win32SkinImageDecoder : public SkinImageDecoder {
+  public:
+    std::unique_ptr<SkinImage> decode(const std::string& path) override;
+};
+
+// Draws skin directory + fileName from the cache, decoding it on first use; silent on failure.
+bool DrawSkinImage(HDC target, SkinImageCache& cache, std::string_view fileName, int x, int y);
+
+}  // namespace quorvel::win32

@@ -1,0 +1,148 @@
+// Decoding and drawing skin images through GDI+ and the blend, under Wine.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "drawing_support.h"
+#include "platform/win32/dib_image.h"
+#include "platform/win32/skin_drawing.h"
+#include "platform/win32/wide_text.h"
+#include "ui/skin_images.h"
+
+namespace quorvel::win32 {
+namespace {
+
+using testing::kImages;
+using testing::kSkins;
+using testing::rgb;
+using testing::Surface;
+
+class RecordingMessages : public MessageBoxPort {
+  public:
+    void show(std::string_view text, std::string_view caption) override {
+        shown.emplace_back(std::string(text) + "|" + std::string(caption));
+    }
+    std::vector<std::string> shown;
+};
+
+bool isBackground(std::string_view name) {
+    return name == skin_image::kBasicBackground || name == skin_image::kAdvancedBackground ||
+           name.ends_with("-key.png") || name == skin_image::kDelayTimeBackground ||
+           name == skin_image::kSkinsBackground;
+}
+
+TEST(ImageLoading, EveryInstalledImageDecodes) {
+    for (const char* skin : {"Default", "Crimson"}) {
+        for (std::string_view name : skin_image::kAll) {
+            const std::string path = kSkins + skin + std::string(name);
+            std::optional<DibImage> image =
+                decodeImageFile(wideFromUtf8(path), Preparation::Premultiplied);
+            ASSERT_TRUE(image.has_value()) << path;
+            EXPECT_GT(image->width(), 0);
+            if (isBackground(name)) {
+                EXPECT_FALSE(image->hasAlpha()) << path;
+                EXPECT_EQ(image->bitsPerPixel(), 24) << path;
+            } else {
+                EXPECT_TRUE(image->hasAlpha()) << path;
+                EXPECT_EQ(image->bitsPerPixel(), 32) << path;
+            }
+        }
+    }
+}
+
+TEST(ImageLoading, TwentyFourBitPngIsCopiedOpaquely) {
+    Surface surface(5, 4, rgb(9, 9, 9));
+    ASSERT_TRUE(DrawSkinImage(surface.dc(), kImages + "opaque24.png", 1, 1));
+    const std::vector<testing::Rgb> p = surface.pixels();
+    EXPECT_EQ(p[1 * 5 + 1], rgb(255, 0, 0));
+    EXPECT_EQ(p[1 * 5 + 2], rgb(0, 255, 0));
+    EXPECT_EQ(p[1 * 5 + 3], rgb(0, 0, 255));
+    EXPECT_EQ(p[2 * 5 + 1], rgb(1, 2, 3));
+    EXPECT_EQ(p[2 * 5 + 2], rgb(128, 64, 32));
+    EXPECT_EQ(p[2 * 5 + 3], rgb(255, 255, 255));
+    EXPECT_EQ(p[0], rgb(9, 9, 9));          // outside the image
+    EXPECT_EQ(p[3 * 5 + 4], rgb(9, 9, 9));  // outside the image
+}
+
+TEST(ImageLoading, AlphaImageIsPremultipliedBeforeBlending) {
+    std::optional<DibImage> image =
+        decodeImageFile(wideFromUtf8(kImages + "alpha32.png"), Preparation::Premultiplied);
+    ASSERT_TRUE(image.has_value());
+    ASSERT_TRUE(image->hasAlpha());
+    const std::vector<std::uint32_t> raw = testing::readRawPixels(image->bitmap(), 2, 1);
+    EXPECT_EQ(raw[0], 0x80808080u);  // (255, 255, 255, 128) stored as (128, 128, 128, 128)
+    EXPECT_EQ(raw[1], 0x00000000u);
+
+    std::optional<DibImage> plain =
+        decodeImageFile(wideFromUtf8(kImages + "alpha32.png"), Preparation::Plain);
+    ASSERT_TRUE(plain.has_value());
+    EXPECT_EQ(testing::readRawPixels(plain->bitmap(), 2, 1)[0], 0x80FFFFFFu);
+}
+
+TEST(ImageLoading, TransparentPixelLeavesTheSurfaceUnchanged) {
+    Surface surface(2, 1, rgb(200, 30, 40));
+    ASSERT_TRUE(DrawSkinImage(surface.dc(), kImages + "alpha32.png", 0, 0));
+    const std::vector<testing::Rgb> p = surface.pixels();
+    EXPECT_EQ(p[1], rgb(200, 30, 40));
+    // Half white over the colour: 128 + c * 127 / 255.
+    EXPECT_NEAR(static_cast<int>((p[0] >> 16) & 0xFF), 128 + 200 * 127 / 255, 1);
+    EXPECT_NEAR(static_cast<int>(p[0] & 0xFF), 128 + 40 * 127 / 255, 1);
+}
+
+TEST(ImageLoading, HalfWhiteOverBlackIsHalfGrey) {
+    Surface surface(2, 1, rgb(0, 0, 0));
+    ASSERT_TRUE(DrawSkinImage(surface.dc(), kImages + "alpha32.png", 0, 0));
+    EXPECT_EQ(surface.pixels()[0], rgb(128, 128, 128));
+}
+
+TEST(ImageLoading, IndexedImageKeepsItsPalette) {
+    std::optional<DibImage> image =
+        decodeImageFile(wideFromUtf8(kImages + "indexed8.png"), Preparation::Premultiplied);
+    ASSERT_TRUE(image.has_value());
+    EXPECT_FALSE(image->hasAlpha());
+    Surface surface(4, 1, rgb(7, 7, 7));
+    ASSERT_TRUE(drawImage(surface.dc(), *image, 0, 0));
+    const std::vector<testing::Rgb> p = surface.pixels();
+    EXPECT_EQ(p[0], rgb(10, 20, 30));
+    EXPECT_EQ(p[1], rgb(200, 100, 50));
+    EXPECT_EQ(p[2], rgb(0, 0, 0));
+    EXPECT_EQ(p[3], rgb(255, 255, 255));
+}
+
+TEST(ImageLoading, MissingOrDamagedFileFails) {
+    Surface surface(2, 2, rgb(1, 1, 1));
+    EXPECT_FALSE(DrawSkinImage(surface.dc(), kImages + "no-such-image.png", 0, 0));
+    EXPECT_FALSE(DrawSkinImage(surface.dc(), kImages + "make_images.py", 0, 0));
+    EXPECT_FALSE(DrawSkinImage(nullptr, kImages + "opaque24.png", 0, 0));
+    EXPECT_EQ(surface.pixels()[0], rgb(1, 1, 1));
+}
+
+TEST(ImageLoading, LoadPngReportsAFailureOnceAndDrawsNothing) {
+    Surface surface(2, 2, rgb(1, 1, 1));
+    RecordingMessages messages;
+    EXPECT_FALSE(LoadPng(surface.dc(), kImages + "no-such-image.png", 0, 0, messages));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], "LoadPng---Load image failed.|QuorvelMouse");
+    EXPECT_TRUE(LoadPng(surface.dc(), kImages + "opaque24.png", 0, 0, messages));
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(surface.pixels()[0], rgb(255, 0, 0));
+}
+
+TEST(ImageLoading, CachedAndFreshDrawsAreIdentical) {
+    Win32SkinImageDecoder decoder;
+    SkinImageCache cache(decoder);
+    cache.setSkinDirectory(kSkins + "Default");
+    Surface cached(105, 21, rgb(20, 30, 40));
+    Surface fresh(105, 21, rgb(20, 30, 40));
+    ASSERT_TRUE(DrawSkinImage(cached.dc(), cache, skin_image::kButtonOver, 0, 0));
+    ASSERT_TRUE(DrawSkinImage(cached.dc(), cache, skin_image::kButtonOver, 0, 0));
+    ASSERT_TRUE(DrawSkinImage(fresh.dc(), kSkins + "Default/button-over.png", 0, 0));
+    ASSERT_TRUE(DrawSkinImage(fresh.dc(), kSkins + "Default/button-over.png", 0, 0));
+    EXPECT_EQ(cached.pixels(), fresh.pixels());
+    EXPECT_EQ(cache.size(), 1u);
+    EXPECT_FALSE(DrawSkinImage(cached.dc(), cache, "/no-such-image.png", 0, 0));
+}
+
+}  // namespace
+}  // namespace quorvel::win32
