@@ -1,0 +1,33 @@
+#include "device/manual_reset_event.h"
+
+namespace quorvel {
+
+void ManualResetEvent::set() {
+    {
+        std::lock_guard lock(mutex_);
+        set_ = true;
+    }
+    changed_.notify_all();
+}
+
+void ManualResetEvent::reset() {
+    std::lock_guard lock(mutex_);
+    set_ = false;
+}
+
+void ManualResetEvent::wait() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return set_; });
+}
+
+bool ManualResetEvent::isSet() const {
+    std::lock_guard lock(mutex_);
+    return set_;
+}
+
+bool ManualResetEvent::waitFor(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, timeout, [this] { return set_; });
+}
+
+}  // namespace quorvel
