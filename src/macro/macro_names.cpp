@@ -1,0 +1,142 @@
+#include "macro/macro_names.h"
+
+#include <iterator>
+
+namespace quorvel {
+namespace {
+
+// Length of the UTF-8 sequence a lead byte starts; 1 for anything that cannot start one.
+std::size_t sequenceLength(unsigned char lead) {
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    if (lead >= 0xE0)
+        return lead <= 0xEF ? 3 : 1;
+    if (lead >= 0xC2)
+        return 2;
+    return 1;
+}
+
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
+
+// Bytes of the character at the start of text.
+std::size_t characterSize(std::string_view text) {
+    const std::size_t wanted = sequenceLength(static_cast<unsigned char>(text[0]));
+    if (wanted > text.size())
+        return 1;
+    for (std::size_t i = 1; i < wanted; ++i) {
+        if (!isContinuation(static_cast<unsigned char>(text[i])))
+            return 1;
+    }
+    return wanted;
+}
+
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isControl(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+}
+
+}  // namespace
+
+std::size_t characterCount(std::string_view text) {
+    std::size_t count = 0;
+    while (!text.empty()) {
+        text.remove_prefix(characterSize(text));
+        ++count;
+    }
+    return count;
+}
+
+std::string_view characterPrefix(std::string_view text, std::size_t maxCharacters) {
+    std::size_t bytes = 0;
+    for (std::size_t n = 0; n < maxCharacters && bytes < text.size(); ++n) {
+        bytes += characterSize(text.substr(bytes));
+    }
+    return text.substr(0, bytes);
+}
+
+std::string listedMacroName(std::string_view sectionName) {
+    return std::string(characterPrefix(sectionName, kMacroNameLimit));
+}
+
+std::vector<std::string> scanMacroNames(std::span<const std::string> sectionNames) {
+    std::vector<std::string> names;
+    std::size_t position = 0;  // where the next name starts in the laid-out list
+    for (const std::string& section : sectionNames) {
+        const std::size_t length = characterCount(section);
+        if (length == 0)
+            break;
+        const std::size_t terminator = position + length;
+        if (terminator >= kSectionScanLimit)
+            break;
+        names.push_back(listedMacroName(section));
+        position = terminator + 1;
+    }
+    return names;
+}
+
+bool sameMacroName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (asciiLower(a[i]) != asciiLower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::string normalizedMacroName(std::string_view fieldText) {
+    std::string kept;
+    for (char c : fieldText) {
+        if (!isControl(c))
+            kept.push_back(c);
+    }
+    std::string_view name = kept;
+    while (!name.empty() && isBlank(name.front()))
+        name.remove_prefix(1);
+    while (!name.empty() && isBlank(name.back()))
+        name.remove_suffix(1);
+    return listedMacroName(name);
+}
+
+NameCheck checkNewMacroName(std::string_view fieldText, std::span<const std::string> listed) {
+    NameCheck check;
+    check.name = normalizedMacroName(fieldText);
+    if (check.name.empty()) {
+        check.refusal = NameRefusal::Blank;
+    } else if (listed.size() >= static_cast<std::size_t>(kMaxMacros)) {
+        check.refusal = NameRefusal::TooMany;
+    } else {
+        for (const std::string& existing : listed) {
+            if (sameMacroName(existing, check.name)) {
+                check.refusal = NameRefusal::Exists;
+                break;
+            }
+        }
+    }
+    if (check.refusal != NameRefusal::None)
+        check.name.clear();
+    return check;
+}
+
+RefusalMessage refusalMessage(NameRefusal refusal) {
+    static constexpr RefusalMessage kMessages[] = {
+        {},
+        {"Macro name is blank", kAppTitle, true},
+        {"Macro numbers up to 12.", "Warning", false},
+        {"Macro name already exists", kAppTitle, true},
+    };
+    const auto index = static_cast<std::size_t>(refusal);
+    return index < std::size(kMessages) ? kMessages[index] : RefusalMessage{};
+}
+
+}  // namespace quorvel
