@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "config/ini_file.h"
+#include "config/text_encoding.h"
 #include "macro/macro_item.h"
 #include "macro/macro_names.h"
 
@@ -29,7 +30,7 @@ std::optional<std::size_t> findSection(const std::vector<std::string>& sections,
 
 std::string readValue(const IniDocument& ini, std::string_view section, std::string_view key) {
     const auto value = ini.value(section, key);
-    return value ? std::string(characterPrefix(*value, kIniValueLimit)) : std::string();
+    return value ? std::string(utf16Prefix(*value, kIniValueLimit)) : std::string();
 }
 
 std::vector<std::string> readItems(const IniDocument& ini, std::string_view section) {
@@ -65,13 +66,6 @@ std::size_t slotsUsed(const std::vector<std::string>& names) {
 
 std::string itemKey(std::size_t index) {
     return "Item" + std::to_string(index);
-}
-
-std::string recordFilePath(std::string_view exePath) {
-    const std::size_t separator = exePath.find_last_of("/\\");
-    const std::string_view directory =
-        separator == std::string_view::npos ? std::string_view() : exePath.substr(0, separator + 1);
-    return std::string(directory) + std::string(kRecordFileName);
 }
 
 bool MacroTableReport::everythingFits() const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config/mouse_config.h"
+#include "keys/key_code_tables.h"
 #include "macro/macro_block.h"
 #include "ports/files.h"
 
@@ -18,12 +19,8 @@ namespace quorvel {
 // far beyond the 63 events a block holds.
 inline constexpr std::size_t kMaxMacroItems = 32767;
 
-inline constexpr std::string_view kRecordFileName = "record.ini";
 inline constexpr std::string_view kItemCountKey = "ItemCount";
 std::string itemKey(std::size_t index);  // "Item0", "Item1", ...
-
-// record.ini beside the executable: the executable's file name replaced, whatever it is.
-std::string recordFilePath(std::string_view exePath);
 
 struct SlotConversion {
     std::string name;
@@ -58,8 +55,9 @@ struct LoopCountResult {
 
 class MacroLibrary {
   public:
+    // recordPath: ProgramPaths::recordFile.
     MacroLibrary(FilesPort& files, std::string recordPath, MouseConfig& config,
-                 KeyCodeLookup keyCode);
+                 KeyCodeLookup keyCode = keyCodeFromName);
 
     const std::string& path() const { return path_; }
     bool exists() const;

@@ -2,35 +2,10 @@
 
 #include <iterator>
 
+#include "config/text_encoding.h"
+
 namespace quorvel {
 namespace {
-
-// Length of the UTF-8 sequence a lead byte starts; 1 for anything that cannot start one.
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    if (lead >= 0xE0)
-        return lead <= 0xEF ? 3 : 1;
-    if (lead >= 0xC2)
-        return 2;
-    return 1;
-}
-
-bool isContinuation(unsigned char c) {
-    return (c & 0xC0) == 0x80;
-}
-
-// Bytes of the character at the start of text.
-std::size_t characterSize(std::string_view text) {
-    const std::size_t wanted = sequenceLength(static_cast<unsigned char>(text[0]));
-    if (wanted > text.size())
-        return 1;
-    for (std::size_t i = 1; i < wanted; ++i) {
-        if (!isContinuation(static_cast<unsigned char>(text[i])))
-            return 1;
-    }
-    return wanted;
-}
 
 char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -47,32 +22,15 @@ bool isControl(char c) {
 
 }  // namespace
 
-std::size_t characterCount(std::string_view text) {
-    std::size_t count = 0;
-    while (!text.empty()) {
-        text.remove_prefix(characterSize(text));
-        ++count;
-    }
-    return count;
-}
-
-std::string_view characterPrefix(std::string_view text, std::size_t maxCharacters) {
-    std::size_t bytes = 0;
-    for (std::size_t n = 0; n < maxCharacters && bytes < text.size(); ++n) {
-        bytes += characterSize(text.substr(bytes));
-    }
-    return text.substr(0, bytes);
-}
-
 std::string listedMacroName(std::string_view sectionName) {
-    return std::string(characterPrefix(sectionName, kMacroNameLimit));
+    return std::string(utf16Prefix(sectionName, kMacroNameLimit));
 }
 
 std::vector<std::string> scanMacroNames(std::span<const std::string> sectionNames) {
     std::vector<std::string> names;
     std::size_t position = 0;  // where the next name starts in the laid-out list
     for (const std::string& section : sectionNames) {
-        const std::size_t length = characterCount(section);
+        const std::size_t length = utf16Length(section);
         if (length == 0)
             break;
         const std::size_t terminator = position + length;

@@ -16,11 +16,7 @@ inline constexpr int kMaxMacros = 12;
 inline constexpr std::size_t kMacroNameLimit = 31;     // characters kept of a name
 inline constexpr std::size_t kSectionScanLimit = 255;  // characters of the name list scanned
 
-// Characters are counted as code points; an invalid UTF-8 byte counts as one character.
-std::size_t characterCount(std::string_view text);
-// The first maxCharacters characters, never splitting a character.
-std::string_view characterPrefix(std::string_view text, std::size_t maxCharacters);
-
+// Characters are counted in UTF-16 code units, as the system's buffers count them.
 // The name a section is listed and looked up by.
 std::string listedMacroName(std::string_view sectionName);
 
