@@ -35,8 +35,10 @@ void CMemDC::selectSurface(HBITMAP surface) {
 CMemDC::~CMemDC() {
     if (!offScreen_)
         return;
-    BitBlt(target_, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top,
-           memory_, rect_.left, rect_.top, SRCCOPY);
+    if (copyOnDestroy_) {
+        BitBlt(target_, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top,
+               memory_, rect_.left, rect_.top, SRCCOPY);
+    }
     SelectObject(memory_, oldBitmap_);
     DeleteObject(bitmap_);
     DeleteDC(memory_);

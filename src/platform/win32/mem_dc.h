@@ -23,6 +23,9 @@ class CMemDC {
     // destruction then copies the surface. Null is ignored.
     void selectSurface(HBITMAP surface);
 
+    // The caller has copied the content to the target itself: destruction skips its copy.
+    void skipFinalCopy() { copyOnDestroy_ = false; }
+
   private:
     HBITMAP bitmap_ = nullptr;  // the off-screen bitmap this object created
     HGDIOBJ oldBitmap_ = nullptr;
@@ -30,6 +33,7 @@ class CMemDC {
     RECT rect_{};
     bool offScreen_ = false;
     HDC memory_ = nullptr;
+    bool copyOnDestroy_ = true;
 };
 
 }  // namespace quorvel::win32
