@@ -1,0 +1,141 @@
+// The window's UI texts in its three languages, chosen once at start-up from str.ini's "Lan".
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+// The maker's web page: shown as the web link and opened by it.
+inline constexpr std::string_view kMakerWebAddress = "https://quorvelmouse.invalid/docs";
+
+enum class Language : std::uint8_t { English, SimplifiedChinese, TraditionalChinese };
+
+// The code is compared exactly: "CHS" and "CHT" only; anything else (lower case, blanks,
+// empty) is English.
+Language languageFromCode(std::string_view code);
+// The str.ini section that keeps this language's button labels.
+std::string_view settingsSectionFor(Language language);
+
+// One slot per row, in the order the slots are filled; named after the English text.
+enum class TextId : std::uint8_t {
+    BasicSettings,
+    AdvancedSettings,
+    ColorSetting,
+    OK,
+    Apply,
+    Cancel,
+    LeftClick,
+    RightClick,
+    MidClick,
+    Forward,
+    Backward,
+    TripleClick,
+    DPISwitch,
+    ReportRateSwitch,
+    Shift,
+    RGBOnOff,
+    Windows,
+    Multimedia,
+    FireKey,
+    SingleKey,
+    ComboKey,
+    MacroKey,
+    KeyOff,
+    LeftKeyMustBeSelected,
+    KeyRestore,
+    KeyConfiguration1,
+    KeyConfiguration2,
+    KeyConfiguration3,
+    KeyConfiguration4,
+    KeySetting,
+    ReportRateSetting,
+    DPISetting,
+    AuxiliaryLEDSetting,
+    AsRespirationLED,
+    AsHeartBeatLED,
+    AsKeyGroupSwitchLED,
+    DPIEffect,
+    Mode,
+    Parameter,
+    Speed,
+    Brightness,
+    Effect,
+    Off,
+    Standard,
+    Respiration,
+    Neon,
+    NonDisolay,
+    RGBEffect,
+    RGBFlash,
+    RGBFixedOn,
+    WebAddress,
+    SwitchReportRateInto1000HZ,
+    SwitchReportRateInto500HZ,
+    SwitchReportRateInto250HZ,
+    SwitchReportRateInto125HZ,
+    SwitchDPIIntoTheFirstStage,
+    SwitchDPIIntoTheSecondStage,
+    SwitchDPIIntoTheThirdStage,
+    SwitchDPIIntoTheFourthStage,
+    SwitchToKeyMatrix1,
+    SwitchToKeyMatrix2,
+    SwitchToKeyMatrix3,
+    SwitchToKeyMatrix4,
+    SwitchToMacroKey,
+    Exit,
+    NotDetected,
+    Detected,
+    MouseSpeed,
+    ScrollingSpeed,
+    DoubleClickSpeed,
+    MacroSetting,
+    SelectMacro,
+    KeyPressSequence,
+    RecordOption,
+    EnhancePointerPrecision,
+    ScrollOneScreen,
+    AdvancedDefault,
+    MacroName,
+    StartRecording,
+    StopRecording,
+    RecordMouseEvent,
+    LoopTimes,
+    InsertAMouseEvent,
+    New,
+    Delete,
+    Confirm,
+    MacroNameIsBlank,
+    MacroNameAlreadyExists,
+    PressCtrlBreak,
+    NotRecordingStop,
+};
+inline constexpr std::size_t kTextCount = 90;
+
+struct TextRow {
+    std::string_view english;
+    std::string_view simplifiedChinese;
+    std::string_view traditionalChinese;
+};
+
+// The raw table, for checks and for callers that need every language at once.
+const std::array<TextRow, kTextCount>& languageTextTable();
+
+class LanguageTexts {
+  public:
+    LanguageTexts() = default;
+    explicit LanguageTexts(Language language) : language_(language) {}
+
+    Language language() const { return language_; }
+    std::string_view sectionName() const { return settingsSectionFor(language_); }
+    // Empty for an id outside the table.
+    std::string_view text(TextId id) const;
+
+  private:
+    Language language_ = Language::English;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,106 @@
+// The other subsystems as the main window sees them: narrow ports, so the window's start-up,
+// tray and apply logic runs against fakes in tests and against the real modules in the exe.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "app/language_texts.h"
+#include "config/mouse_config.h"
+
+namespace quorvel {
+
+inline constexpr int kButtonLabelCount = 16;
+// Item1 to Item8 ("Mode A" buttons 0 to 7), then Item13 to Item83 ("Mode B").
+using ButtonLabelTexts = std::array<std::string, kButtonLabelCount>;
+
+// What str.ini gives the window at start-up.
+struct WindowSettings {
+    ButtonLabelTexts labels;
+    std::string redText;
+    std::string greenText;
+    std::string blueText;
+    std::string skinName;
+};
+
+struct ImageSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The Win32 window around the model: what only the system can do for it at start-up.
+class WindowHostPort {
+  public:
+    virtual ~WindowHostPort() = default;
+    // False when another copy of the program holds the instance mutex.
+    virtual bool claimSingleInstance() = 0;
+    virtual void setMainIcons() = 0;
+    virtual void makeToolWindow() = 0;
+    virtual void publishWindow() = 0;
+    virtual bool createNotificationEvent() = 0;
+    virtual bool registerDeviceNotifications() = 0;
+    virtual std::string executablePath() = 0;
+    // Loads the page background, sizes the window to it and keeps it as the page surface;
+    // a failed load gives 0 x 0 and no surface.
+    virtual ImageSize adoptBackground(const std::string& imagePath) = 0;
+    virtual void createFonts(std::string_view languageCode) = 0;
+};
+
+// The device link: discovery, handshake, the notification reader, the apply sequence.
+class DeviceControlPort {
+  public:
+    virtual ~DeviceControlPort() = default;
+    virtual bool discover() = 0;
+    // True when the mouse answered; sets or clears the connected flag itself.
+    virtual bool handshake() = 0;
+    virtual bool connected() const = 0;
+    virtual void clearConnected() = 0;
+    // The reader thread, created suspended; false when it could not be created.
+    virtual bool createNotificationReader() = 0;
+    virtual void startNotificationReader() = 0;
+    // Reads the sensor information, sets its option bit and writes it back; the sensor type.
+    virtual int refreshSensorInfo() = 0;
+    virtual void applyToDevice(const MouseConfig& config, int sensorType) = 0;
+    virtual void closeHandles() = 0;
+};
+
+// config.bin and str.ini.
+class SettingsStorePort {
+  public:
+    virtual ~SettingsStorePort() = default;
+    // Forms the file paths and loads config.bin into the record; reports its own failures.
+    virtual void loadConfigFile(MouseConfig& config) = 0;
+    // The first-run flag as loaded: false until the program has saved the file once.
+    virtual bool savedBefore() const = 0;
+    virtual void saveConfigFile(const MouseConfig& config) = 0;
+    virtual std::string readLanguageCode() = 0;
+    virtual WindowSettings readSettings(std::string_view section) = 0;
+    virtual void writeButtonLabels(std::string_view section, const ButtonLabelTexts& labels) = 0;
+};
+
+// The two pages drawn inside the window.
+class PagesPort {
+  public:
+    virtual ~PagesPort() = default;
+    virtual void showBasicPage() = 0;
+    virtual void showAdvancedPage() = 0;
+    // A click that no fixed button took; the page acts on it or drags the window.
+    virtual void click(int x, int y) = 0;
+};
+
+// The Windows pointer settings kept in the record.
+class PointerSettingsPort {
+  public:
+    virtual ~PointerSettingsPort() = default;
+    virtual void apply(const MouseConfig& config) = 0;
+};
+
+// The skin chooser; true when the user picked a skin (the window is then redrawn).
+class SkinChooserPort {
+  public:
+    virtual ~SkinChooserPort() = default;
+    virtual bool choose() = 0;
+};
+
+}  // namespace quorvel

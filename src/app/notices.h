@@ -1,0 +1,34 @@
+// The tray balloons: what the mouse's notices and the connection status look like.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/language_texts.h"
+#include "config/mouse_config.h"
+
+namespace quorvel {
+
+// wParam of the notice message.
+enum class NoticeKind : std::uint8_t {
+    ReportRate = 5,
+    DpiStage = 7,
+    KeyMatrix = 8,
+    MacroKey = 9,
+    Detected = 14,
+    NotDetected = 15,
+};
+
+struct Balloon {
+    std::string text;
+    std::string title;
+    unsigned timeoutMs = 0;
+    friend bool operator==(const Balloon&, const Balloon&) = default;
+};
+
+// nullopt for a kind or value that shows nothing (kind 9 with value 0 included).
+std::optional<Balloon> balloonForNotice(long kind, long value, const LanguageTexts& texts,
+                                        const MouseConfig& config, int sensorType);
+
+}  // namespace quorvel

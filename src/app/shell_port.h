@@ -1,0 +1,31 @@
+// What the main window asks of the desktop shell: tray, balloons, menus, window visibility.
+#pragma once
+
+#include <string_view>
+
+#include "app/notices.h"
+#include "ports/message_box.h"
+
+namespace quorvel {
+
+class ModalDialog;
+
+class ShellPort : public MessageBoxPort {
+  public:
+    // One icon with the program's main icon and this tip; false when the shell refused it.
+    virtual bool addTrayIcon(std::string_view tip) = 0;
+    virtual void showBalloon(const Balloon& balloon) = 0;
+    virtual void removeTrayIcon() = 0;
+    // A one-item popup menu at the pointer; choosing the item sends `command` to the window.
+    virtual void showTrayMenu(int command, std::string_view label) = 0;
+    virtual void showWindow() = 0;
+    virtual void hideWindow() = 0;
+    virtual void bringToForeground() = 0;
+    virtual void openUrl(std::string_view url) = 0;
+    // Runs a sub-dialog on the user-interface thread until it ends; true when it ended with OK.
+    virtual bool runModal(ModalDialog& dialog) = 0;
+    // Destroys the window (its clean-up runs) and ends the process with this code.
+    virtual void endProcess(int exitCode) = 0;
+};
+
+}  // namespace quorvel

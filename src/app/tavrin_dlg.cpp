@@ -1,0 +1,257 @@
+#include "app/tavrin_dlg.h"
+
+#include <algorithm>
+#include <charconv>
+#include <utility>
+
+#include "app/device_change.h"
+#include "ports/message_box.h"
+
+namespace quorvel {
+namespace {
+
+constexpr std::string_view kCreateEventFailed = "CreateEvent failed.";
+constexpr std::string_view kRegisterFailed = "RegisterDeviceNotification failed!!!";
+constexpr std::string_view kSkinsFolder = "/Skins/";
+constexpr std::string_view kDpiLoopLabel = "DPI Loop";
+// Start-up that cannot watch the mouse would leave a window that saves an unloaded record.
+constexpr int kStartUpFailedExitCode = 1;
+
+}  // namespace
+
+std::string formSkinDirectory(std::string_view executablePath, std::string_view skinName) {
+    std::string directory(executablePath);
+    for (std::size_t at = directory.find(kExecutableName); at != std::string::npos;
+         at = directory.find(kExecutableName, at)) {
+        directory.erase(at, kExecutableName.size());
+    }
+    directory += kSkinsFolder;
+    directory += skinName;
+    return directory;
+}
+
+std::uint8_t colourByteFromText(std::string_view text) {
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range)
+        return 0xFF;
+    if (error != std::errc())
+        return 0;
+    return static_cast<std::uint8_t>(std::min(value, 255U));
+}
+
+ButtonLabelTexts defaultButtonLabels(const LanguageTexts& texts) {
+    constexpr std::array<TextId, 5> kFirstFunctions = {
+        TextId::LeftClick, TextId::RightClick, TextId::MidClick, TextId::Forward, TextId::Backward};
+    ButtonLabelTexts labels;
+    for (int mode = 0; mode < 2; ++mode) {
+        const int base = mode * kButtonCount;
+        for (std::size_t i = 0; i < kFirstFunctions.size(); ++i) {
+            labels[base + i] = std::string(texts.text(kFirstFunctions[i]));
+        }
+        labels[base + 5] = std::string(kDpiLoopLabel);
+        labels[base + 6] = std::string(texts.text(TextId::KeyOff));
+        labels[base + 7] = std::string(texts.text(TextId::KeyOff));
+    }
+    return labels;
+}
+
+CTavrinDlg::CTavrinDlg(TavrinPorts ports, SharedUiState& shared) : ports_(ports), shared_(shared) {
+    shared_.textColour = Rgb{0, 255, 0};
+}
+
+bool CTavrinDlg::onInitDialog() {
+    if (!ports_.host.claimSingleInstance()) {
+        ports_.shell.endProcess(0);
+        return false;
+    }
+    ports_.host.setMainIcons();
+    ports_.host.makeToolWindow();
+    ports_.host.publishWindow();
+    ports_.shell.addTrayIcon(kTrayTip);
+
+    if (!ports_.device.discover()) {
+        onShowNotice(static_cast<long>(NoticeKind::NotDetected), 0);
+        ports_.device.clearConnected();
+    } else {
+        showConnectionNotice(ports_.device.handshake());
+    }
+
+    if (!ports_.host.createNotificationEvent()) {
+        ports_.shell.show(kCreateEventFailed, kAppTitle);
+        stopStartUp();
+        return false;
+    }
+    readerCreated_ = ports_.device.createNotificationReader();
+    if (ports_.device.connected())
+        startReaderOnce();
+
+    if (!ports_.host.registerDeviceNotifications()) {
+        ports_.shell.show(kRegisterFailed, kAppTitle);
+        stopStartUp();
+        return false;
+    }
+
+    MouseConfig& live = shared_.records.live;
+    ports_.store.loadConfigFile(live);
+    shared_.records.takeBackup();
+
+    shared_.languageCode = ports_.store.readLanguageCode();
+    texts_ = LanguageTexts(languageFromCode(shared_.languageCode));
+    textsReady_ = true;
+    for (const PendingNotice& notice : std::exchange(pendingNotices_, {})) {
+        onShowNotice(notice.kind, notice.value);
+    }
+
+    settings_ = ports_.store.readSettings(texts_.sectionName());
+    labels_ = settings_.labels;
+
+    const std::string skinDirectory =
+        formSkinDirectory(ports_.host.executablePath(), settings_.skinName);
+    ports_.host.adoptBackground(skinDirectory + std::string(kBasicBackground));
+
+    shared_.skinDirectory = skinDirectory;
+    shared_.textColour =
+        Rgb{colourByteFromText(settings_.redText), colourByteFromText(settings_.greenText),
+            colourByteFromText(settings_.blueText)};
+    shared_.skinName = settings_.skinName;
+
+    ports_.host.createFonts(shared_.languageCode);
+
+    if (ports_.device.connected())
+        showBasicPage();
+    return true;
+}
+
+void CTavrinDlg::stopStartUp() {
+    ports_.shell.endProcess(kStartUpFailedExitCode);
+}
+
+void CTavrinDlg::showConnectionNotice(bool connected) {
+    onShowNotice(static_cast<long>(connected ? NoticeKind::Detected : NoticeKind::NotDetected), 0);
+}
+
+bool CTavrinDlg::onNcPaint() {
+    if (hidingPaints_ <= 0)
+        return false;
+    --hidingPaints_;
+    ports_.shell.hideWindow();
+    return true;
+}
+
+void CTavrinDlg::onTrayNotify(unsigned mouseMessage) {
+    switch (mouseMessage) {
+        case kTrayLeftButtonUp:
+        case kTrayLeftButtonDoubleClick:
+            if (!ports_.device.connected()) {
+                onShowNotice(static_cast<long>(NoticeKind::NotDetected), 0);
+                return;
+            }
+            restoreFromTray();
+            return;
+        case kTrayRightButtonUp:
+            ports_.shell.bringToForeground();
+            ports_.shell.showTrayMenu(kExitCommand, texts_.text(TextId::Exit));
+            return;
+        default:
+            return;
+    }
+}
+
+void CTavrinDlg::restoreFromTray() {
+    if (restorePending_) {
+        restorePending_ = false;
+        if (pageState_ == PageState::Basic) {
+            settings_ = ports_.store.readSettings(texts_.sectionName());
+            labels_ = settings_.labels;
+            showBasicPage();
+        } else if (pageState_ == PageState::Advanced) {
+            showAdvancedPage();
+        }
+    } else if (!deviceRead_) {
+        showBasicPage();
+    }
+    ports_.shell.bringToForeground();
+    ports_.shell.showWindow();
+}
+
+void CTavrinDlg::onShowNotice(long kind, long value) {
+    if (!textsReady_) {
+        pendingNotices_.push_back(PendingNotice{kind, value});
+        return;
+    }
+    const auto balloon =
+        balloonForNotice(kind, value, texts_, shared_.records.live, shared_.sensorType);
+    if (balloon)
+        ports_.shell.showBalloon(*balloon);
+}
+
+void CTavrinDlg::onDeviceChange(std::uint32_t event, std::uint32_t deviceType,
+                                std::string_view name) {
+    if (deviceType != kDeviceInterfaceBroadcast || !isOurInterfaceName(name))
+        return;
+    if (event == static_cast<std::uint32_t>(DeviceEvent::Arrival)) {
+        rediscover(true);
+    } else if (event == static_cast<std::uint32_t>(DeviceEvent::RemoveComplete)) {
+        // Another interface of the mouse may still be there.
+        rediscover(false);
+    }
+}
+
+void CTavrinDlg::rediscover(bool readSensorOnSuccess) {
+    if (!ports_.device.discover()) {
+        onShowNotice(static_cast<long>(NoticeKind::NotDetected), 0);
+        ports_.shell.hideWindow();
+        ports_.device.clearConnected();
+        return;
+    }
+    const bool connected = ports_.device.handshake();
+    showConnectionNotice(connected);
+    if (readSensorOnSuccess && connected) {
+        shared_.sensorType = ports_.device.refreshSensorInfo();
+        startReaderOnce();
+    }
+}
+
+void CTavrinDlg::startReaderOnce() {
+    if (!readerCreated_ || readerStarted_)
+        return;
+    ports_.device.startNotificationReader();
+    readerStarted_ = true;
+}
+
+void CTavrinDlg::onCommand(int command) {
+    if (command == kExitCommand)
+        exitProgram();
+}
+
+void CTavrinDlg::onClose() {
+    ports_.shell.hideWindow();
+}
+
+bool CTavrinDlg::preTranslateKeyDown(unsigned virtualKey) {
+    if (virtualKey != kVirtualKeyEnter && virtualKey != kVirtualKeyEscape)
+        return false;
+    ports_.shell.hideWindow();
+    return true;
+}
+
+void CTavrinDlg::exitProgram() {
+    ports_.shell.endProcess(0);
+}
+
+void CTavrinDlg::onDestroy() {
+    if (cleanedUp_)
+        return;
+    cleanedUp_ = true;
+    ports_.device.closeHandles();
+    ports_.shell.removeTrayIcon();
+}
+
+void CTavrinDlg::onTaskbarCreated() {
+    if (!cleanedUp_)
+        ports_.shell.addTrayIcon(kTrayTip);
+}
+
+}  // namespace quorvel

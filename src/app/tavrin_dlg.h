@@ -1,0 +1,127 @@
+// The main window's behaviour: start-up, tray, notices, device changes, the fixed buttons,
+// Apply and Cancel. The Win32 host turns messages into these calls.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/fixed_buttons.h"
+#include "app/language_texts.h"
+#include "app/main_window_ports.h"
+#include "app/shell_port.h"
+#include "config/mouse_config.h"
+
+namespace quorvel {
+
+inline constexpr int kExitCommand = 1028;
+inline constexpr std::string_view kTrayTip = "Gaming Mouse Setting";
+inline constexpr std::string_view kExecutableName = "QuorvelMouse.exe";
+inline constexpr std::string_view kBasicBackground = "/BasicSet2.png";
+
+// Mouse messages of the tray callback.
+inline constexpr unsigned kTrayLeftButtonUp = 0x202;
+inline constexpr unsigned kTrayLeftButtonDoubleClick = 0x203;
+inline constexpr unsigned kTrayRightButtonUp = 0x205;
+
+inline constexpr unsigned kVirtualKeyEnter = 13;
+inline constexpr unsigned kVirtualKeyEscape = 27;
+
+enum class PageState : std::uint8_t { None = 0, Basic = 1, Advanced = 2 };
+
+// State every skinned window reads: one instance for the whole run.
+struct SharedUiState {
+    ConfigRecords records;
+    int sensorType = 0;
+    Rgb textColour{0, 255, 0};
+    std::string skinDirectory;
+    std::string skinName;
+    std::string languageCode;
+};
+
+struct TavrinPorts {
+    ShellPort& shell;
+    WindowHostPort& host;
+    DeviceControlPort& device;
+    SettingsStorePort& store;
+    PagesPort& pages;
+    PointerSettingsPort& pointer;
+    SkinChooserPort& skins;
+};
+
+// The skin directory: the executable's path without its file name, "/Skins/", the skin name.
+std::string formSkinDirectory(std::string_view executablePath, std::string_view skinName);
+// A colour text of str.ini as one byte: leading decimal digits, empty or junk 0, capped at 255.
+std::uint8_t colourByteFromText(std::string_view text);
+// The labels a first run and "Default" give: functions 0 to 4, "DPI Loop", "Key Off".
+ButtonLabelTexts defaultButtonLabels(const LanguageTexts& texts);
+
+class CTavrinDlg {
+  public:
+    CTavrinDlg(TavrinPorts ports, SharedUiState& shared);
+
+    // Start-up; false when it stopped early (the window then stays with nothing loaded).
+    bool onInitDialog();
+    // True when this non-client paint request is swallowed and the window hidden instead.
+    bool onNcPaint();
+    void onTrayNotify(unsigned mouseMessage);
+    void onShowNotice(long kind, long value);
+    void onDeviceChange(std::uint32_t event, std::uint32_t deviceType, std::string_view name);
+    void onCommand(int command);
+    void onClose();
+    // True when the key is consumed.
+    bool preTranslateKeyDown(unsigned virtualKey);
+    void onLButtonDown(int x, int y);
+    void onDestroy();
+    // The shell restarted: our icon is gone from the new tray.
+    void onTaskbarCreated();
+
+    void apply();
+    void cancel();
+    void selectShownMode(Mode mode);
+    void restoreDefaultAssignment();
+    void showBasicPage();
+    void showAdvancedPage();
+
+    const LanguageTexts& texts() const { return texts_; }
+    const ButtonLabelTexts& labels() const { return labels_; }
+    ButtonLabelTexts& labels() { return labels_; }
+    PageState pageState() const { return pageState_; }
+    bool restorePending() const { return restorePending_; }
+    bool deviceRead() const { return deviceRead_; }
+    bool readerStarted() const { return readerStarted_; }
+    std::string_view settingsSection() const { return texts_.sectionName(); }
+
+  private:
+    void exitProgram();
+    void perform(FixedButton button);
+    void rediscover(bool readSensorOnSuccess);
+    void restoreFromTray();
+    void startReaderOnce();
+    void stopStartUp();
+    void showConnectionNotice(bool connected);
+
+    struct PendingNotice {
+        long kind;
+        long value;
+    };
+
+    TavrinPorts ports_;
+    SharedUiState& shared_;
+    LanguageTexts texts_;
+    ButtonLabelTexts labels_;
+    WindowSettings settings_;
+    PageState pageState_ = PageState::None;
+    bool deviceRead_ = false;
+    bool restorePending_ = false;
+    bool readerCreated_ = false;
+    bool readerStarted_ = false;
+    bool cleanedUp_ = false;
+    int hidingPaints_ = 2;
+    // Notices raised before the language is known wait for it, so they are not blank.
+    bool textsReady_ = false;
+    std::vector<PendingNotice> pendingNotices_;
+};
+
+}  // namespace quorvel

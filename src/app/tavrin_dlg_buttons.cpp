@@ -1,0 +1,131 @@
+// The fixed buttons of the main window, Apply, Cancel and the key configurations.
+#include "app/tavrin_dlg.h"
+
+namespace quorvel {
+namespace {
+
+// The basic page's key-configuration buttons; the first hit wins (Mode A at x = 357).
+enum class KeyConfigButton : std::uint8_t { ModeA, ModeB, Default };
+struct KeyConfigArea {
+    KeyConfigButton button;
+    HitRect rect;
+};
+constexpr std::array<KeyConfigArea, 3> kKeyConfigButtons = {{
+    {KeyConfigButton::ModeA, {253, 518, 358, 539}},
+    {KeyConfigButton::ModeB, {357, 518, 462, 539}},
+    {KeyConfigButton::Default, {307, 549, 412, 570}},
+}};
+
+}  // namespace
+
+void CTavrinDlg::onLButtonDown(int x, int y) {
+    for (const FixedButtonArea& area : kFixedButtons) {
+        if (!area.rect.contains(x, y))
+            continue;
+        perform(area.button);
+        if (area.stopsDispatch)
+            return;
+    }
+    if (pageState_ == PageState::Basic) {
+        for (const KeyConfigArea& area : kKeyConfigButtons) {
+            if (!area.rect.contains(x, y))
+                continue;
+            switch (area.button) {
+                case KeyConfigButton::ModeA:
+                    selectShownMode(Mode::A);
+                    break;
+                case KeyConfigButton::ModeB:
+                    selectShownMode(Mode::B);
+                    break;
+                case KeyConfigButton::Default:
+                    restoreDefaultAssignment();
+                    break;
+            }
+            return;
+        }
+    }
+    ports_.pages.click(x, y);
+}
+
+void CTavrinDlg::perform(FixedButton button) {
+    switch (button) {
+        case FixedButton::Ok:
+            if (!ports_.device.connected())
+                return;
+            apply();
+            ports_.shell.hideWindow();
+            return;
+        case FixedButton::Apply:
+            if (ports_.device.connected())
+                apply();
+            return;
+        case FixedButton::Skins:
+            ports_.skins.choose();
+            return;
+        case FixedButton::Minimise:
+            ports_.shell.hideWindow();
+            return;
+        case FixedButton::Close:
+            exitProgram();
+            return;
+        case FixedButton::PreviousPage:
+            showBasicPage();
+            return;
+        case FixedButton::NextPage:
+            showAdvancedPage();
+            return;
+        case FixedButton::Cancel:
+            cancel();
+            return;
+        case FixedButton::WebLink:
+            ports_.shell.openUrl(kMakerWebAddress);
+            return;
+    }
+}
+
+void CTavrinDlg::apply() {
+    MouseConfig& live = shared_.records.live;
+    ports_.device.applyToDevice(live, shared_.sensorType);
+    ports_.store.saveConfigFile(live);
+    ports_.store.writeButtonLabels(texts_.sectionName(), labels_);
+    shared_.records.takeBackup();
+    ports_.pointer.apply(live);
+}
+
+void CTavrinDlg::cancel() {
+    shared_.records.restoreBackup();
+    restorePending_ = true;
+    ports_.shell.hideWindow();
+}
+
+void CTavrinDlg::selectShownMode(Mode mode) {
+    shared_.records.live.setShownMode(mode);
+    ports_.pages.showBasicPage();
+}
+
+void CTavrinDlg::restoreDefaultAssignment() {
+    applyDefaultAssignment(shared_.records.live);
+    labels_ = defaultButtonLabels(texts_);
+    ports_.pages.showBasicPage();
+}
+
+void CTavrinDlg::showBasicPage() {
+    if (!deviceRead_) {
+        // The first showing in a run learns the sensor; a first run also gets default labels.
+        shared_.sensorType = ports_.device.refreshSensorInfo();
+        if (!ports_.store.savedBefore()) {
+            labels_ = defaultButtonLabels(texts_);
+            ports_.store.writeButtonLabels(texts_.sectionName(), labels_);
+        }
+        deviceRead_ = true;
+    }
+    pageState_ = PageState::Basic;
+    ports_.pages.showBasicPage();
+}
+
+void CTavrinDlg::showAdvancedPage() {
+    pageState_ = PageState::Advanced;
+    ports_.pages.showAdvancedPage();
+}
+
+}  // namespace quorvel

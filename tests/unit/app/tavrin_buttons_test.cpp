@@ -1,0 +1,191 @@
+// Click routing of the fixed buttons, Apply, Cancel and the key configurations.
+#include <gtest/gtest.h>
+
+#include "app/fixed_buttons.h"
+#include "app/tavrin_dlg.h"
+#include "app_fakes.h"
+
+namespace quorvel::test {
+namespace {
+
+const std::vector<std::string> kApplySteps = {"device:apply", "config:save",
+                                              "labels:write:Setting-EN", "pointer:apply"};
+
+TEST(FixedButtons, EdgesFollowTheHalfOpenRule) {
+    constexpr HitRect ok = rectOf(FixedButton::Ok);
+    EXPECT_TRUE(ok.contains(562, 623));
+    EXPECT_TRUE(ok.contains(666, 643));
+    EXPECT_FALSE(ok.contains(667, 630));
+    EXPECT_FALSE(ok.contains(600, 644));
+    EXPECT_FALSE(ok.contains(561, 630));
+}
+
+TEST(TavrinClicks, ApplyRunsItsFiveStepsInOrder) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onLButtonDown(700, 630);
+    std::vector<std::string> expected = kApplySteps;
+    expected.push_back("page:click:700,630");  // Apply does not end the dispatch
+    EXPECT_EQ(rig.log.calls, expected);
+}
+
+TEST(TavrinClicks, OkAppliesThenHides) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onLButtonDown(600, 630);
+    std::vector<std::string> expected = kApplySteps;
+    expected.push_back("window:hide");
+    expected.push_back("page:click:600,630");
+    EXPECT_EQ(rig.log.calls, expected);
+}
+
+TEST(TavrinClicks, SharedColumnOfOkAndApplyDoesBoth) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onLButtonDown(666, 630);
+    std::vector<std::string> expected = kApplySteps;
+    expected.push_back("window:hide");
+    expected.insert(expected.end(), kApplySteps.begin(), kApplySteps.end());
+    expected.push_back("page:click:666,630");
+    EXPECT_EQ(rig.log.calls, expected);
+}
+
+TEST(TavrinClicks, SharedColumnOfApplyAndCancelAppliesThenCancels) {
+    DialogRig rig;
+    rig.start();
+    rig.shared.records.live.setReportRate(8);
+    rig.dialog.onLButtonDown(770, 630);
+    std::vector<std::string> expected = kApplySteps;
+    expected.push_back("window:hide");
+    expected.push_back("page:click:770,630");
+    EXPECT_EQ(rig.log.calls, expected);
+    // Cancel restored the backup Apply had just taken.
+    EXPECT_EQ(rig.shared.records.live.reportRate(), 8);
+    EXPECT_TRUE(rig.dialog.restorePending());
+}
+
+TEST(TavrinClicks, OkAndApplyDoNothingWhileDisconnected) {
+    DialogRig rig;
+    rig.device.discoverOk = false;
+    rig.start();
+    rig.dialog.onLButtonDown(600, 630);
+    rig.dialog.onLButtonDown(700, 630);
+    EXPECT_EQ(rig.log.calls,
+              (std::vector<std::string>{"page:click:600,630", "page:click:700,630"}));
+}
+
+TEST(TavrinClicks, MinimiseHidesAndStopsTheDispatch) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onLButtonDown(825, 5);
+    rig.dialog.onLButtonDown(842, 22);
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:hide", "window:hide"}));
+}
+
+TEST(TavrinClicks, EachStoppingButtonEndsTheDispatch) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onLButtonDown(860, 10);  // Close
+    rig.dialog.onLButtonDown(70, 58);   // Next page
+    rig.dialog.onLButtonDown(59, 97);   // Previous page
+    rig.dialog.onLButtonDown(300, 640);
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"exit:0", "page:advanced", "page:basic",
+                                                       "url:" + std::string(kMakerWebAddress)}));
+}
+
+TEST(TavrinClicks, SkinsGoesOnToThePage) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onLButtonDown(710, 10);
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"skins:choose", "page:click:710,10"}));
+}
+
+TEST(TavrinClicks, CancelWorksWhileDisconnected) {
+    DialogRig rig;
+    rig.device.discoverOk = false;
+    rig.start();
+    rig.shared.records.live.setReportRate(2);
+    rig.dialog.onLButtonDown(800, 630);
+    EXPECT_EQ(rig.shared.records.live, rig.shared.records.backup);
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:hide", "page:click:800,630"}));
+}
+
+TEST(TavrinApply, SendsTheLiveRecordAndRefreshesTheBackup) {
+    DialogRig rig;
+    rig.device.sensorType = 2;
+    rig.start();
+    rig.shared.records.live.setFunctionCode(Mode::B, 4, 13);
+    rig.dialog.labels()[12] = "Macro 1";
+    rig.dialog.apply();
+    ASSERT_EQ(rig.device.applied.size(), 1U);
+    EXPECT_EQ(rig.device.applied[0].functionCode(Mode::B, 4), 13);
+    EXPECT_EQ(rig.device.appliedSensorTypes[0], 2);
+    ASSERT_EQ(rig.store.saved.size(), 1U);
+    EXPECT_EQ(rig.store.saved[0], rig.shared.records.live);
+    ASSERT_EQ(rig.store.written.size(), 1U);
+    EXPECT_EQ(rig.store.written[0][12], "Macro 1");
+    EXPECT_EQ(rig.shared.records.backup, rig.shared.records.live);
+}
+
+TEST(TavrinApply, LabelsGoToTheLanguagesSection) {
+    DialogRig rig;
+    rig.store.languageCode = "CHS";
+    rig.start();
+    rig.dialog.apply();
+    EXPECT_TRUE(rig.log.has("labels:write:Setting-CHS"));
+}
+
+TEST(TavrinCancel, RestoresTheBackupAndSendsNothing) {
+    DialogRig rig;
+    rig.start();
+    const MouseConfig before = rig.shared.records.live;
+    rig.shared.records.live.setShownMode(Mode::B);
+    rig.shared.records.live.setFunctionCode(Mode::B, 1, 12);
+    rig.dialog.cancel();
+    EXPECT_EQ(rig.shared.records.live, before);
+    EXPECT_TRUE(rig.dialog.restorePending());
+    EXPECT_EQ(rig.log.calls, std::vector<std::string>{"window:hide"});
+    EXPECT_TRUE(rig.device.applied.empty());
+    EXPECT_TRUE(rig.store.saved.empty());
+}
+
+TEST(TavrinKeyConfigurations, ModeButtonsSetTheShownMode) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onLButtonDown(400, 520);
+    EXPECT_EQ(rig.shared.records.live.shownMode(), Mode::B);
+    rig.dialog.onLButtonDown(357, 520);  // shared column: Mode A wins
+    EXPECT_EQ(rig.shared.records.live.shownMode(), Mode::A);
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"page:basic", "page:basic"}));
+}
+
+TEST(TavrinKeyConfigurations, KeyButtonsBelongToTheBasicPageOnly) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.showAdvancedPage();
+    rig.log.calls.clear();
+    rig.dialog.onLButtonDown(400, 520);
+    EXPECT_EQ(rig.shared.records.live.shownMode(), Mode::A);
+    EXPECT_EQ(rig.log.calls, std::vector<std::string>{"page:click:400,520"});
+}
+
+TEST(TavrinKeyConfigurations, DefaultThenCancelBringsThePreviousAssignmentBack) {
+    DialogRig rig;
+    MouseConfig custom;
+    custom.setFunctionCode(Mode::A, 0, 1);
+    custom.setFunctionCode(Mode::B, 0, 1);
+    rig.store.fileRecord = custom;
+    rig.start();
+    rig.dialog.labels()[0] = "Right Click";
+    rig.dialog.onLButtonDown(350, 560);
+    EXPECT_EQ(rig.shared.records.live.functionCode(Mode::A, 5), 6);
+    EXPECT_EQ(rig.shared.records.live.functionCode(Mode::B, 0), 0);
+    EXPECT_EQ(rig.dialog.labels()[0], "Left Click");
+    EXPECT_EQ(rig.dialog.labels()[13], "DPI Loop");
+    EXPECT_TRUE(rig.device.applied.empty());
+    rig.dialog.cancel();
+    EXPECT_EQ(rig.shared.records.live, custom);
+}
+
+}  // namespace
+}  // namespace quorvel::test

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "app/tavrin_dlg.h"
+#include "app_fakes.h"
+
+namespace quorvel::test {
+namespace {
+
+TEST(TavrinStartUp, RunsTheStepsInOrder) {
+    DialogRig rig;
+    rig.store.languageCode = "CHT";
+    rig.store.settings.skinName = "Default";
+    ASSERT_TRUE(rig.dialog.onInitDialog());
+    const std::vector<std::string> expected = {
+        "mutex",
+        "icons",
+        "toolwindow",
+        "publish",
+        "tray:add:Gaming Mouse Setting",
+        "discover",
+        "handshake",
+        "event",
+        "reader:create",
+        "reader:start",
+        "register",
+        "config:load",
+        "lan",
+        "balloon:系統檢測到遊戲滑鼠。",
+        "settings:read:Setting-CHT",
+        "background:C:\\Program Files\\Quorvel\\/Skins/Default/BasicSet2.png",
+        "fonts:CHT",
+        "sensor",
+        "page:basic",
+    };
+    EXPECT_EQ(rig.log.calls, expected);
+    EXPECT_EQ(rig.dialog.pageState(), PageState::Basic);
+    EXPECT_TRUE(rig.dialog.deviceRead());
+}
+
+TEST(TavrinStartUp, SecondCopyEndsSilentlyWithCodeZero) {
+    DialogRig rig;
+    rig.host.firstInstance = false;
+    EXPECT_FALSE(rig.dialog.onInitDialog());
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"mutex", "exit:0"}));
+}
+
+TEST(TavrinStartUp, WithoutTheMouseWarnsAndBuildsNoPage) {
+    DialogRig rig;
+    rig.device.discoverOk = false;
+    ASSERT_TRUE(rig.dialog.onInitDialog());
+    EXPECT_FALSE(rig.log.has("handshake"));
+    EXPECT_TRUE(rig.log.has("clear-connected"));
+    EXPECT_TRUE(rig.log.has("reader:create"));
+    EXPECT_FALSE(rig.log.has("reader:start"));
+    EXPECT_FALSE(rig.log.has("page:basic"));
+    EXPECT_FALSE(rig.log.has("sensor"));
+    ASSERT_EQ(rig.shell.balloons.size(), 1U);
+    EXPECT_EQ(rig.shell.balloons[0].text, "The system did not detect the gaming mouse!");
+    EXPECT_EQ(rig.shell.balloons[0].title, "Warning");
+    EXPECT_EQ(rig.dialog.pageState(), PageState::None);
+}
+
+TEST(TavrinStartUp, FailedHandshakeWarnsInTheChosenLanguage) {
+    DialogRig rig;
+    rig.device.handshakeOk = false;
+    rig.store.languageCode = "CHS";
+    ASSERT_TRUE(rig.dialog.onInitDialog());
+    ASSERT_EQ(rig.shell.balloons.size(), 1U);
+    EXPECT_EQ(rig.shell.balloons[0].text, "系统没有检测到游戏鼠标！");
+    EXPECT_FALSE(rig.log.has("reader:start"));
+    EXPECT_FALSE(rig.log.has("page:basic"));
+}
+
+TEST(TavrinStartUp, EventFailureStopsBeforeAnythingIsLoaded) {
+    DialogRig rig;
+    rig.host.eventOk = false;
+    EXPECT_FALSE(rig.dialog.onInitDialog());
+    EXPECT_TRUE(rig.log.has("message:CreateEvent failed.|QuorvelMouse"));
+    EXPECT_FALSE(rig.log.has("reader:create"));
+    EXPECT_FALSE(rig.log.has("config:load"));
+    EXPECT_EQ(rig.shell.exitCodes, std::vector<int>{1});
+}
+
+TEST(TavrinStartUp, RegistrationFailureStopsBeforeTheConfigIsLoaded) {
+    DialogRig rig;
+    rig.host.registerOk = false;
+    EXPECT_FALSE(rig.dialog.onInitDialog());
+    EXPECT_TRUE(rig.log.has("message:RegisterDeviceNotification failed!!!|QuorvelMouse"));
+    EXPECT_FALSE(rig.log.has("config:load"));
+    EXPECT_EQ(rig.shell.exitCodes, std::vector<int>{1});
+}
+
+TEST(TavrinStartUp, BackupEqualsTheLoadedRecord) {
+    DialogRig rig;
+    MouseConfig fromFile;
+    fromFile.setReportRate(4);
+    fromFile.setFunctionCode(Mode::B, 2, 9);
+    rig.store.fileRecord = fromFile;
+    ASSERT_TRUE(rig.dialog.onInitDialog());
+    EXPECT_EQ(rig.shared.records.live, fromFile);
+    EXPECT_EQ(rig.shared.records.backup, fromFile);
+}
+
+TEST(TavrinStartUp, PublishesSkinColourAndLanguage) {
+    DialogRig rig;
+    rig.store.languageCode = "chs";
+    rig.store.settings.redText = "255";
+    rig.store.settings.greenText = "128";
+    rig.store.settings.blueText = "";
+    rig.store.settings.skinName = "Blue";
+    rig.store.settings.labels[0] = "Fire!";
+    ASSERT_TRUE(rig.dialog.onInitDialog());
+    EXPECT_EQ(rig.shared.textColour, (Rgb{255, 128, 0}));
+    EXPECT_EQ(rig.shared.skinName, "Blue");
+    EXPECT_EQ(rig.shared.skinDirectory, "C:\\Program Files\\Quorvel\\/Skins/Blue");
+    EXPECT_EQ(rig.shared.languageCode, "chs");
+    EXPECT_EQ(rig.dialog.settingsSection(), "Setting-EN");
+    EXPECT_EQ(rig.dialog.labels()[0], "Fire!");
+}
+
+TEST(TavrinStartUp, FirstRunWritesTheDefaultLabels) {
+    DialogRig rig;
+    rig.store.savedBeforeFlag = false;
+    ASSERT_TRUE(rig.dialog.onInitDialog());
+    ASSERT_EQ(rig.store.written.size(), 1U);
+    EXPECT_EQ(rig.store.written[0][0], "Left Click");
+    EXPECT_EQ(rig.store.written[0][5], "DPI Loop");
+    EXPECT_EQ(rig.store.written[0][15], "Key Off");
+    EXPECT_TRUE(rig.log.has("labels:write:Setting-EN"));
+}
+
+TEST(TavrinStartUp, TheFirstTwoNonClientPaintsHide) {
+    DialogRig rig;
+    rig.start();
+    EXPECT_TRUE(rig.dialog.onNcPaint());
+    EXPECT_TRUE(rig.dialog.onNcPaint());
+    EXPECT_FALSE(rig.dialog.onNcPaint());
+    EXPECT_FALSE(rig.dialog.onNcPaint());
+    EXPECT_EQ(rig.log.count("window:hide"), 2);
+}
+
+TEST(SkinDirectory, DropsTheExecutableNameEverywhere) {
+    EXPECT_EQ(formSkinDirectory("C:\\a\\QuorvelMouse.exe", "Default"), "C:\\a\\/Skins/Default");
+    EXPECT_EQ(formSkinDirectory("C:\\QuorvelMouse.exe\\QuorvelMouse.exe", "x"), "C:\\\\/Skins/x");
+    EXPECT_EQ(formSkinDirectory("C:\\a\\Other.exe", ""), "C:\\a\\Other.exe/Skins/");
+}
+
+TEST(ColourText, ReadsLeadingDecimal) {
+    EXPECT_EQ(colourByteFromText(""), 0);
+    EXPECT_EQ(colourByteFromText("0"), 0);
+    EXPECT_EQ(colourByteFromText("255"), 255);
+    EXPECT_EQ(colourByteFromText("12abc"), 12);
+    EXPECT_EQ(colourByteFromText("abc"), 0);
+    EXPECT_EQ(colourByteFromText("-5"), 0);
+    EXPECT_EQ(colourByteFromText("300"), 255);
+    EXPECT_EQ(colourByteFromText("99999999999999999999"), 255);
+}
+
+}  // namespace
+}  // namespace quorvel::test

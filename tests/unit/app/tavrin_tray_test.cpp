@@ -1,0 +1,203 @@
+// Tray callback, notices, device changes, closing and exit.
+#include <gtest/gtest.h>
+
+#include "app/device_change.h"
+#include "app/tavrin_dlg.h"
+#include "app_fakes.h"
+
+namespace quorvel::test {
+namespace {
+
+constexpr std::uint32_t kArrival = 0x8000;
+constexpr std::uint32_t kRemoval = 0x8004;
+constexpr const char* kOurPath =
+    "\\\\?\\HID#VID_04D9&PID_A09F&MI_01#7&1a2b&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+
+TEST(TavrinTray, LeftClickWhileDisconnectedOnlyWarns) {
+    DialogRig rig;
+    rig.device.discoverOk = false;
+    rig.start();
+    for (unsigned message : {kTrayLeftButtonUp, kTrayLeftButtonDoubleClick}) {
+        rig.dialog.onTrayNotify(message);
+    }
+    EXPECT_EQ(rig.log.calls,
+              (std::vector<std::string>{"balloon:The system did not detect the gaming mouse!",
+                                        "balloon:The system did not detect the gaming mouse!"}));
+}
+
+TEST(TavrinTray, LeftClickShowsTheWindow) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onTrayNotify(kTrayLeftButtonUp);
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:foreground", "window:show"}));
+}
+
+TEST(TavrinTray, FirstClickAfterALateArrivalShowsTheBasicPage) {
+    DialogRig rig;
+    rig.device.discoverOk = false;
+    rig.start();
+    rig.device.discoverOk = true;
+    rig.dialog.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
+    rig.log.calls.clear();
+    rig.dialog.onTrayNotify(kTrayLeftButtonDoubleClick);
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"sensor", "page:basic", "window:foreground",
+                                                       "window:show"}));
+}
+
+TEST(TavrinTray, RestoreAfterCancelRereadsLabelsAndRebuildsThePage) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.cancel();
+    rig.store.settings.labels[3] = "Reread";
+    rig.log.calls.clear();
+    rig.dialog.onTrayNotify(kTrayLeftButtonUp);
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"settings:read:Setting-EN", "page:basic",
+                                                       "window:foreground", "window:show"}));
+    EXPECT_EQ(rig.dialog.labels()[3], "Reread");
+    EXPECT_FALSE(rig.dialog.restorePending());
+    // Consumed: the next restore rebuilds nothing.
+    rig.log.calls.clear();
+    rig.dialog.onTrayNotify(kTrayLeftButtonUp);
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:foreground", "window:show"}));
+}
+
+TEST(TavrinTray, RestoreAfterCancelOnTheAdvancedPageRebuildsIt) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.showAdvancedPage();
+    rig.dialog.cancel();
+    rig.log.calls.clear();
+    rig.dialog.onTrayNotify(kTrayLeftButtonUp);
+    EXPECT_EQ(rig.log.calls,
+              (std::vector<std::string>{"page:advanced", "window:foreground", "window:show"}));
+}
+
+TEST(TavrinTray, RightClickOffersExitInTheLanguage) {
+    DialogRig rig;
+    rig.store.languageCode = "CHS";
+    rig.start();
+    rig.dialog.onTrayNotify(kTrayRightButtonUp);
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:foreground", "menu:1028:退出"}));
+    rig.log.calls.clear();
+    rig.dialog.onCommand(kExitCommand);
+    EXPECT_EQ(rig.log.calls, std::vector<std::string>{"exit:0"});
+}
+
+TEST(TavrinTray, OtherMouseMessagesAreIgnored) {
+    DialogRig rig;
+    rig.start();
+    for (unsigned message : {0x200U, 0x201U, 0x204U, 0x206U, 0x207U, 0x208U, 0x209U, 0U}) {
+        rig.dialog.onTrayNotify(message);
+    }
+    EXPECT_TRUE(rig.log.calls.empty());
+}
+
+TEST(TavrinNotices, UseTheLiveRecordAndSensor) {
+    DialogRig rig;
+    rig.device.sensorType = 3;
+    rig.start();
+    rig.shared.records.live.setDpiValueIndex(2, 1);
+    rig.dialog.onShowNotice(7, 2);
+    rig.dialog.onShowNotice(9, 0);
+    rig.dialog.onShowNotice(6, 2);
+    ASSERT_EQ(rig.shell.balloons.size(), 1U);
+    EXPECT_EQ(rig.shell.balloons[0].text, "Switch DPI into the second stage 800");
+}
+
+TEST(TavrinDeviceChange, MatchesOnlyOurTwoSpellings) {
+    EXPECT_TRUE(isOurInterfaceName(kOurPath));
+    EXPECT_TRUE(isOurInterfaceName("\\\\?\\hid#Vid_04d9&Pid_a09f#x"));
+    EXPECT_FALSE(isOurInterfaceName("\\\\?\\hid#vid_04d9&pid_a09f#x"));
+    EXPECT_FALSE(isOurInterfaceName("\\\\?\\HID#VID_04D9&PID_A0A0#x"));
+    EXPECT_FALSE(isOurInterfaceName(""));
+}
+
+TEST(TavrinDeviceChange, ForeignOrNonInterfaceBroadcastsAreIgnored) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, "\\\\?\\HID#VID_046D&PID_C077");
+    rig.dialog.onDeviceChange(kArrival, 2, kOurPath);
+    rig.dialog.onDeviceChange(0x8001, kDeviceInterfaceBroadcast, kOurPath);
+    EXPECT_TRUE(rig.log.calls.empty());
+}
+
+TEST(TavrinDeviceChange, ArrivalConnectsReadsTheSensorAndStartsTheReaderOnce) {
+    DialogRig rig;
+    rig.device.discoverOk = false;
+    rig.start();
+    rig.device.discoverOk = true;
+    rig.device.sensorType = 2;
+    rig.dialog.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
+    EXPECT_EQ(rig.log.calls,
+              (std::vector<std::string>{"discover", "handshake",
+                                        "balloon:The system detect the gaming mouse.", "sensor",
+                                        "reader:start"}));
+    EXPECT_EQ(rig.shared.sensorType, 2);
+    rig.log.calls.clear();
+    rig.dialog.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
+    EXPECT_FALSE(rig.log.has("reader:start"));
+    EXPECT_TRUE(rig.log.has("sensor"));
+}
+
+TEST(TavrinDeviceChange, ReaderStartedAtStartUpIsNotStartedAgain) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
+    EXPECT_FALSE(rig.log.has("reader:start"));
+    EXPECT_TRUE(rig.dialog.readerStarted());
+}
+
+TEST(TavrinDeviceChange, FailedDiscoveryHidesAndDisconnects) {
+    for (std::uint32_t event : {kArrival, kRemoval}) {
+        DialogRig rig;
+        rig.start();
+        rig.device.discoverOk = false;
+        rig.dialog.onDeviceChange(event, kDeviceInterfaceBroadcast, kOurPath);
+        EXPECT_EQ(rig.log.calls,
+                  (std::vector<std::string>{"discover",
+                                            "balloon:The system did not detect the gaming mouse!",
+                                            "window:hide", "clear-connected"}));
+        EXPECT_FALSE(rig.device.connected());
+    }
+}
+
+TEST(TavrinDeviceChange, RemovalWithAnotherInterfaceLeftOnlyHandshakes) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onDeviceChange(kRemoval, kDeviceInterfaceBroadcast, kOurPath);
+    EXPECT_EQ(rig.log.calls,
+              (std::vector<std::string>{"discover", "handshake",
+                                        "balloon:The system detect the gaming mouse."}));
+}
+
+TEST(TavrinClosing, CloseEnterAndEscapeOnlyHide) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onClose();
+    EXPECT_TRUE(rig.dialog.preTranslateKeyDown(kVirtualKeyEnter));
+    EXPECT_TRUE(rig.dialog.preTranslateKeyDown(kVirtualKeyEscape));
+    EXPECT_FALSE(rig.dialog.preTranslateKeyDown('A'));
+    EXPECT_EQ(rig.log.calls,
+              (std::vector<std::string>{"window:hide", "window:hide", "window:hide"}));
+}
+
+TEST(TavrinClosing, DestroyClosesTheDeviceAndTheTrayOnce) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onDestroy();
+    rig.dialog.onDestroy();
+    rig.dialog.onTaskbarCreated();
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"device:close", "tray:remove"}));
+    EXPECT_TRUE(rig.store.saved.empty());
+    EXPECT_TRUE(rig.store.written.empty());
+}
+
+TEST(TavrinClosing, ShellRestartPutsTheIconBack) {
+    DialogRig rig;
+    rig.start();
+    rig.dialog.onTaskbarCreated();
+    EXPECT_EQ(rig.log.calls, std::vector<std::string>{"tray:add:Gaming Mouse Setting"});
+}
+
+}  // namespace
+}  // namespace quorvel::test
