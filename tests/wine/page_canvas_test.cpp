@@ -175,3 +175,39 @@ TEST_F(PageCanvasTest, EraseAnswerCopiesThePageAndReportsItErased) {
 
 }  // namespace
 }  // namespace quorvel::win32
+
+namespace quorvel::win32 {
+namespace {
+
+LOGFONTW describe(HFONT font) {
+    LOGFONTW log{};
+    GetObjectW(font, sizeof(log), &log);
+    return log;
+}
+
+TEST(SkinFontsTest, FontsAreMadeFromTheLanguageChoice) {
+    const SkinFonts chinese(chooseFonts("CHS", WindowsVersion{6, 1}));
+    const LOGFONTW text = describe(chinese.font(FontRole::Text));
+    EXPECT_STREQ(text.lfFaceName, L"宋体");
+    EXPECT_EQ(text.lfHeight, 13);
+    EXPECT_EQ(text.lfWeight, 400);
+    EXPECT_EQ(text.lfPitchAndFamily, 0x20);
+    const LOGFONTW title = describe(chinese.font(FontRole::Title));
+    EXPECT_EQ(title.lfHeight, 18);
+    EXPECT_EQ(title.lfWeight, 700);
+
+    const SkinFonts english = SkinFonts::forLanguage("EN");
+    EXPECT_STREQ(describe(english.font(FontRole::Text)).lfFaceName, L"Arial");
+    EXPECT_STREQ(describe(english.font(FontRole::Title)).lfFaceName, L"Tahoma");
+}
+
+TEST(SkinFontsTest, VersionComesFromGetVersion) {
+    const WindowsVersion version = windowsVersion();
+    const DWORD raw = GetVersion();
+    EXPECT_EQ(version.major, LOBYTE(LOWORD(raw)));
+    EXPECT_EQ(version.minor, HIBYTE(LOWORD(raw)));
+    EXPECT_GE(version.major, 5);
+}
+
+}  // namespace
+}  // namespace quorvel::win32

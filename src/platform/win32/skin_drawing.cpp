@@ -47,8 +47,8 @@ std::unique_ptr<SkinImage> Win32SkinImageDecoder::decode(const std::string& path
 bool DrawSkinImage(HDC target, SkinImageCache& cache, std::string_view fileName, int x, int y) {
     if (target == nullptr)
         return false;
-    // Only this decoder's images are in the cache the Win32 windows use.
-    const auto* image = static_cast<const CachedSkinImage*>(cache.image(fileName));
+    // A cache filled by another decoder holds nothing this context can draw.
+    const auto* image = dynamic_cast<const CachedSkinImage*>(cache.image(fileName));
     return image != nullptr && image->draw(target, x, y);
 }
 
