@@ -1,0 +1,13 @@
+#include "platform/posix/clock_posix.h"
+#include "real_clock.h"
+
+namespace quorvel::bench {
+
+std::unique_ptr<Clock> makeRealClock() {
+    return std::make_unique<posix::PosixClock>();
+}
+std::string describeRealClock(const Clock&) {
+    return "clock_nanosleep, absolute deadline";
+}
+
+}  // namespace quorvel::bench

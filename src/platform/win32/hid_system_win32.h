@@ -1,0 +1,29 @@
+// The HID port over SetupDi and the HID class driver, both loaded from System32 at run time.
+#pragma once
+
+#include <memory>
+
+#include "device/hid_system.h"
+
+namespace quorvel::win32 {
+
+struct HidLibraries;
+
+class Win32HidSystem : public HidSystem {
+  public:
+    Win32HidSystem();
+    ~Win32HidSystem() override;
+
+    // False when hid.dll or setupapi.dll (or one of their exports) could not be had.
+    bool available() const;
+
+    std::unique_ptr<HidInterfaceList> listInterfaces() override;
+    std::unique_ptr<HidDevice> open(std::string_view path, HidAccess access,
+                                    HidIoMode mode) override;
+    std::unique_ptr<WakeEvent> createEvent() override;
+
+  private:
+    std::shared_ptr<const HidLibraries> libraries_;
+};
+
+}  // namespace quorvel::win32

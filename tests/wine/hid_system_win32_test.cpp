@@ -1,0 +1,86 @@
+// The Win32 HID port against Wine's own HID devices: the walk runs and finds no mouse.
+#include <gtest/gtest.h>
+
+#include "device/device_link.h"
+#include "platform/win32/clock_win32.h"
+#include "platform/win32/hid_system_win32.h"
+
+namespace quorvel {
+namespace {
+
+class RecordingMessages : public MessageBoxPort {
+  public:
+    void show(std::string_view text, std::string_view) override { shown.emplace_back(text); }
+    std::vector<std::string> shown;
+};
+
+TEST(Win32HidSystem, LoadsItsLibrariesAtRunTime) {
+    win32::Win32HidSystem system;
+    EXPECT_TRUE(system.available());
+}
+
+TEST(Win32HidSystem, ListsWinesInterfacesWithAttributesAndCapabilities) {
+    win32::Win32HidSystem system;
+    const std::unique_ptr<HidInterfaceList> list = system.listInterfaces();
+    ASSERT_NE(list, nullptr);
+    std::size_t index = 0;
+    for (;; ++index) {
+        const InterfaceEntry entry = list->entry(index);
+        if (entry.step != InterfaceStep::Interface) {
+            EXPECT_EQ(entry.step, InterfaceStep::NoMoreItems);
+            break;
+        }
+        EXPECT_FALSE(entry.path.empty());
+        const std::unique_ptr<HidDevice> probe =
+            system.open(entry.path, HidAccess::None, HidIoMode::Synchronous);
+        ASSERT_NE(probe, nullptr) << entry.path;
+        const std::optional<HidAttributes> attributes = probe->attributes();
+        ASSERT_TRUE(attributes.has_value()) << entry.path;
+        EXPECT_FALSE(attributes->vendorId == kMouseVendorId &&
+                     attributes->productId == kMouseProductId);
+        const CapsResult caps = probe->capabilities();
+        EXPECT_EQ(caps.status, CapsStatus::Ok) << entry.path;
+        EXPECT_NE(caps.caps.usagePage, 0) << entry.path;
+    }
+    EXPECT_GE(index, 1u) << "Wine lists a virtual mouse and keyboard";
+    EXPECT_EQ(system.open("\\\\?\\hid#no-such-device", HidAccess::None, HidIoMode::Synchronous),
+              nullptr);
+}
+
+TEST(Win32HidSystem, DiscoveryEndsWithNotFound) {
+    win32::Win32HidSystem system;
+    RecordingMessages messages;
+    win32::Win32Clock clock;
+    DeviceLink link(system, messages, clock);
+    EXPECT_EQ(link.discover(), DiscoveryResult::NotFound);
+    EXPECT_FALSE(link.commandOpen());
+    EXPECT_FALSE(link.connected());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(link.handshake()) << "no command handle: all-zero answers";
+}
+
+TEST(Win32Event, SetResetAndWait) {
+    win32::Win32HidSystem system;
+    const std::unique_ptr<WakeEvent> event = system.createEvent();
+    ASSERT_NE(event, nullptr);
+    EXPECT_FALSE(event->isSet());
+    event->set();
+    event->wait();
+    EXPECT_TRUE(event->isSet());
+    event->reset();
+    EXPECT_FALSE(event->isSet());
+}
+
+TEST(Win32Clock, AWaitNeverEndsEarly) {
+    win32::Win32Clock clock;
+    for (std::uint32_t ms : {0u, 1u, 2u, 3u}) {
+        const auto start = clock.now();
+        clock.sleepMs(ms);
+        EXPECT_GE(clock.now() - start, std::chrono::milliseconds(ms));
+    }
+    clock.beginPreciseWaits();
+    clock.endPreciseWaits();
+}
+
+}  // namespace
+}  // namespace quorvel
