@@ -19,9 +19,11 @@ constexpr const char* kPath = "C:\\Program Files\\QuorvelMouse\\record.ini";
 const Items kCopy = {"Ctrl   Dn", "50 ms", "C   Dn", "50 ms", "C   Up", "50 ms", "Ctrl   Up"};
 
 std::string section(const std::string& name, const Items& items) {
-    std::string text = "[" + name + "]\r\nItemCount=" + std::to_string(items.size()) + "\r\n";
+    std::string text;
+    text.append("[").append(name).append("]\r\nItemCount=");
+    text.append(std::to_string(items.size())).append("\r\n");
     for (std::size_t j = 0; j < items.size(); ++j) {
-        text += "Item" + std::to_string(j) + "=" + items[j] + "\r\n";
+        text.append("Item").append(std::to_string(j)).append("=").append(items[j]).append("\r\n");
     }
     return text;
 }
@@ -158,7 +160,7 @@ TEST_F(MacroLibraryTest, BadCountsAndMissingItems) {
 TEST_F(MacroLibraryTest, MoreThanTwelveMacrosFillOnlyTheTable) {
     std::string text;
     for (int i = 0; i < 14; ++i)
-        text += section("M" + std::to_string(i), {"A   Dn", "10 ms"});
+        text += section(std::string("M").append(std::to_string(i)), {"A   Dn", "10 ms"});
     files.put(kPath, text);
     for (auto& byte : config.bytes())
         byte = 0xCD;
