@@ -361,6 +361,20 @@ bool IniFile::writeString(std::string_view section, std::string_view key, std::s
     });
 }
 
+bool IniFile::writeStrings(std::string_view section, const std::vector<KeyValue>& values) {
+    if (trim(section).empty() || std::any_of(values.begin(), values.end(), [](const KeyValue& kv) {
+            return trim(kv.key).empty();
+        })) {
+        return false;
+    }
+    return edit([&](IniDocument& doc) {
+        for (const KeyValue& kv : values) {
+            doc.setValue(section, kv.key, kv.value);
+        }
+        return true;
+    });
+}
+
 bool IniFile::deleteKey(std::string_view section, std::string_view key) {
     return edit([&](IniDocument& doc) {
         if (!doc.value(section, key)) {

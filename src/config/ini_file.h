@@ -67,6 +67,12 @@ class IniFile {
     // fails. A value ends before any line break it holds. Deleting what is not there
     // succeeds without touching the file.
     bool writeString(std::string_view section, std::string_view key, std::string_view value);
+    // Several keys of one section in one replace: the file holds all of them or none.
+    struct KeyValue {
+        std::string_view key;
+        std::string_view value;
+    };
+    bool writeStrings(std::string_view section, const std::vector<KeyValue>& values);
     bool deleteKey(std::string_view section, std::string_view key);
     bool deleteSection(std::string_view section);
     std::vector<std::string> sectionNames() const;

@@ -72,12 +72,11 @@ SettingsTexts readSettings(const IniFile& settings, std::string_view section) {
 }
 
 bool writeButtonLabels(IniFile& settings, std::string_view section, const ButtonLabels& labels) {
-    bool allWritten = true;
+    std::vector<IniFile::KeyValue> values;
     for (std::size_t i = 0; i < kButtonLabelKeys.size(); ++i) {
-        allWritten =
-            settings.writeString(section, kButtonLabelKeys[i], labels.texts()[i]) && allWritten;
+        values.push_back({kButtonLabelKeys[i], labels.texts()[i]});
     }
-    return allWritten;
+    return settings.writeStrings(section, values);
 }
 
 std::array<std::string, 3> colourTexts(Rgb colour) {
@@ -86,11 +85,10 @@ std::array<std::string, 3> colourTexts(Rgb colour) {
 
 bool writeSkinChoice(IniFile& settings, const SkinChoice& choice) {
     const auto texts = colourTexts(choice.colour);
-    bool allWritten = settings.writeString(kSkinsSection, kRedKey, texts[0]);
-    allWritten = settings.writeString(kSkinsSection, kGreenKey, texts[1]) && allWritten;
-    allWritten = settings.writeString(kSkinsSection, kBlueKey, texts[2]) && allWritten;
-    allWritten = settings.writeString(kSkinsSection, kSkinPathKey, choice.skinName) && allWritten;
-    return allWritten;
+    return settings.writeStrings(kSkinsSection, {{kRedKey, texts[0]},
+                                                 {kGreenKey, texts[1]},
+                                                 {kBlueKey, texts[2]},
+                                                 {kSkinPathKey, choice.skinName}});
 }
 
 std::uint8_t colourByte(std::string_view text) {

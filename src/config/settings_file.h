@@ -68,7 +68,7 @@ std::string_view languageSection(std::string_view languageCode);
 std::string readLanguageCode(const IniFile& settings);
 
 SettingsTexts readSettings(const IniFile& settings, std::string_view languageSection);
-// True when every label reached the file.
+// All sixteen in one replace of the file; true when they reached it.
 bool writeButtonLabels(IniFile& settings, std::string_view languageSection,
                        const ButtonLabels& labels);
 

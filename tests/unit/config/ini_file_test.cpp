@@ -132,6 +132,26 @@ TEST_F(IniFileTest, LongValuesAreCutAt1023Characters) {
     EXPECT_EQ(doc.value("S", "long")->size(), 1500u);
 }
 
+TEST(IniDocumentTest, UntouchedFileSerializesToTheSameBytes) {
+    const std::string text =
+        "; comment\r\n\r\n  [ Spaced ]  \r\n key = value ; tail\r\nbare\r\n\r\n[B]\r\n=x\r\n";
+    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    EXPECT_EQ(IniDocument::parse(bytes).serialize(), bytes);
+    std::vector<std::uint8_t> utf16 = {0xFF, 0xFE};
+    const auto body = utf16LeFromUtf8(text + "zh=中文\r\n");
+    utf16.insert(utf16.end(), body.begin(), body.end());
+    EXPECT_EQ(IniDocument::parse(utf16).serialize(), utf16);
+}
+
+TEST_F(IniFileTest, SeveralKeysGoInOneReplace) {
+    EXPECT_TRUE(ini.writeStrings("Skins", {{"RColor", "1"}, {"GColor", "2"}, {"rcolor", "3"}}));
+    EXPECT_EQ(files.replaces, 1);
+    EXPECT_EQ(ini.readString("Skins", "RColor"), "3");
+    EXPECT_EQ(ini.keyNames("Skins"), (std::vector<std::string>{"RColor", "GColor"}));
+    EXPECT_FALSE(ini.writeStrings("Skins", {{"ok", "1"}, {" ", "2"}}));
+    EXPECT_EQ(files.replaces, 1);
+}
+
 // ---- encodings -------------------------------------------------------------------------------
 
 std::vector<std::uint8_t> withBom(std::initializer_list<std::uint8_t> bom, std::string_view body) {

@@ -90,6 +90,7 @@ TEST_F(SettingsFileTest, WritingLabelsTouchesOnlyTheirLanguage) {
     ButtonLabels labels = defaultButtonLabels();
     labels.setLabel(Mode::B, 2, "Ctrl+C");
     EXPECT_TRUE(writeButtonLabels(ini, "Setting-CHS", labels));
+    EXPECT_EQ(files.replaces, 1);  // all sixteen or none
     EXPECT_EQ(readSettings(ini, "Setting-CHS").labels, labels);
     EXPECT_EQ(ini.readString("Setting-EN", "Item1"), "Mine");
     EXPECT_EQ(ini.keyNames("Setting-CHS"),
@@ -106,6 +107,14 @@ TEST_F(SettingsFileTest, SkinChoiceIsWrittenAsDecimalTexts) {
     EXPECT_EQ(ini.readString("Skins", "Path"), "Ocean");
     EXPECT_EQ(files.text(kPath),
               "[Skins]\r\nLan=\r\nPath=Ocean\r\nRColor=255\r\nGColor=128\r\nBColor=0\r\n");
+}
+
+TEST_F(SettingsFileTest, FailedLabelWriteKeepsEveryOldLabel) {
+    files.put(kPath, "[Setting-EN]\r\nItem1=Old\r\n");
+    files.failReplaceWith = 5;
+    EXPECT_FALSE(writeButtonLabels(ini, "Setting-EN", defaultButtonLabels()));
+    EXPECT_FALSE(writeSkinChoice(ini, {{1, 2, 3}, "X"}));
+    EXPECT_EQ(files.text(kPath), "[Setting-EN]\r\nItem1=Old\r\n");
 }
 
 TEST(ColourByteTest, ReadsLikeADecimalConversionToAByte) {
