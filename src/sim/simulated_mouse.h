@@ -52,7 +52,7 @@ struct SimOptions {
     bool notificationFirst = true;
     std::uint16_t notificationLength = 5;
     std::vector<SimInterface> otherDevices;  // listed before the mouse
-    // The mouse goes away just before this many feature writes have been taken.
+    // The mouse goes away once it has taken this many feature writes.
     std::optional<std::size_t> unplugAfterFeatureSets;
     ScramblerKeys keys = kProgramKeys;
 };
