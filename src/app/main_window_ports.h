@@ -8,10 +8,10 @@
 
 #include "app/language_texts.h"
 #include "config/mouse_config.h"
+#include "config/settings_file.h"
 
 namespace quorvel {
 
-inline constexpr int kButtonLabelCount = 16;
 // Item1 to Item8 ("Mode A" buttons 0 to 7), then Item13 to Item83 ("Mode B").
 using ButtonLabelTexts = std::array<std::string, kButtonLabelCount>;
 

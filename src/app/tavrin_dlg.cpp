@@ -41,7 +41,7 @@ std::uint8_t colourByteFromText(std::string_view text) {
     return static_cast<std::uint8_t>(std::min(value, 255U));
 }
 
-ButtonLabelTexts defaultButtonLabels(const LanguageTexts& texts) {
+ButtonLabelTexts defaultLabelTexts(const LanguageTexts& texts) {
     constexpr std::array<TextId, 5> kFirstFunctions = {
         TextId::LeftClick, TextId::RightClick, TextId::MidClick, TextId::Forward, TextId::Backward};
     ButtonLabelTexts labels;

@@ -55,7 +55,7 @@ std::string formSkinDirectory(std::string_view executablePath, std::string_view 
 // A colour text of str.ini as one byte: leading decimal digits, empty or junk 0, capped at 255.
 std::uint8_t colourByteFromText(std::string_view text);
 // The labels a first run and "Default" give: functions 0 to 4, "DPI Loop", "Key Off".
-ButtonLabelTexts defaultButtonLabels(const LanguageTexts& texts);
+ButtonLabelTexts defaultLabelTexts(const LanguageTexts& texts);
 
 class CTavrinDlg {
   public:

@@ -105,7 +105,7 @@ void CTavrinDlg::selectShownMode(Mode mode) {
 
 void CTavrinDlg::restoreDefaultAssignment() {
     applyDefaultAssignment(shared_.records.live);
-    labels_ = defaultButtonLabels(texts_);
+    labels_ = defaultLabelTexts(texts_);
     ports_.pages.showBasicPage();
 }
 
@@ -114,7 +114,7 @@ void CTavrinDlg::showBasicPage() {
         // The first showing in a run learns the sensor; a first run also gets default labels.
         shared_.sensorType = ports_.device.refreshSensorInfo();
         if (!ports_.store.savedBefore()) {
-            labels_ = defaultButtonLabels(texts_);
+            labels_ = defaultLabelTexts(texts_);
             ports_.store.writeButtonLabels(texts_.sectionName(), labels_);
         }
         deviceRead_ = true;
