@@ -58,18 +58,18 @@ std::optional<Balloon> balloonForNotice(long kind, long value, const LanguageTex
     if (kind < 0 || kind > 0xFF)
         return std::nullopt;
     switch (static_cast<NoticeKind>(kind)) {
-        case NoticeKind::ReportRate:
+        case NoticeKind::ReportRateChanged:
             if (auto id = lookUp(kReportRates, value))
                 return info(std::string(texts.text(*id)));
             return std::nullopt;
-        case NoticeKind::DpiStage:
+        case NoticeKind::DpiStageChanged:
             if (auto id = lookUp(kStages, value)) {
                 std::string text(texts.text(*id));
                 text += dpiTextOfStage(config, static_cast<int>(value), sensorType);
                 return info(std::move(text));
             }
             return std::nullopt;
-        case NoticeKind::KeyMatrix:
+        case NoticeKind::KeyMatrixChanged:
             if (auto id = lookUp(kMatrices, value))
                 return info(std::string(texts.text(*id)));
             return std::nullopt;

@@ -12,9 +12,9 @@ namespace quorvel {
 
 // wParam of the notice message.
 enum class NoticeKind : std::uint8_t {
-    ReportRate = 5,
-    DpiStage = 7,
-    KeyMatrix = 8,
+    ReportRateChanged = 5,
+    DpiStageChanged = 7,
+    KeyMatrixChanged = 8,
     MacroKey = 9,
     Detected = 14,
     NotDetected = 15,

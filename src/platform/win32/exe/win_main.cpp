@@ -1,0 +1,171 @@
+// CTavrinApp: starts the process, registers the main window class, runs the main dialog.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cwchar>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/module_adapters.h"
+#include "device/wire_trace.h"
+#include "platform/win32/clock_win32.h"
+#include "platform/win32/files_win32.h"
+#include "platform/win32/gdiplus_api.h"
+#include "platform/win32/hid_system_win32.h"
+#include "platform/win32/main_window_win32.h"
+#include "platform/win32/wide_text.h"
+#include "sim/simulated_mouse.h"
+
+namespace quorvel::win32 {
+namespace {
+
+constexpr const wchar_t* kMainWindowClass = L"Z7qdGMClass";
+constexpr ATOM kSystemDialogClass = 0x8002;
+
+class SystemMessageBox : public MessageBoxPort {
+  public:
+    void show(std::string_view text, std::string_view caption) override {
+        MessageBoxW(nullptr, wideFromUtf8(text).c_str(), wideFromUtf8(caption).c_str(), MB_OK);
+    }
+};
+
+// Flushes every line, so a test can read the trace while the program runs.
+class FileTrace : public WireObserver {
+  public:
+    explicit FileTrace(const std::wstring& path) : file_(std::filesystem::path(path)), writer_(file_) {}
+    bool open() const { return file_.is_open(); }
+    void featureSet(std::span<const std::uint8_t> r) override { writer_.featureSet(r), flush(); }
+    void featureGet(std::span<const std::uint8_t> r) override { writer_.featureGet(r), flush(); }
+    void chunkWritten(std::span<const std::uint8_t> d) override {
+        writer_.chunkWritten(d), flush();
+    }
+    void chunkRead(std::span<const std::uint8_t> d) override { writer_.chunkRead(d), flush(); }
+    void slept(std::uint32_t ms) override { writer_.slept(ms), flush(); }
+
+  private:
+    void flush() { file_.flush(); }
+    std::ofstream file_;
+    WireTraceWriter writer_;
+};
+
+std::wstring environment(const wchar_t* name) {
+    std::wstring value(1024, L'\0');
+    const DWORD length = GetEnvironmentVariableW(name, value.data(), value.size());
+    if (length == 0 || length >= value.size())
+        return {};
+    value.resize(length);
+    return value;
+}
+
+bool simulationRequested() {
+    if (environment(L"QUORVEL_DEVICE") == L"sim")
+        return true;
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    bool found = false;
+    for (int i = 1; arguments != nullptr && i < count; ++i) {
+        if (std::wcscmp(arguments[i], L"--simulate") == 0)
+            found = true;
+    }
+    LocalFree(arguments);
+    return found;
+}
+
+// Skin chooser and pointer settings arrive with their pages; until then they do nothing.
+class PendingPointerSettings : public PointerSettingsPort {
+  public:
+    void apply(const MouseConfig&) override {}
+};
+class PendingSkinChooser : public SkinChooserPort {
+  public:
+    bool choose() override { return false; }
+};
+
+class CTavrinApp {
+  public:
+    // The whole program; false, so the process ends once the main dialog returns.
+    bool initInstance(HINSTANCE instance) {
+        INITCOMMONCONTROLSEX controls{};
+        controls.dwSize = sizeof(controls);
+        controls.dwICC = 0xFF;
+        InitCommonControlsEx(&controls);
+
+        WNDCLASSW windowClass{};
+        if (!GetClassInfoW(nullptr, MAKEINTATOM(kSystemDialogClass), &windowClass))
+            return false;
+        windowClass.lpszClassName = kMainWindowClass;
+        if (RegisterClassW(&windowClass) == 0)
+            return false;
+
+        gdiplus_ = std::make_unique<GdiplusSession>();
+        run(instance);
+        return false;
+    }
+
+    void exitInstance() { gdiplus_.reset(); }
+
+  private:
+    void run(HINSTANCE instance) {
+        std::unique_ptr<HidSystem> hid;
+        if (simulationRequested()) {
+            hid = std::make_unique<sim::SimulatedMouse>();
+        } else {
+            hid = std::make_unique<Win32HidSystem>();
+        }
+        Win32Clock clock;
+        SystemMessageBox messages;
+        DeviceLink link(*hid, messages, clock);
+        std::unique_ptr<FileTrace> trace;
+        const std::wstring tracePath = environment(L"QUORVEL_SIM_TRACE");
+        if (!tracePath.empty()) {
+            trace = std::make_unique<FileTrace>(tracePath);
+            if (trace->open())
+                link.setObserver(trace.get());
+        }
+
+        MainWindow* window = nullptr;
+        LinkDeviceControl device(link, [&window](std::uint8_t kind, std::uint8_t value) {
+            // Synchronous: the reader waits until the notice is shown.
+            if (window != nullptr && window->publishedWindow() != nullptr) {
+                SendMessageW(window->publishedWindow(), kShowNoticeMessage, kind, value);
+            }
+        });
+        Win32FilesPort files;
+        std::array<wchar_t, 1024> exe{};
+        GetModuleFileNameW(nullptr, exe.data(), exe.size());
+        FileSettingsStore store(files, messages, utf8FromWideText(exe.data()));
+        PendingPointerSettings pointer;
+        PendingSkinChooser skins;
+        SharedUiState shared;
+        MainWindow main(instance, MainWindowServices{device, store, pointer, skins}, shared);
+        window = &main;
+        main.run();
+    }
+
+    static std::string utf8FromWideText(const wchar_t* wide) {
+        const int length = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+        if (length <= 1)
+            return {};
+        std::string text(static_cast<std::size_t>(length - 1), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), length, nullptr, nullptr);
+        return text;
+    }
+
+    std::unique_ptr<GdiplusSession> gdiplus_;
+};
+
+}  // namespace
+}  // namespace quorvel::win32
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // Elevated: never take a DLL from beside the exe or the current directory.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    quorvel::win32::CTavrinApp app;
+    app.initInstance(instance);
+    app.exitInstance();
+    return 0;
+}
