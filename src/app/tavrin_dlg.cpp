@@ -172,6 +172,10 @@ void CTavrinDlg::restoreFromTray() {
     } else if (!deviceRead_) {
         showBasicPage();
     }
+    // The user asked for the window: start-up's hiding is over even if the system sent
+    // fewer non-client paints than expected (Wine sends one).
+    hidingPaints_ = 0;
+    shownFromTray_ = true;
     ports_.shell.bringToForeground();
     ports_.shell.showWindow();
 }

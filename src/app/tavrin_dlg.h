@@ -91,6 +91,7 @@ class CTavrinDlg {
     bool restorePending() const { return restorePending_; }
     bool deviceRead() const { return deviceRead_; }
     bool readerStarted() const { return readerStarted_; }
+    bool shownFromTray() const { return hidingPaints_ == 0 && shownFromTray_; }
     std::string_view settingsSection() const { return texts_.sectionName(); }
 
   private:
@@ -118,6 +119,7 @@ class CTavrinDlg {
     bool readerCreated_ = false;
     bool readerStarted_ = false;
     bool cleanedUp_ = false;
+    bool shownFromTray_ = false;
     int hidingPaints_ = 2;
     // Notices raised before the language is known wait for it, so they are not blank.
     bool textsReady_ = false;

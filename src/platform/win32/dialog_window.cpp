@@ -19,6 +19,8 @@ INT_PTR DialogWindow::runModal(HINSTANCE instance, int templateId, HWND owner) {
             EnableWindow(owner, TRUE);
         return -1;
     }
+    if (!ended_)
+        onCreated();
     MSG msg;
     while (!ended_ && IsWindow(hwnd_)) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);

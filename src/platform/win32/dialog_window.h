@@ -42,6 +42,8 @@ class DialogWindow {
     virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
     // True when the message is consumed before it is dispatched.
     virtual bool preTranslateMessage(MSG&) { return false; }
+    // After creation, before the loop: the dialog manager has shown a visible template.
+    virtual void onCreated() {}
 
   private:
     static INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

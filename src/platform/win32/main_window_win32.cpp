@@ -79,6 +79,13 @@ bool MainWindow::preTranslateMessage(MSG& msg) {
     return false;
 }
 
+void MainWindow::onCreated() {
+    // The program starts in the tray. The non-client paints hide it too, but Wine sends
+    // them before the dialog manager shows the window, so hide it once it is up.
+    if (!dialog_.shownFromTray())
+        hideWindow();
+}
+
 bool MainWindow::onInitDialog(WPARAM, LPARAM, LRESULT& result) {
     result = dialog_.onInitDialog() ? TRUE : FALSE;
     return true;

@@ -76,6 +76,7 @@ class MainWindow final : public DialogWindow,
   private:
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool preTranslateMessage(MSG& msg) override;
+    void onCreated() override;
 
     bool onInitDialog(WPARAM, LPARAM, LRESULT& result);
     bool onPaint(WPARAM, LPARAM, LRESULT& result);

@@ -139,6 +139,14 @@ TEST(TavrinStartUp, TheFirstTwoNonClientPaintsHide) {
     EXPECT_EQ(rig.log.count("window:hide"), 2);
 }
 
+TEST(TavrinStartUp, ATrayRestoreEndsTheHiding) {
+    DialogRig rig;
+    rig.start();
+    EXPECT_TRUE(rig.dialog.onNcPaint());
+    rig.dialog.onTrayNotify(kTrayLeftButtonUp);
+    EXPECT_FALSE(rig.dialog.onNcPaint());
+}
+
 TEST(SkinDirectory, DropsTheExecutableNameEverywhere) {
     EXPECT_EQ(formSkinDirectory("C:\\a\\QuorvelMouse.exe", "Default"), "C:\\a\\/Skins/Default");
     EXPECT_EQ(formSkinDirectory("C:\\QuorvelMouse.exe\\QuorvelMouse.exe", "x"), "C:\\\\/Skins/x");

@@ -36,7 +36,8 @@ class SystemMessageBox : public MessageBoxPort {
 // Flushes every line, so a test can read the trace while the program runs.
 class FileTrace : public WireObserver {
   public:
-    explicit FileTrace(const std::wstring& path) : file_(std::filesystem::path(path)), writer_(file_) {}
+    explicit FileTrace(const std::wstring& path)
+        : file_(std::filesystem::path(path)), writer_(file_) {}
     bool open() const { return file_.is_open(); }
     void featureSet(std::span<const std::uint8_t> r) override { writer_.featureSet(r), flush(); }
     void featureGet(std::span<const std::uint8_t> r) override { writer_.featureGet(r), flush(); }
