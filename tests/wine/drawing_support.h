@@ -20,24 +20,6 @@ constexpr Rgb rgb(int r, int g, int b) {
     return (static_cast<Rgb>(r) << 16) | (static_cast<Rgb>(g) << 8) | static_cast<Rgb>(b);
 }
 
-// The pixels of a bitmap, top row first, alpha byte dropped.
-inline std::vector<Rgb> readPixels(HBITMAP bitmap, int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<Rgb> pixels(static_cast<std::size_t>(width) * height);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    for (Rgb& p : pixels)
-        p &= 0xFFFFFF;
-    return pixels;
-}
-
 // The raw 32-bit pixels of a bitmap with alpha, B, G, R, A bytes.
 inline std::vector<std::uint32_t> readRawPixels(HBITMAP bitmap, int width, int height) {
     BITMAPINFO info{};
@@ -51,6 +33,14 @@ inline std::vector<std::uint32_t> readRawPixels(HBITMAP bitmap, int width, int h
     HDC screen = GetDC(nullptr);
     GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// The pixels of a bitmap, top row first, alpha byte dropped.
+inline std::vector<Rgb> readPixels(HBITMAP bitmap, int width, int height) {
+    std::vector<Rgb> pixels = readRawPixels(bitmap, width, height);
+    for (Rgb& p : pixels)
+        p &= 0xFFFFFF;
     return pixels;
 }
 
