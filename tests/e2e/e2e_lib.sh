@@ -3,29 +3,52 @@
 set -euo pipefail
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build_dir=${QUORVEL_BUILD_DIR:-$e2e_root/build/windows}
+case_name=$(basename "$0" .sh)
 # shellcheck source=scripts/wine-env
 source "$e2e_root/scripts/wine-env"
 unset DISPLAY
+quorvel_xvfb_pid=""
 quorvel_display
 quorvel_wine_prefix
-case_dir=$(mktemp -d /tmp/quorvel-e2e.XXXXXX)
+work_dir=$(mktemp -d /tmp/quorvel-e2e.XXXXXX)
+# The installed files only: traces and screenshots go beside it, so checksums see the install.
+case_dir=$work_dir/install
 "$e2e_root/scripts/install-layout" "$build_dir" "$case_dir"
+export QUORVEL_NOTICE_TRACE="Z:$work_dir/notices.txt"
+shot_dir=$build_dir/e2e-shots
+mkdir -p "$shot_dir"
 program_pid=""
+started_at=$(date +%s.%N)
+
 cleanup() {
-    if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
-    rm -rf "$case_dir"
+    # The cases run one at a time (RUN_SERIAL), so the prefix's server is ours to stop: it
+    # takes the program, the tray and the second copy with it.
+    wineserver -k 2>/dev/null || true
+    if [ -n "$program_pid" ]; then wait "$program_pid" 2>/dev/null || true; fi
+    wineserver -w 2>/dev/null || true
+    if [ -n "$quorvel_xvfb_pid" ]; then kill "$quorvel_xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$work_dir"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    screenshot "$case_name-failed"
+    echo "FAIL: $*" >&2
+    exit 1
+}
+pass() { printf 'PASS %s in %.1f s\n' "$case_name" "$(echo "$(date +%s.%N) - $started_at" | bc)"; }
+screenshot() { import -window root "$shot_dir/$1.png" 2>/dev/null || true; }
 
-# Starts the program in the background; its exit code lands in $case_dir/rc.
+# Starts the program in the background; its exit code lands in $work_dir/rc.
 start_program() {
-    (cd "$case_dir" && { timeout 60 wine ./QuorvelMouse.exe "$@"; echo $? >"$case_dir/rc"; }) &
+    (cd "$case_dir" && { timeout 60 wine ./QuorvelMouse.exe "$@"; echo $? >"$work_dir/rc"; }) &
     program_pid=$!
 }
+program_ended() { [ -f "$work_dir/rc" ]; }
+exit_code() { cat "$work_dir/rc"; }
 # Waits up to $1 tenths of a second for a command to succeed.
 wait_for() {
-    local tries=$1; shift
+    local tries=$1
+    shift
     local i
     for i in $(seq "$tries"); do
         if "$@"; then return 0; fi
@@ -33,15 +56,61 @@ wait_for() {
     done
     return 1
 }
-tray_window() { xdotool search --name 'Wine System Tray' 2>/dev/null | head -1; }
+
+# The balloons the program handed to the shell: "title<TAB>time-out<TAB>text" per line.
+notices() { cat "$work_dir/notices.txt" 2>/dev/null || true; }
+notice_count() { notices | grep -cxF -- "$1" || true; }
+have_notice() { [ "$(notice_count "$1")" -ge "${2:-1}" ]; }
+detected_notice=$(printf 'Info\t100\tThe system detect the gaming mouse.')
+not_detected_notice=$(printf 'Warning\t100\tThe system did not detect the gaming mouse!')
+
+# Windows by X: Wine names each after its process; the main window is the large one.
+program_windows() { xwininfo -root -tree | grep '"quorvelmouse.exe"' || true; }
 main_window() {
-    xwininfo -root -tree | awk '/"quorvelmouse.exe"/ && /900x660|[0-9]+x[0-9]+/ && !/Default IME/ {print $1; exit}'
+    program_windows | awk '!/Default IME/ {split($0, a, /[ +]+/); for (i in a) if (a[i] ~ /^[0-9]+x[0-9]+$/) {split(a[i], s, "x"); if (s[1] >= 400 && s[2] >= 400) {print $1; exit}}}'
 }
-main_visible() { local w; w=$(main_window); [ -n "$w" ] && xwininfo -id "$w" | grep -q IsViewable; }
-have_tray() { [ -n "$(tray_window)" ]; }
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+main_visible() {
+    local w
+    w=$(main_window)
+    [ -n "$w" ] && viewable "$w"
+}
+tray_window() { xdotool search --name 'Wine System Tray' 2>/dev/null | head -1; }
+have_tray() { [ -n "$(tray_window)" ] && viewable "$(tray_window)"; }
+# Wine draws a balloon as a window of its shell's process, below the tray.
+balloon_window() {
+    xwininfo -root -tree | awk '/"explorer.exe"/ && !/Wine System Tray/ && !/Default IME/ && !/ 1x1\+/ {print $1}' |
+        while read -r w; do if viewable "$w"; then echo "$w"; break; fi; done
+}
+balloon_visible() { [ -n "$(balloon_window)" ]; }
+origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}'; }
+# The first icon of the tray: the program's only one.
 click_tray() {
-    local geometry x y
-    geometry=$(xwininfo -id "$(tray_window)" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
-    read -r x y <<<"$geometry"
-    xdotool mousemove $((x + 10)) $((y + 10)) click 1
+    local x y
+    read -r x y <<<"$(origin "$(tray_window)")"
+    xdotool mousemove $((x + 10)) $((y + 10)) click "${1:-1}"
 }
+# Right-clicks the tray icon and chooses the menu's one item.
+choose_exit() {
+    local menu x y
+    menu=""
+    for attempt in 1 2 3; do
+        click_tray 3
+        if wait_for 30 menu_open; then
+            menu=$(menu_window)
+            break
+        fi
+    done
+    [ -n "$menu" ] || return 1
+    read -r x y <<<"$(origin "$menu")"
+    xdotool mousemove $((x + 20)) $((y + 10)) click 1
+}
+menu_window() {
+    program_windows | awk '!/Default IME/ {print $1}' | while read -r w; do
+        [ "$w" = "$(main_window)" ] && continue
+        if viewable "$w"; then echo "$w"; break; fi
+    done
+}
+menu_open() { [ -n "$(menu_window)" ]; }
+# Checksums of every installed file, so a changed or added one shows.
+install_sums() { (cd "$case_dir" && find . -type f | sort | xargs md5sum); }

@@ -1,22 +1,25 @@
 #!/usr/bin/env bash
 # A tray click shows the window; Apply rewrites config.bin (first byte 1) and sends the sequence.
 source "$(dirname "$0")/e2e_lib.sh"
-export QUORVEL_SIM_TRACE="Z:$case_dir/trace.txt"
+export QUORVEL_SIM_TRACE="Z:$work_dir/trace.txt"
 start_program --simulate
-wait_for 150 have_tray || fail "no tray icon"
-sleep 2
-[ "$(od -An -tx1 -N1 "$case_dir/config.bin" | tr -d ' ')" = "00" ] || fail "config.bin changed at start"
+wait_for 150 have_notice "$detected_notice" || fail "start-up did not finish"
+first_byte() { od -An -tx1 -N1 "$case_dir/config.bin" | tr -d ' '; }
+[ "$(first_byte)" = "00" ] || fail "config.bin changed at start"
+grep -q '^write ' "$work_dir/trace.txt" && fail "configuration sent before Apply"
 shown=0
 for attempt in 1 2 3; do
     click_tray
     if wait_for 30 main_visible; then shown=1; break; fi
 done
 [ "$shown" -eq 1 ] || fail "tray click did not show the window"
-geometry=$(xwininfo -id "$(main_window)" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
-read -r x y <<<"$geometry"
+screenshot tray_shown
+read -r x y <<<"$(origin "$(main_window)")"
+# Apply's button: 666..771 x 623..644 in the client area, which starts at the window's origin.
 xdotool mousemove $((x + 700)) $((y + 630)) click 1
-first_byte() { [ "$(od -An -tx1 -N1 "$case_dir/config.bin" | tr -d ' ')" = "01" ]; }
-wait_for 100 first_byte || fail "Apply did not rewrite config.bin"
+applied() { [ "$(first_byte)" = "01" ]; }
+wait_for 100 applied || fail "Apply did not rewrite config.bin"
 [ "$(stat -c %s "$case_dir/config.bin")" -eq 1850 ] || fail "config.bin size"
-grep -q '^write ' "$case_dir/trace.txt" || fail "no apply sequence in the trace"
-echo "PASS"
+grep -q '^write ' "$work_dir/trace.txt" || fail "no apply sequence in the trace"
+main_visible || fail "Apply hid the window"
+pass

@@ -30,7 +30,7 @@ std::string utf8FromWide(const wchar_t* wide) {
 }  // namespace
 
 struct MainWindowTable {
-    static constexpr std::array<MessageEntry<MainWindow>, 12> kEntries = {{
+    static constexpr std::array<MessageEntry<MainWindow>, 13> kEntries = {{
         {WM_INITDIALOG, &MainWindow::onInitDialog},
         {WM_PAINT, &MainWindow::onPaint},
         {WM_QUERYDRAGICON, &MainWindow::onQueryDragIcon},
@@ -43,12 +43,14 @@ struct MainWindowTable {
         {WM_DESTROY, &MainWindow::onDestroy},
         {WM_LBUTTONDOWN, &MainWindow::onLButtonDown},
         {WM_NCPAINT, &MainWindow::onNcPaint},
+        {WM_WINDOWPOSCHANGING, &MainWindow::onWindowPosChanging},
     }};
 };
 
 MainWindow::MainWindow(HINSTANCE instance, MainWindowServices services, SharedUiState& shared)
     : instance_(instance),
       shared_(shared),
+      balloons_(services.balloons),
       dialog_(TavrinPorts{*this, *this, services.device, services.store, *this, services.pointer,
                           services.skins},
               shared) {
@@ -84,6 +86,16 @@ void MainWindow::onCreated() {
     // them before the dialog manager shows the window, so hide it once it is up.
     if (!dialog_.shownFromTray())
         hideWindow();
+}
+
+bool MainWindow::onWindowPosChanging(WPARAM, LPARAM lParam, LRESULT&) {
+    // Until the tray brings it up, the dialog manager's show is refused outright. Hiding
+    // a shown window is not enough: without a window manager Wine keeps it mapped for two
+    // seconds while it waits for the withdrawal, and on Windows it flashes.
+    auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
+    if (position != nullptr && !dialog_.shownFromTray())
+        position->flags &= ~static_cast<UINT>(SWP_SHOWWINDOW);
+    return false;
 }
 
 bool MainWindow::onInitDialog(WPARAM, LPARAM, LRESULT& result) {
@@ -182,7 +194,9 @@ bool MainWindow::addTrayIcon(std::string_view tip) {
 }
 
 void MainWindow::showBalloon(const Balloon& balloon) {
-    tray_.showBalloon(balloon.text, balloon.title, balloon.timeoutMs);
+    const bool accepted = tray_.showBalloon(balloon.text, balloon.title, balloon.timeoutMs);
+    if (balloons_ != nullptr)
+        balloons_->balloonShown(balloon, accepted);
 }
 
 void MainWindow::removeTrayIcon() {

@@ -22,12 +22,20 @@ inline constexpr int kMainIconResource = 710;
 inline constexpr UINT kShowNoticeMessage = 0x0402;
 inline constexpr const wchar_t* kInstanceMutexName = L"PelsaR27Mutex";
 
+// Sees each balloon as it goes to the shell, with the shell's answer; for tests.
+class BalloonObserver {
+  public:
+    virtual ~BalloonObserver() = default;
+    virtual void balloonShown(const Balloon& balloon, bool accepted) = 0;
+};
+
 // The services the host needs from the rest of the program, built by the application.
 struct MainWindowServices {
     DeviceControlPort& device;
     SettingsStorePort& store;
     PointerSettingsPort& pointer;
     SkinChooserPort& skins;
+    BalloonObserver* balloons = nullptr;
 };
 
 class MainWindow final : public DialogWindow,
@@ -90,12 +98,14 @@ class MainWindow final : public DialogWindow,
     bool onDestroy(WPARAM, LPARAM, LRESULT& result);
     bool onLButtonDown(WPARAM, LPARAM, LRESULT& result);
     bool onNcPaint(WPARAM, LPARAM, LRESULT& result);
+    bool onWindowPosChanging(WPARAM, LPARAM, LRESULT& result);
     friend struct MainWindowTable;
 
     void drawPlainPage();
 
     HINSTANCE instance_;
     SharedUiState& shared_;
+    BalloonObserver* balloons_;
     CTavrinDlg dialog_;
     HICON icon_ = nullptr;
     HANDLE mutex_ = nullptr;

@@ -53,6 +53,24 @@ class FileTrace : public WireObserver {
     WireTraceWriter writer_;
 };
 
+// One line per balloon, "title<TAB>time-out<TAB>text", and only those the shell took;
+// appended, so a second copy that starts and ends leaves the first one's lines.
+class FileBalloonTrace : public BalloonObserver {
+  public:
+    explicit FileBalloonTrace(const std::wstring& path)
+        : file_(std::filesystem::path(path), std::ios::binary | std::ios::app) {}
+    bool open() const { return file_.is_open(); }
+    void balloonShown(const Balloon& balloon, bool accepted) override {
+        if (!accepted)
+            return;
+        file_ << balloon.title << '\t' << balloon.timeoutMs << '\t' << balloon.text << '\n';
+        file_.flush();
+    }
+
+  private:
+    std::ofstream file_;
+};
+
 std::wstring environment(const wchar_t* name) {
     std::wstring value(1024, L'\0');
     const DWORD length = GetEnvironmentVariableW(name, value.data(), value.size());
@@ -141,8 +159,16 @@ class CTavrinApp {
         FileSettingsStore store(files, messages, utf8FromWideText(exe.data()));
         PendingPointerSettings pointer;
         PendingSkinChooser skins;
+        std::unique_ptr<FileBalloonTrace> balloons;
+        const std::wstring balloonPath = environment(L"QUORVEL_NOTICE_TRACE");
+        if (!balloonPath.empty()) {
+            balloons = std::make_unique<FileBalloonTrace>(balloonPath);
+            if (!balloons->open())
+                balloons.reset();
+        }
         SharedUiState shared;
-        MainWindow main(instance, MainWindowServices{device, store, pointer, skins}, shared);
+        MainWindow main(instance, MainWindowServices{device, store, pointer, skins, balloons.get()},
+                        shared);
         window = &main;
         main.run();
     }
