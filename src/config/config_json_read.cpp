@@ -1,0 +1,406 @@
+// configFromJson: every field checked in document order; the first fault is named by path.
+#include <cctype>
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "config/config_json.h"
+#include "config/config_json_fields.h"
+#include "config/record_texts.h"
+
+namespace quorvel {
+namespace {
+
+using Json = nlohmann::ordered_json;
+using namespace config_json;
+
+std::string child(const std::string& at, std::string_view name) {
+    return at.empty() ? std::string(name) : at + "." + std::string(name);
+}
+
+std::string element(const std::string& at, std::size_t index) {
+    return at + "[" + std::to_string(index) + "]";
+}
+
+std::string quotedList(std::span<const std::string_view> names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i != 0)
+            text += ", ";
+        text += "\"" + std::string(names[i]) + "\"";
+    }
+    return text;
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    const int lower = std::tolower(static_cast<unsigned char>(c));
+    if (lower >= 'a' && lower <= 'f')
+        return lower - 'a' + 10;
+    return -1;
+}
+
+class Reader {
+  public:
+    const std::string& error() const { return error_; }
+
+    bool fail(const std::string& at, const std::string& what) {
+        if (error_.empty())
+            error_ = (at.empty() ? std::string("(document)") : at) + ": " + what;
+        return false;
+    }
+
+    // An object with exactly these fields; an unknown one is named before a missing one,
+    // since a misspelt field is usually both.
+    bool object(const Json& value, const std::string& at,
+                std::span<const std::string_view> fields) {
+        if (!value.is_object())
+            return fail(at, "must be an object");
+        for (auto it = value.begin(); it != value.end(); ++it) {
+            bool known = false;
+            for (auto f : fields)
+                known = known || it.key() == f;
+            if (!known)
+                return fail(child(at, it.key()), "unknown field");
+        }
+        for (auto f : fields) {
+            if (!value.contains(f))
+                return fail(child(at, f), "missing");
+        }
+        return true;
+    }
+
+    bool array(const Json& value, const std::string& at, std::size_t size) {
+        if (!value.is_array())
+            return fail(at, "must be an array");
+        if (value.size() != size) {
+            return fail(at, "must have " + std::to_string(size) + " entries, not " +
+                                std::to_string(value.size()));
+        }
+        return true;
+    }
+
+    std::optional<int> integer(const Json& value, const std::string& at, int min, int max,
+                               std::string_view why = {}) {
+        const std::string range = "from " + std::to_string(min) + " to " + std::to_string(max);
+        std::string suffix = why.empty() ? "" : " " + std::string(why);
+        if (!value.is_number_integer()) {
+            fail(at, "must be a whole number " + range + suffix);
+            return std::nullopt;
+        }
+        const bool fits =
+            value.is_number_unsigned()
+                ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(max) &&
+                      static_cast<std::int64_t>(value.get<std::uint64_t>()) >= min
+                : value.get<std::int64_t>() >= min && value.get<std::int64_t>() <= max;
+        if (!fits) {
+            fail(at, value.dump() + " is out of range (" + range + suffix + ")");
+            return std::nullopt;
+        }
+        return static_cast<int>(value.get<std::int64_t>());
+    }
+
+    std::optional<bool> boolean(const Json& value, const std::string& at) {
+        if (!value.is_boolean()) {
+            fail(at, "must be true or false");
+            return std::nullopt;
+        }
+        return value.get<bool>();
+    }
+
+    // The position of the value's text among `names`.
+    template <std::size_t N>
+    std::optional<std::size_t> name(const Json& value, const std::string& at,
+                                    const std::array<std::string_view, N>& names) {
+        if (value.is_string()) {
+            const auto& text = value.get_ref<const std::string&>();
+            for (std::size_t i = 0; i < N; ++i) {
+                if (text == names[i])
+                    return i;
+            }
+        }
+        fail(at, "must be one of " + quotedList(names));
+        return std::nullopt;
+    }
+
+    bool hex(const Json& value, const std::string& at, std::span<std::uint8_t> out) {
+        const std::string want = std::to_string(out.size() * 2) + " hexadecimal digits";
+        if (!value.is_string())
+            return fail(at, "must be a string of " + want);
+        const auto& text = value.get_ref<const std::string&>();
+        if (text.size() != out.size() * 2)
+            return fail(at, "must hold exactly " + want);
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            const int high = hexDigit(text[2 * i]);
+            const int low = hexDigit(text[2 * i + 1]);
+            if (high < 0 || low < 0)
+                return fail(at, "must hold only hexadecimal digits");
+            out[i] = static_cast<std::uint8_t>(high << 4 | low);
+        }
+        return true;
+    }
+
+  private:
+    std::string error_;
+};
+
+std::vector<std::string_view> groupFields(std::string_view group) {
+    std::vector<std::string_view> names;
+    for (const auto& field : kParameterFields) {
+        if (field.group == group)
+            names.push_back(field.name);
+    }
+    return names;
+}
+
+std::array<std::string_view, kFunctionCount> functionNames() {
+    std::array<std::string_view, kFunctionCount> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = kButtonFunctions[i].listText;
+    return names;
+}
+
+bool readButton(Reader& r, const Json& value, const std::string& at, Mode mode, int button,
+                MouseConfig& config) {
+    if (!r.object(value, at, kButtonFields))
+        return false;
+    const auto code = r.name(value[kFunction], child(at, kFunction), functionNames());
+    if (!code)
+        return false;
+    const auto function = kButtonFunctions[*code];
+    const std::string why = "for a " + std::string(function.listText) + " button";
+    config.setFunctionCode(mode, button, codeByte(function.code));
+
+    const bool isDpiSwitch = function.code == FunctionCode::DpiSwitch;
+    const auto dpiSwitch =
+        isDpiSwitch
+            ? r.integer(value[kDpiSwitch], child(at, kDpiSwitch), kDpiSwitchMin, kDpiSwitchMax, why)
+            : r.integer(value[kDpiSwitch], child(at, kDpiSwitch), 0, 255);
+    if (!dpiSwitch)
+        return false;
+    config.setDpiSwitchParameter(mode, button, static_cast<std::uint8_t>(*dpiSwitch));
+
+    for (std::size_t g = 2; g < kButtonFields.size(); ++g) {
+        const std::string group = child(at, kButtonFields[g]);
+        const Json& groupValue = value[kButtonFields[g]];
+        if (!r.object(groupValue, group, groupFields(kButtonFields[g])))
+            return false;
+        for (const auto& field : kParameterFields) {
+            if (field.group != kButtonFields[g])
+                continue;
+            const bool inUse = field.owner == function.code;
+            const int max = field.wide ? 0xFFFF : 255;
+            const auto v =
+                inUse ? r.integer(groupValue[field.name], child(group, field.name), field.min,
+                                  field.max, why)
+                      : r.integer(groupValue[field.name], child(group, field.name), 0, max);
+            if (!v)
+                return false;
+            config.setButtonField(mode, field.low, button, static_cast<std::uint8_t>(*v & 0xFF));
+            if (field.wide) {
+                config.setButtonField(mode, highField(field.low), button,
+                                      static_cast<std::uint8_t>(*v >> 8));
+            }
+        }
+    }
+    return true;
+}
+
+bool readStages(Reader& r, const Json& value, const std::string& at, MouseConfig& config) {
+    if (!r.array(value, at, kStageCount))
+        return false;
+    for (int stage = 1; stage <= kStageCount; ++stage) {
+        const std::string s = element(at, static_cast<std::size_t>(stage - 1));
+        const Json& v = value[static_cast<std::size_t>(stage - 1)];
+        if (!r.object(v, s, kStageFields))
+            return false;
+        const auto index = r.integer(v[kDpiIndex], child(s, kDpiIndex), 0, kMaxDpiIndex);
+        if (!index)
+            return false;
+        const auto enabled = r.boolean(v[kEnabled], child(s, kEnabled));
+        if (!enabled)
+            return false;
+        const Json& colour = v[kColour];
+        std::array<std::uint8_t, 3> rgb{};
+        const std::string c = child(s, kColour);
+        if (!colour.is_string() || colour.get_ref<const std::string&>().size() != 7 ||
+            colour.get_ref<const std::string&>()[0] != '#') {
+            return r.fail(c, "must be a colour \"#rrggbb\"");
+        }
+        if (!r.hex(Json(colour.get_ref<const std::string&>().substr(1)), c, rgb))
+            return false;
+        config.setDpiValueIndex(stage, static_cast<std::uint8_t>(*index));
+        config.setStageEnabled(stage, *enabled);
+        config.setStageColour(stage, {rgb[0], rgb[1], rgb[2]});
+    }
+    return true;
+}
+
+bool readLighting(Reader& r, const Json& value, const std::string& at, MouseConfig& config) {
+    if (!r.object(value, at, kLightingFields))
+        return false;
+    const auto mode = r.name(value[kLightingMode], child(at, kLightingMode), kLightingModeNames);
+    if (!mode)
+        return false;
+    config.setLightingMode(static_cast<std::uint8_t>(*mode));
+    for (const auto& field : kLightingNumbers) {
+        const auto v = r.integer(value[field.name], child(at, field.name), 0, field.max);
+        if (!v)
+            return false;
+        config.bytes()[field.offset] = static_cast<std::uint8_t>(*v);
+    }
+    constexpr std::array<std::string_view, 2> kNeonEffects = {
+        kLightingEffectNames[kNeonEffectFirst], kLightingEffectNames[kNeonEffectLast]};
+    const auto neon = r.name(value[kNeonEffect], child(at, kNeonEffect), kNeonEffects);
+    if (!neon)
+        return false;
+    config.setNeonEffect(static_cast<std::uint8_t>(kNeonEffectFirst + *neon));
+    return true;
+}
+
+bool readPointer(Reader& r, const Json& value, const std::string& at, MouseConfig& config) {
+    std::array<std::string_view, kPointerFields.size()> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = kPointerFields[i].name;
+    if (!r.object(value, at, names))
+        return false;
+    for (const auto& field : kPointerFields) {
+        const Json& v = value[field.name];
+        const std::string f = child(at, field.name);
+        int stored = 0;
+        if (field.isSwitch) {
+            const auto on = r.boolean(v, f);
+            if (!on)
+                return false;
+            stored = *on ? 1 : 0;
+        } else {
+            const auto position = r.integer(v, f, field.min, field.max);
+            if (!position)
+                return false;
+            stored = *position;
+        }
+        config.setPointerSetting(field.offset, static_cast<std::uint8_t>(stored));
+    }
+    return true;
+}
+
+bool readReserved(Reader& r, const Json& value, const std::string& at, MouseConfig& config) {
+    if (!r.object(value, at, kReservedFields))
+        return false;
+    auto bytes = config.bytes();
+    if (!r.hex(value[kReservedAfterModeA], child(at, kReservedAfterModeA),
+               bytes.subspan(record::kReservedAfterModeA, record::kReservedAfterModeASize))) {
+        return false;
+    }
+    const auto before =
+        r.integer(value[kReservedBeforeStages], child(at, kReservedBeforeStages), 0, 255);
+    if (!before)
+        return false;
+    const auto after =
+        r.integer(value[kReservedAfterLighting], child(at, kReservedAfterLighting), 0, 255);
+    if (!after)
+        return false;
+    bytes[record::kReservedBeforeStages] = static_cast<std::uint8_t>(*before);
+    bytes[record::kReservedAfterLighting] = static_cast<std::uint8_t>(*after);
+    return true;
+}
+
+bool readVersion(Reader& r, const Json& doc) {
+    if (!doc.is_object())
+        return r.fail("", "must be a JSON object");
+    const auto format = doc.find(kFormat);
+    if (format == doc.end() || !format->is_string() ||
+        format->get_ref<const std::string&>() != kConfigJsonFormat) {
+        return r.fail(std::string(kFormat),
+                      "must be \"" + std::string(kConfigJsonFormat) + "\" (not a configuration)");
+    }
+    const auto version = doc.find(kVersion);
+    if (version == doc.end() || !version->is_number_integer() ||
+        version->get<std::int64_t>() != kConfigJsonVersion) {
+        return r.fail(std::string(kVersion),
+                      "this tool reads version " + std::to_string(kConfigJsonVersion) + " only");
+    }
+    return r.object(doc, "", kTopFields);
+}
+
+bool readRecord(Reader& r, const Json& doc, MouseConfig& config) {
+    if (!readVersion(r, doc))
+        return false;
+    const auto shown = r.name(doc[kShownMode], std::string(kShownMode), kModeNames);
+    if (!shown)
+        return false;
+    config.setShownMode(*shown == 1 ? Mode::B : Mode::A);
+
+    const std::string rateAt(kReportRate);
+    const Json& rate = doc[kReportRate];
+    constexpr std::uint64_t kFastest = 1000;
+    const auto code = rate.is_number_unsigned() && rate.get<std::uint64_t>() <= kFastest
+                          ? reportRateCode(static_cast<int>(rate.get<std::uint64_t>()))
+                          : std::nullopt;
+    if (!code)
+        return r.fail(rateAt, "must be 125, 250, 500 or 1000");
+    config.setReportRate(*code);
+
+    if (!readStages(r, doc[kStages], std::string(kStages), config))
+        return false;
+    if (!readLighting(r, doc[kLighting], std::string(kLighting), config))
+        return false;
+
+    const std::string modesAt(kModes);
+    if (!r.object(doc[kModes], modesAt, kModeNames))
+        return false;
+    for (Mode mode : {Mode::A, Mode::B}) {
+        const auto name = kModeNames[static_cast<std::size_t>(mode)];
+        const std::string at = child(modesAt, name);
+        const Json& buttons = doc[kModes][name];
+        if (!r.array(buttons, at, kButtonCount))
+            return false;
+        for (int b = 0; b < kButtonCount; ++b) {
+            const auto i = static_cast<std::size_t>(b);
+            if (!readButton(r, buttons[i], element(at, i), mode, b, config))
+                return false;
+        }
+    }
+
+    const std::string macrosAt(kMacroTable);
+    if (!r.array(doc[kMacroTable], macrosAt, kMacroSlotCount))
+        return false;
+    for (int slot = 0; slot < kMacroSlotCount; ++slot) {
+        const auto i = static_cast<std::size_t>(slot);
+        if (!r.hex(doc[kMacroTable][i], element(macrosAt, i), config.macroBlock(slot))) {
+            return false;
+        }
+    }
+    if (!readPointer(r, doc[kPointer], std::string(kPointer), config))
+        return false;
+    return readReserved(r, doc[kReserved], std::string(kReserved), config);
+}
+
+// nlohmann prefixes its messages with "[json.exception.parse_error.101] ".
+std::string parseMessage(const std::string& what) {
+    const auto end = what.find("] ");
+    return end == std::string::npos ? what : what.substr(end + 2);
+}
+
+}  // namespace
+
+ConfigJsonResult configFromJson(std::string_view text) {
+    ConfigJsonResult result;
+    try {
+        const Json doc = Json::parse(text.begin(), text.end());
+        Reader reader;
+        MouseConfig config;
+        if (readRecord(reader, doc, config)) {
+            result.config = config;
+        } else {
+            result.error = reader.error();
+        }
+    } catch (const nlohmann::json::parse_error& e) {
+        result.error = "(document): not valid JSON: " + parseMessage(e.what());
+    } catch (const std::exception& e) {
+        result.error = std::string("(document): ") + e.what();
+    }
+    return result;
+}
+
+}  // namespace quorvel
