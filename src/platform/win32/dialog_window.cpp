@@ -9,6 +9,7 @@ DialogWindow::~DialogWindow() {
 
 INT_PTR DialogWindow::runModal(HINSTANCE instance, int templateId, HWND owner) {
     ended_ = false;
+    endCode_ = 0;
     const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
     if (ownerWasEnabled)
         EnableWindow(owner, FALSE);

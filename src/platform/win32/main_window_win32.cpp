@@ -7,6 +7,7 @@
 #include <array>
 
 #include "app/modal_dialog.h"
+#include "platform/win32/sub_dialog_window.h"
 #include "platform/win32/wide_text.h"
 
 namespace quorvel::win32 {
@@ -231,9 +232,9 @@ void MainWindow::openUrl(std::string_view url) {
     ShellExecuteW(hwnd(), L"open", wideFromUtf8(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-bool MainWindow::runModal(ModalDialog&) {
-    // The sub-dialog hosts arrive with their dialogs; until then nothing opens.
-    return false;
+bool MainWindow::runModal(ModalDialog& dialog) {
+    SubDialogWindow window(instance_, dialog, shared_.skinDirectory, *this);
+    return window.run(hwnd()) == DialogEnd::Ok;
 }
 
 void MainWindow::endProcess(int exitCode) {

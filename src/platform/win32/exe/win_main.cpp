@@ -17,6 +17,7 @@
 #include "platform/win32/gdiplus_api.h"
 #include "platform/win32/hid_system_win32.h"
 #include "platform/win32/main_window_win32.h"
+#include "platform/win32/system_pointer_win32.h"
 #include "platform/win32/wide_text.h"
 #include "sim/simulated_mouse.h"
 
@@ -94,11 +95,7 @@ bool simulationRequested() {
     return found;
 }
 
-// Skin chooser and pointer settings arrive with their pages; until then they do nothing.
-class PendingPointerSettings : public PointerSettingsPort {
-  public:
-    void apply(const MouseConfig&) override {}
-};
+// The skin chooser arrives with its dialog; until then the button does nothing.
 class PendingSkinChooser : public SkinChooserPort {
   public:
     bool choose() override { return false; }
@@ -157,7 +154,7 @@ class CTavrinApp {
         std::array<wchar_t, 1024> exe{};
         GetModuleFileNameW(nullptr, exe.data(), exe.size());
         FileSettingsStore store(files, messages, utf8FromWideText(exe.data()));
-        PendingPointerSettings pointer;
+        SystemPointerSettings pointer(messages);
         PendingSkinChooser skins;
         std::unique_ptr<FileBalloonTrace> balloons;
         const std::wstring balloonPath = environment(L"QUORVEL_NOTICE_TRACE");

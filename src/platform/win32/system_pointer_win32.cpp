@@ -1,0 +1,38 @@
+#include "platform/win32/system_pointer_win32.h"
+
+#include <windows.h>
+
+#include <array>
+
+namespace quorvel::win32 {
+namespace {
+
+// Acceleration thresholds and level of "Enhance pointer precision".
+constexpr std::array<int, 3> kPrecisionOn = {6, 10, 1};
+constexpr std::array<int, 3> kPrecisionOff = {0, 0, 0};
+
+}  // namespace
+
+bool Win32SystemPointer::setPointerPrecision(bool on) {
+    std::array<int, 3> values = on ? kPrecisionOn : kPrecisionOff;
+    return SystemParametersInfoW(SPI_SETMOUSE, 0, values.data(), SPIF_SENDCHANGE) != FALSE;
+}
+
+bool Win32SystemPointer::setPointerSpeed(std::uint32_t speed) {
+    // The speed travels in the pointer argument itself; Wine reads the other argument, which
+    // Windows ignores for this setting, so both carry it.
+    return SystemParametersInfoW(SPI_SETMOUSESPEED, speed,
+                                 reinterpret_cast<void*>(static_cast<UINT_PTR>(speed)),
+                                 SPIF_SENDCHANGE) != FALSE;
+}
+
+bool Win32SystemPointer::setWheelScrollLines(std::uint32_t lines) {
+    return SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, lines, nullptr, SPIF_SENDCHANGE) != FALSE;
+}
+
+bool Win32SystemPointer::setDoubleClickTime(std::uint32_t milliseconds) {
+    return SystemParametersInfoW(SPI_SETDOUBLECLICKTIME, milliseconds, nullptr,
+                                 SPIF_UPDATEINIFILE | SPIF_SENDCHANGE) != FALSE;
+}
+
+}  // namespace quorvel::win32

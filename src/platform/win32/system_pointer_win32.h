@@ -1,0 +1,30 @@
+// The Windows pointer settings through SystemParametersInfoW.
+#pragma once
+
+#include "app/main_window_ports.h"
+#include "pages/pointer_settings.h"
+
+namespace quorvel::win32 {
+
+class Win32SystemPointer : public SystemPointerPort {
+  public:
+    bool setPointerPrecision(bool on) override;
+    bool setPointerSpeed(std::uint32_t speed) override;
+    bool setWheelScrollLines(std::uint32_t lines) override;
+    bool setDoubleClickTime(std::uint32_t milliseconds) override;
+};
+
+// Apply's last step: the record's settings to the system, refusals in message boxes.
+class SystemPointerSettings : public PointerSettingsPort {
+  public:
+    explicit SystemPointerSettings(MessageBoxPort& messages) : messages_(messages) {}
+    void apply(const MouseConfig& config) override {
+        applyPointerSettings(config, system_, messages_);
+    }
+
+  private:
+    Win32SystemPointer system_;
+    MessageBoxPort& messages_;
+};
+
+}  // namespace quorvel::win32
