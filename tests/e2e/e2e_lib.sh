@@ -90,7 +90,7 @@ click_tray() {
     read -r x y <<<"$(origin "$(tray_window)")"
     xdotool mousemove $((x + 10)) $((y + 10)) click "${1:-1}"
 }
-# Right-clicks the tray icon and chooses the menu's one item.
+# Right-clicks the tray icon and chooses the menu's one item; $1 names a screenshot of the menu.
 choose_exit() {
     local menu x y
     menu=""
@@ -102,6 +102,7 @@ choose_exit() {
         fi
     done
     [ -n "$menu" ] || return 1
+    if [ -n "${1:-}" ]; then screenshot "$1"; fi
     read -r x y <<<"$(origin "$menu")"
     xdotool mousemove $((x + 20)) $((y + 10)) click 1
 }

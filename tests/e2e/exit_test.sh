@@ -13,7 +13,8 @@ before=$(install_sums)
 start_program --simulate
 chinese_detected=$(printf 'Info\t100\t系统检测到游戏鼠标。')
 wait_for 150 have_notice "$chinese_detected" || fail "no Chinese notice: $(notices)"
-choose_exit || fail "no tray menu"
+wait_for 50 balloon_visible || fail "no balloon on screen"
+choose_exit exit_menu_chinese || fail "no tray menu"
 wait_for 100 program_ended || fail "Exit did not end the program"
 [ "$(exit_code)" -eq 0 ] || fail "exit code $(exit_code)"
 [ "$(install_sums)" = "$before" ] || fail "files changed: $(diff <(echo "$before") <(install_sums))"

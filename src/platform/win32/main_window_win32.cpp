@@ -83,8 +83,8 @@ bool MainWindow::preTranslateMessage(MSG& msg) {
 }
 
 void MainWindow::onCreated() {
-    // The program starts in the tray. The non-client paints hide it too, but Wine sends
-    // them before the dialog manager shows the window, so hide it once it is up.
+    // The program starts in the tray. The show is refused below and the first non-client
+    // paints hide it; should anything else have shown it, start-up still ends hidden.
     if (!dialog_.shownFromTray())
         hideWindow();
 }
