@@ -1,0 +1,35 @@
+// quorvelctl: the command-line tool over the portable core. The thin mains supply the
+// system's HID port, clock and files; everything else is here.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "device/hid_system.h"
+#include "ports/clock.h"
+#include "ports/files.h"
+
+namespace quorvel::cli {
+
+enum class ExitCode : int { Ok = 0, Failure = 1, Usage = 2 };
+
+struct Platform {
+    // The system's HID port; nullptr when it cannot be had.
+    std::function<std::unique_ptr<HidSystem>()> openHid;
+    Clock& clock;
+    FilesPort& files;
+    // What to try when the mouse is listed but cannot be opened.
+    std::string_view openFailureHint;
+    // True once the user asked to stop (Ctrl+C); polled by long-running commands.
+    std::function<bool()> interrupted;
+};
+
+// args without the program name. Output goes to `out`, every failure as one line to `err`.
+ExitCode run(std::span<const std::string> args, Platform& platform, std::ostream& out,
+             std::ostream& err);
+
+}  // namespace quorvel::cli

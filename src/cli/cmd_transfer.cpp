@@ -1,0 +1,54 @@
+// export and import: config.bin to its JSON form and back.
+#include "cli/command.h"
+#include "cli/config_io.h"
+#include "config/config_json.h"
+
+namespace quorvel::cli {
+
+ExitCode runExport(const Context& context) {
+    const std::string path = context.args.value(kConfig).value_or(std::string(kDefaultConfigPath));
+    const LoadedConfig loaded = loadConfig(context.platform.files, path);
+    if (!loaded.config)
+        return context.fail(loaded.error);
+    const std::string json = configToJson(*loaded.config);
+    // A damaged record still exports, with nulls where its values have no meaning.
+    if (const auto check = configFromJson(json); !check.config) {
+        context.warn(path + " holds a value out of range, written as null: " + check.error +
+                     "; import refuses the file until it is corrected");
+    }
+    const auto out = context.args.value(kOut);
+    if (!out) {
+        context.out << json;
+        return ExitCode::Ok;
+    }
+    if (const auto error = context.platform.files.replace(
+            *out, std::vector<std::uint8_t>(json.begin(), json.end()))) {
+        return context.fail(*out + ": cannot be written (" + systemErrorText(*error) + ")");
+    }
+    context.out << "exported " << path << " to " << *out << "\n";
+    return ExitCode::Ok;
+}
+
+ExitCode runImport(const Context& context) {
+    const std::string& source = context.args.operands.front();
+    const std::string path = context.args.value(kConfig).value_or(std::string(kDefaultConfigPath));
+    const auto bytes = context.platform.files.read(source);
+    if (!bytes) {
+        return context.fail(source + (context.platform.files.exists(source) ? ": cannot be read"
+                                                                            : ": no such file"));
+    }
+    const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    const ConfigJsonResult parsed = configFromJson(text);
+    if (!parsed.config)
+        return context.fail(source + ": " + parsed.error + "; nothing was written");
+    const SaveResult saved = saveConfigWithBackup(context.platform.files, path, *parsed.config);
+    if (!saved.saved)
+        return context.fail(saved.error);
+    context.out << "imported " << source << " into " << path;
+    if (saved.backedUp)
+        context.out << " (the previous file is " << path << kBackupSuffix << ")";
+    context.out << "\n";
+    return ExitCode::Ok;
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,72 @@
+#include "cli/command.h"
+
+#include <array>
+
+namespace quorvel::cli {
+namespace {
+
+constexpr OptionSpec kConfigOption = {kConfig, "FILE",
+                                      "the configuration file (default: config.bin)"};
+
+constexpr OptionSpec kApplyOptions[] = {
+    kConfigOption,
+    {kMacros, "FILE", "convert this record.ini's macros into the record's macro table first"},
+    {kTrace, "FILE", "write every exchange with the mouse to FILE, one line each"},
+};
+constexpr OptionSpec kShowOptions[] = {
+    kConfigOption,
+    {kMacros, "FILE", "name the macros after this record.ini"},
+    {kJson, "", "print the JSON form instead of words"},
+};
+constexpr OptionSpec kExportOptions[] = {
+    kConfigOption,
+    {kOut, "FILE.json", "where to write the JSON (default: standard output)"},
+};
+constexpr OptionSpec kImportOptions[] = {
+    {kConfig, "FILE", "the configuration file to replace (default: config.bin)"},
+};
+constexpr OptionSpec kWatchOptions[] = {
+    {kConfig, "FILE", "read the stages' DPI texts from FILE (default: config.bin, if present)"},
+    {kCount, "N", "stop after N notifications"},
+    {kSimNotify, "KIND:VALUE,...", "with --simulate: notifications the simulated mouse sends"},
+};
+
+constexpr std::array<Command, 7> kCommands = {{
+    {"list",
+     "",
+     "list the mouse's HID interfaces: path, usage page, report lengths",
+     {},
+     0,
+     0,
+     runList},
+    {"status",
+     "",
+     "find the mouse, run the handshake and read its sensor type",
+     {},
+     0,
+     0,
+     runStatus},
+    {"apply", "", "send a whole configuration to the mouse", kApplyOptions, 0, 0, runApply},
+    {"show", "", "describe a configuration in words, or as JSON", kShowOptions, 0, 0, runShow},
+    {"export", "", "write a configuration as JSON", kExportOptions, 0, 0, runExport},
+    {"import", "FILE.json", "replace a configuration by the JSON form (keeps a .bak)",
+     kImportOptions, 1, 1, runImport},
+    {"watch", "", "print the mouse's notifications until interrupted", kWatchOptions, 0, 0,
+     runWatch},
+}};
+
+}  // namespace
+
+std::span<const Command> commands() {
+    return kCommands;
+}
+
+const Command* findCommand(std::string_view name) {
+    for (const auto& command : kCommands) {
+        if (command.name == name)
+            return &command;
+    }
+    return nullptr;
+}
+
+}  // namespace quorvel::cli

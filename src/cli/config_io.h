@@ -1,0 +1,39 @@
+// config.bin for the tool: strict loading (a missing or damaged file is an error, never an
+// all-zero record) and replacing with the previous file kept as "<file>.bak".
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "config/mouse_config.h"
+#include "ports/files.h"
+
+namespace quorvel::cli {
+
+inline constexpr std::string_view kDefaultConfigPath = "config.bin";
+inline constexpr std::string_view kBackupSuffix = ".bak";
+
+struct LoadedConfig {
+    std::optional<MouseConfig> config;
+    std::uint8_t firstRunFlag = 0;
+    std::string error;  // one line naming the file, empty on success
+};
+
+LoadedConfig loadConfig(FilesPort& files, const std::string& path);
+
+struct SaveResult {
+    bool saved = false;
+    bool backedUp = false;  // there was a previous file and it is now "<path>.bak"
+    std::string error;
+};
+
+// The first-run flag of a whole previous file is kept; a new file gets the flag of the
+// installed default, so an exported default comes back byte for byte.
+SaveResult saveConfigWithBackup(FilesPort& files, const std::string& path,
+                                const MouseConfig& config);
+
+// The text of a system error code, for messages.
+std::string systemErrorText(const FileError& error);
+
+}  // namespace quorvel::cli

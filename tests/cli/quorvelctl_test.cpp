@@ -1,0 +1,334 @@
+// quorvelctl as a user runs it: the built tool with --simulate in a scratch directory.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "config/config_file.h"
+#include "config/config_json.h"
+#include "config/install_data.h"
+#include "ctl_runner.h"
+#include "device/apply_sequence.h"
+#include "macro/macro_library.h"
+#include "ports/std_files.h"
+#include "sim/simulated_mouse.h"
+#include "support/device/fake_clock.h"
+#include "support/random_record.h"
+#include "support/recording_message_box.h"
+
+namespace quorvel {
+namespace {
+
+using testing::CtlDirectory;
+using testing::isOneErrorLine;
+
+constexpr int kRandomRoundTrips = 100;
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(QuorvelctlTest, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
+    CtlDirectory dir;
+    dir.write("config.bin", defaultConfigFileBytes());
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", "no command given"},
+        {"frobnicate", "unknown command 'frobnicate'"},
+        {"--simulate show --bogus", "unknown option '--bogus' for 'show'"},
+        {"--trace t.txt apply", "unknown option '--trace'"},
+        {"--simulate apply --config", "option '--config' needs a value"},
+        {"--simulate show --json=yes", "option '--json' takes no value"},
+        {"import", "'import' needs FILE.json"},
+        {"import a.json b.json", "unexpected operand 'b.json'"},
+        {"--simulate --sensor 256 status", "--sensor takes a sensor type"},
+        {"--simulate --sensor x status", "--sensor takes a sensor type"},
+        {"--simulate watch --count 0", "--count takes a whole number"},
+        {"watch --sim-notify 7:2", "--sim-notify needs --simulate"},
+        {"--simulate watch --sim-notify 7-2", "--sim-notify takes KIND:VALUE"},
+        {"-x", "unknown option '-x'"},
+    };
+    for (const auto& [args, message] : cases) {
+        const auto run = dir.run(args);
+        EXPECT_EQ(run.code, 2) << args;
+        EXPECT_TRUE(run.out.empty()) << args;
+        EXPECT_EQ(lines(run.err).size(), 2u) << args << ": " << run.err;
+        EXPECT_TRUE(contains(run.err, "quorvelctl: " + message)) << args << ": " << run.err;
+    }
+    EXPECT_FALSE(dir.exists("t.txt"));
+}
+
+TEST(QuorvelctlTest, HelpAndVersion) {
+    CtlDirectory dir;
+    const auto help = dir.run("--help");
+    EXPECT_EQ(help.code, 0);
+    for (const char* command : {"list", "status", "apply", "show", "export", "import", "watch"}) {
+        EXPECT_TRUE(contains(help.out, "\n  " + std::string(command) + " ")) << command;
+    }
+    const auto apply = dir.run("apply --help");
+    EXPECT_EQ(apply.code, 0);
+    EXPECT_TRUE(contains(apply.out, "--trace FILE"));
+    EXPECT_TRUE(contains(apply.out, "--simulate"));
+    EXPECT_EQ(dir.run("help import").out, dir.run("import -h").out);
+    const auto version = dir.run("--version");
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, "quorvelctl " QUORVEL_VERSION "\n");
+}
+
+TEST(QuorvelctlTest, StatusAndListWithTheSimulatedMouse) {
+    CtlDirectory dir;
+    const auto status = dir.run("status --simulate --sensor 3");
+    EXPECT_EQ(status.code, 0) << status.err;
+    const auto statusLines = lines(status.out);
+    ASSERT_EQ(statusLines.size(), 3u) << status.out;
+    EXPECT_EQ(statusLines[0], "discovery: found the mouse at " + std::string(sim::kCommandPath));
+    EXPECT_EQ(statusLines[1], "handshake: answered (scrambled session)");
+    EXPECT_EQ(statusLines[2], "sensor type: 3 (DPI 400 800 1200 1600 2000 2400 2800 3200)");
+
+    const auto list = dir.run("--simulate list");
+    EXPECT_EQ(list.code, 0);
+    EXPECT_TRUE(contains(list.out, std::string(sim::kCommandPath) +
+                                       "\n  usage page ff00, usage ff00 (command interface)\n"
+                                       "  report lengths: input 33, output 33, feature 9\n"));
+    EXPECT_TRUE(contains(list.out, "usage page ff01, usage ff01 (notification interface)"));
+    EXPECT_EQ(lines(list.out).size(), 9u);
+}
+
+// What the core itself sends for `config` to a simulated mouse of `sensorType`, traced.
+std::string coreApplyTrace(const MouseConfig& config, std::uint8_t sensorType) {
+    sim::SimOptions options;
+    options.sensorType = sensorType;
+    sim::SimulatedMouse mouse(options);
+    testing::RecordingMessageBox messages;
+    testing::FakeClock clock;
+    std::ostringstream trace;
+    WireTraceWriter writer(trace);
+    DeviceLink link(mouse, messages, clock);
+    link.setObserver(&writer);
+    EXPECT_EQ(link.discover(), DiscoveryResult::Found);
+    EXPECT_TRUE(link.handshake());
+    const int sensor = link.exchangeSensorInformation().sensorType;
+    ApplyState state;
+    applyToDevice(link, config, sensor, state);
+    link.setObserver(nullptr);
+    link.close();
+    return trace.str();
+}
+
+TEST(QuorvelctlTest, ApplySendsTheWholeSequenceWithTheMacrosConvertedFirst) {
+    CtlDirectory dir;
+    std::mt19937 rng(8);
+    const MouseConfig record = testing::randomValidRecord(rng);
+    dir.write("mine.bin", configFileBytes(record, kFirstRunSaved));
+    dir.write("record.ini",
+              std::string("[Copy]\r\nItemCount=4\r\nItem0=Left Ctrl   Dn\r\n"
+                          "Item1=C   Dn\r\nItem2=C   Up\r\nItem3=Left Ctrl   Up\r\n"));
+    const auto run = dir.run(
+        "--simulate --sensor 2 apply --config mine.bin --macros record.ini "
+        "--trace trace.txt");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "applied mine.bin with the macros of record.ini to the mouse (sensor type 2)\n");
+
+    MouseConfig expected = record;
+    StdFilesPort files;
+    MacroLibrary library(files, (dir / "record.ini").string(), expected);
+    ASSERT_TRUE(library.rebuildMacroTable().ran);
+    ASSERT_FALSE(std::equal(expected.macroBlock(0).begin(), expected.macroBlock(0).end(),
+                            record.macroBlock(0).begin()));
+    EXPECT_EQ(dir.text("trace.txt"), coreApplyTrace(expected, 2));
+    // The file itself is only read.
+    EXPECT_EQ(dir.bytes("mine.bin"), configFileBytes(record, kFirstRunSaved));
+}
+
+TEST(QuorvelctlTest, ApplyRefusesADamagedOrMissingFileAndSendsNothing) {
+    CtlDirectory dir;
+    auto bytes = defaultConfigFileBytes();
+    for (std::size_t size : {std::size_t{0}, config_file::kSize - 1, config_file::kSize + 1}) {
+        bytes.resize(size);
+        dir.write("config.bin", bytes);
+        const auto run = dir.run("--simulate apply --trace trace.txt");
+        EXPECT_EQ(run.code, 1);
+        EXPECT_TRUE(isOneErrorLine(run.err)) << run.err;
+        EXPECT_TRUE(contains(run.err, "config.bin: " + std::to_string(size) +
+                                          " bytes, not the 1850 of a configuration file; "
+                                          "nothing was sent"))
+            << run.err;
+        EXPECT_FALSE(dir.exists("trace.txt"));
+    }
+    const auto missing = dir.run("--simulate apply --config none.bin");
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err, "quorvelctl: none.bin: no such file; nothing was sent\n");
+    dir.write("config.bin", defaultConfigFileBytes());
+    const auto noMacros = dir.run("--simulate apply --macros none.ini --trace trace.txt");
+    EXPECT_EQ(noMacros.code, 1);
+    EXPECT_EQ(noMacros.err, "quorvelctl: none.ini: no such file\n");
+    EXPECT_FALSE(dir.exists("trace.txt"));
+    const auto noMouse = dir.run("apply");  // no such mouse on a test machine
+    EXPECT_EQ(noMouse.code, 1);
+    EXPECT_TRUE(isOneErrorLine(noMouse.err)) << noMouse.err;
+}
+
+TEST(QuorvelctlTest, ShowInWordsAndAsJson) {
+    CtlDirectory dir;
+    MouseConfig config = defaultInstallRecord();
+    config.setFunctionCode(Mode::B, 6, codeByte(FunctionCode::MacroKey));
+    config.setButtonField(Mode::B, ButtonField::MacroSlot, 6, 1);
+    config.setButtonField(Mode::B, ButtonField::MacroRepeat, 6, 2);
+    config.setFunctionCode(Mode::A, 7, codeByte(FunctionCode::ComboKey));
+    config.setButtonField(Mode::A, ButtonField::ComboModifiers, 7, 0x03);
+    config.setButtonField(Mode::A, ButtonField::ComboFirstKey, 7, 0x06);
+    config.setStageEnabled(3, false);
+    config.setShownMode(Mode::B);
+    dir.write("config.bin", configFileBytes(config, kFirstRunSaved));
+    dir.write("record.ini", std::string("[Copy]\r\nItemCount=0\r\n[Paste]\r\nItemCount=0\r\n"));
+
+    const auto words = dir.run("--simulate --sensor 1 show --macros record.ini");
+    EXPECT_EQ(words.code, 0) << words.err;
+    for (const char* expected : {
+             "Configuration config.bin\nReport rate: 1000 Hz\nDPI stages (sensor type 1):\n"
+             "  1: on, 800 DPI, colour #ff0000\n",
+             "  3: off, 2000 DPI, colour #0000ff\n",
+             "Lighting: Standard\n  Standard: 45%, effect Non-Disolay\n",
+             "  Neon: 7.5S, effect RGB Flash\n",
+             "Mode A:\n  Button 1: Left Click\n",
+             "  Button 8: Combo Key: Left Ctrl+Left Shift+C\n",
+             "Mode B (shown):\n",
+             "  Button 6: DPI Switch: DPI Loop\n",
+             "  Button 7: Macro Key: slot 2 \"Paste\", repeat until the key is released\n",
+             "Macros:\n  slot 1 \"Copy\": empty\n  slot 2 \"Paste\": empty\n",
+             "  speed position 6 (Windows speed 10)\n  wheel: 3 lines a notch\n"
+             "  double-click position 6 (550 ms)\n  enhance pointer precision: on\n",
+         }) {
+        EXPECT_TRUE(contains(words.out, expected)) << expected << "\nin:\n" << words.out;
+    }
+    // Without a sensor type and without a mouse the stages give their list index.
+    const auto unknown = dir.run("show");
+    EXPECT_EQ(unknown.code, 0);
+    EXPECT_TRUE(contains(unknown.out, "  1: on, index 1, colour #ff0000\n")) << unknown.out;
+
+    const auto json = dir.run("--simulate show --json");
+    EXPECT_EQ(json.code, 0);
+    EXPECT_EQ(json.out, configToJson(config));
+}
+
+// Export, then import over the same file: the file and its backup are what it was.
+void expectRoundTrip(const CtlDirectory& dir, const std::vector<std::uint8_t>& file) {
+    dir.write("c.bin", file);
+    const auto exported = dir.run("--simulate export --config c.bin --out c.json");
+    ASSERT_EQ(exported.code, 0) << exported.err;
+    ASSERT_TRUE(exported.err.empty()) << exported.err;
+    const auto imported = dir.run("--simulate import c.json --config c.bin");
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    ASSERT_EQ(dir.bytes("c.bin"), file);
+    ASSERT_EQ(dir.bytes("c.bin.bak"), file);
+    // Into a new file: the same record, with the installed default's flag.
+    const auto fresh = dir.run("import c.json --config fresh.bin");
+    ASSERT_EQ(fresh.code, 0) << fresh.err;
+    auto expected = file;
+    expected[config_file::kFirstRunFlag] = kFirstRunNotSaved;
+    ASSERT_EQ(dir.bytes("fresh.bin"), expected);
+    ASSERT_FALSE(dir.exists("fresh.bin.bak"));
+    std::filesystem::remove(dir / "fresh.bin");
+}
+
+TEST(QuorvelctlTest, ExportImportRoundTripsByteForByte) {
+    CtlDirectory dir;
+    expectRoundTrip(dir, defaultConfigFileBytes());
+    std::mt19937 rng(1208);
+    for (int i = 0; i < kRandomRoundTrips; ++i) {
+        const auto flag = static_cast<std::uint8_t>(rng() % 2);
+        SCOPED_TRACE("random record " + std::to_string(i));
+        expectRoundTrip(dir, configFileBytes(testing::randomValidRecord(rng), flag));
+    }
+    const auto toStdout = dir.run("export --config c.bin");
+    EXPECT_EQ(toStdout.out, dir.text("c.json"));
+}
+
+TEST(QuorvelctlTest, ImportOfDamagedJsonNamesTheFieldAndWritesNothing) {
+    CtlDirectory dir;
+    const auto original = configFileBytes(defaultInstallRecord(), kFirstRunSaved);
+    dir.write("config.bin", original);
+    const std::string good = configToJson(defaultInstallRecord());
+    const auto replaced = [&good](const std::string& from, const std::string& to) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {replaced("\"version\": 1", "\"version\": 7"), "version: "},
+        {replaced("\"report_rate_hz\": 1000", "\"report_rate_hz\": 999"), "report_rate_hz: "},
+        {replaced("\"dpi_index\": 5", "\"dpi_index\": 12"), "stages[2].dpi_index: "},
+        {replaced("\"dpi_switch\": 3", "\"dpi_switch\": 0"), "modes.A[5].dpi_switch: "},
+        {replaced("\"neon_parameter\": 14", "\"neon_parameter\": 14, \"glow\": 1"),
+         "lighting.glow: unknown field"},
+        {replaced("\"speed_position\": 6", "\"speed_position\": 12"), "pointer.speed_position: "},
+        {good.substr(0, good.size() / 2), "(document): not valid JSON"},
+        {"", "(document): not valid JSON"},
+    };
+    for (const auto& [text, field] : cases) {
+        dir.write("bad.json", text);
+        const auto run = dir.run("--simulate import bad.json");
+        EXPECT_EQ(run.code, 1) << field;
+        EXPECT_TRUE(isOneErrorLine(run.err)) << run.err;
+        EXPECT_TRUE(contains(run.err, "quorvelctl: bad.json: " + field)) << run.err;
+        EXPECT_TRUE(contains(run.err, "; nothing was written\n")) << run.err;
+        EXPECT_EQ(dir.bytes("config.bin"), original);
+        EXPECT_FALSE(dir.exists("config.bin.bak"));
+    }
+    const auto missing = dir.run("import none.json");
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err, "quorvelctl: none.json: no such file\n");
+}
+
+TEST(QuorvelctlTest, ExportWarnsAboutValuesImportWouldRefuse) {
+    CtlDirectory dir;
+    MouseConfig config = defaultInstallRecord();
+    config.setReportRate(3);
+    dir.write("config.bin", configFileBytes(config, kFirstRunSaved));
+    const auto run = dir.run("export --out c.json");
+    EXPECT_EQ(run.code, 0);
+    EXPECT_TRUE(contains(run.err,
+                         "quorvelctl: warning: config.bin holds a value out of range, "
+                         "written as null: report_rate_hz: "))
+        << run.err;
+    EXPECT_TRUE(contains(dir.text("c.json"), "\"report_rate_hz\": null,"));
+    EXPECT_EQ(dir.run("import c.json").code, 1);
+}
+
+TEST(QuorvelctlTest, WatchPrintsTheNotificationsAsTheyArrive) {
+    CtlDirectory dir;
+    dir.write("config.bin", defaultConfigFileBytes());
+    // Kind 6 and identifier-less noise are not notifications the mouse gives.
+    const auto run =
+        dir.run("--simulate --sensor 1 watch --sim-notify 6:1,7:2,5:4,8:2,9:3,9:0 --count 5");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "dpi-stage 2: Switch DPI into the second stage 1200\n"
+              "report-rate 4: Switch report rate into 250HZ\n"
+              "key-matrix 2: Switch to key matrix 2\n"
+              "macro-key 3: Switch to macro key3\n"
+              "macro-key 0\n");
+
+    // Until interrupted: Ctrl+C ends it normally.
+    const auto interrupted = dir.script(
+        "\"$Q\" --simulate watch --sim-notify 5:1 >w.out & pid=$!; "
+        "for i in $(seq 200); do grep -q report-rate w.out && break; sleep 0.05; done; "
+        "kill -INT $pid; wait $pid; echo \"exit $?\"");
+    EXPECT_EQ(interrupted.out, "exit 0\n") << interrupted.err;
+    EXPECT_EQ(dir.text("w.out"), "report-rate 1: Switch report rate into 1000HZ\n");
+
+    dir.write("short.bin", std::string(10, '\0'));
+    const auto badConfig = dir.run("--simulate watch --config short.bin --count 1");
+    EXPECT_EQ(badConfig.code, 1);
+    EXPECT_TRUE(isOneErrorLine(badConfig.err));
+}
+
+}  // namespace
+}  // namespace quorvel
