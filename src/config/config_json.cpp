@@ -124,33 +124,38 @@ Json recordJson(const MouseConfig& config) {
     return doc;
 }
 
-std::string oneLine(const Json& value) {
-    if (value.is_object()) {
-        std::string text = "{";
+// Appends the value on one line; false (with a partial text) once it passes `limit` characters,
+// so deciding whether a large object fits costs no more than a line.
+bool oneLine(const Json& value, std::size_t limit, std::string& text) {
+    if (value.is_object() || value.is_array()) {
+        const bool object = value.is_object();
+        text += object ? '{' : '[';
         for (auto it = value.begin(); it != value.end(); ++it) {
             if (it != value.begin())
                 text += ", ";
-            text += Json(it.key()).dump() + ": " + oneLine(it.value());
+            if (object)
+                text += Json(it.key()).dump() + ": ";
+            if (text.size() > limit || !oneLine(it.value(), limit, text))
+                return false;
         }
-        return text + "}";
+        text += object ? '}' : ']';
+    } else {
+        text += value.dump();
     }
-    if (value.is_array()) {
-        std::string text = "[";
-        for (std::size_t i = 0; i < value.size(); ++i) {
-            if (i != 0)
-                text += ", ";
-            text += oneLine(value[i]);
-        }
-        return text + "]";
-    }
-    return value.dump();
+    return text.size() <= limit;
 }
 
 // Pretty printing that keeps a small object on one line, so a button reads as a few lines.
 void layOut(const Json& value, int depth, std::size_t lead, std::string& out) {
-    const std::string flat = oneLine(value);
+    const std::size_t used = static_cast<std::size_t>(depth * kIndent) + lead;
     const bool container = value.is_object() || value.is_array();
-    if (!container || value.empty() || depth * kIndent + lead + flat.size() <= kLineWidth) {
+    std::string flat;
+    const bool fits = oneLine(value, used < kLineWidth ? kLineWidth - used : 0, flat);
+    if (!container || value.empty() || fits) {
+        if (!fits) {  // a long scalar, or an empty container after a long key
+            flat.clear();
+            oneLine(value, std::string::npos, flat);
+        }
         out += flat;
         return;
     }

@@ -12,7 +12,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr int kRandomRecords = 2000;
+constexpr int kRandomRecords = 400;
 
 TEST(ConfigJsonTest, InstalledDefaultRoundTripsAndReadsInWords) {
     const MouseConfig config = defaultInstallRecord();
