@@ -19,8 +19,9 @@ ExitCode Context::fail(std::string_view text) const {
 }
 
 ExitCode Context::usage(std::string_view text) const {
+    const bool known = findCommand(args.command) != nullptr;
     err << kToolName << ": " << text << "\nTry '" << kToolName << " "
-        << (args.command.empty() ? "" : args.command + " ") << "--help'.\n";
+        << (known ? args.command + " " : "") << "--help'.\n";
     return ExitCode::Usage;
 }
 
