@@ -213,6 +213,9 @@ void MainWindow::showTrayMenu(int command, std::string_view label) {
     AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(command), wideFromUtf8(label).c_str());
     SetForegroundWindow(hwnd());
     TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, hwnd(), nullptr);
+    // Without a message after it, the next tray menu can fail to close when the user clicks
+    // elsewhere.
+    PostMessageW(hwnd(), WM_NULL, 0, 0);
     DestroyMenu(menu);
 }
 

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Enter and Escape in the shown window only hide it: the program stays in the tray and the
+# next tray click brings the window back.
+source "$(dirname "$0")/e2e_lib.sh"
+start_program --simulate
+wait_for 150 have_notice "$detected_notice" || fail "start-up did not finish"
+show_from_tray() {
+    local attempt
+    for attempt in 1 2 3; do
+        click_tray
+        if wait_for 30 main_visible; then return 0; fi
+    done
+    return 1
+}
+main_hidden() { ! main_visible; }
+for key in Return Escape; do
+    show_from_tray || fail "tray click did not show the window"
+    # A click inside the window gives it the keyboard (a spot no button or page control uses).
+    read -r x y <<<"$(origin "$(main_window)")"
+    xdotool mousemove $((x + 450)) $((y + 300)) click 1
+    xdotool key "$key"
+    wait_for 50 main_hidden || fail "$key did not hide the window"
+    program_ended && fail "$key ended the program with $(exit_code)"
+done
+show_from_tray || fail "the window did not come back after Escape"
+pass
