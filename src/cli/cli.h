@@ -17,6 +17,12 @@ namespace quorvel::cli {
 
 enum class ExitCode : int { Ok = 0, Failure = 1, Usage = 2 };
 
+inline constexpr std::string_view kUdevRuleName = "70-quorvelmouse.rules";
+// Linux: a hidraw node the user may not open is the usual reason, and the rule the cure.
+inline constexpr std::string_view kHidrawOpenFailureHint =
+    "most likely its hidraw node is not readable by you: install the udev rule "
+    "70-quorvelmouse.rules (see quorvelctl(1)) and plug the mouse in again";
+
 struct Platform {
     // The system's HID port; nullptr when it cannot be had.
     std::function<std::unique_ptr<HidSystem>()> openHid;

@@ -19,8 +19,7 @@ int main(int argc, char** argv) {
         [] { return std::make_unique<hidapi::HidapiSystem>(); },
         clock,
         files,
-        "most likely its hidraw node is not readable by you: install the udev rule "
-        "70-quorvelmouse.rules (see quorvelctl(1)) and plug the mouse in again",
+        cli::kHidrawOpenFailureHint,
         cli::interruptRequested,
     };
     return static_cast<int>(cli::run(args, platform, std::cout, std::cerr));
