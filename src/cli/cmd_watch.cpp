@@ -80,6 +80,7 @@ ExitCode runWatch(const Context& context) {
 
     // The stages' DPI texts come from the configuration; without one they are left out.
     MouseConfig config;
+    bool haveConfig = false;
     const auto configPath = args.value(kConfig);
     const std::string path = configPath.value_or(std::string(kDefaultConfigPath));
     if (configPath || context.platform.files.exists(path)) {
@@ -87,6 +88,7 @@ ExitCode runWatch(const Context& context) {
         if (!loaded.config)
             return context.fail(loaded.error);
         config = *loaded.config;
+        haveConfig = true;
     }
 
     DeviceSession session(context);
@@ -95,7 +97,10 @@ ExitCode runWatch(const Context& context) {
     if (!session.connect())
         return context.fail(session.error());
     DeviceLink& link = session.link();
-    const int sensorType = link.exchangeSensorInformation().sensorType;
+    // A sensor type without a DPI list keeps an absent configuration's zeros out of the texts.
+    constexpr int kNoDpiList = -1;
+    const int mouseSensor = link.exchangeSensorInformation().sensorType;
+    const int sensorType = haveConfig ? mouseSensor : kNoDpiList;
 
     const LanguageTexts texts(Language::English);
     std::mutex outputLock;

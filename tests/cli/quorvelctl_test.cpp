@@ -324,6 +324,11 @@ TEST(QuorvelctlTest, WatchPrintsTheNotificationsAsTheyArrive) {
     EXPECT_EQ(interrupted.out, "exit 0\n") << interrupted.err;
     EXPECT_EQ(dir.text("w.out"), "report-rate 1: Switch report rate into 1000HZ\n");
 
+    // Without a configuration the stage has no DPI text to give.
+    std::filesystem::remove(dir / "config.bin");
+    const auto bare = dir.run("--simulate watch --sim-notify 7:1 --count 1");
+    EXPECT_EQ(bare.out, "dpi-stage 1: Switch DPI into the first stage \n");
+
     dir.write("short.bin", std::string(10, '\0'));
     const auto badConfig = dir.run("--simulate watch --config short.bin --count 1");
     EXPECT_EQ(badConfig.code, 1);
