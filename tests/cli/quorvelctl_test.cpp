@@ -21,7 +21,7 @@ namespace {
 using testing::CtlDirectory;
 using testing::isOneErrorLine;
 
-constexpr int kRandomRoundTrips = 100;
+constexpr int kRandomRoundTrips = 50;
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;

@@ -12,7 +12,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr int kRandomRecords = 400;
+constexpr int kRandomRecords = 250;
 
 TEST(ConfigJsonTest, InstalledDefaultRoundTripsAndReadsInWords) {
     const MouseConfig config = defaultInstallRecord();
