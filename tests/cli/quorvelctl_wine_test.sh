@@ -44,7 +44,7 @@ ctl import mine.json
 [ "$code" = 0 ] || fail "import: $code '$err'"
 cmp -s config.bin "$installed" && cmp -s config.bin.bak "$installed" || fail "round trip changed config.bin"
 sed 's/"speed_position": 6/"speed_position": 0/' mine.json >bad.json
-rm config.bin.bak
+rm -f config.bin.bak
 ctl import bad.json
 [ "$code" = 1 ] && [[ $err == "quorvelctl: bad.json: pointer.speed_position: "* ]] || fail "damaged import: $code '$err'"
 [ ! -e config.bin.bak ] && cmp -s config.bin "$installed" || fail "damaged import wrote"
