@@ -14,6 +14,7 @@
 #include "device/command_report.h"
 #include "device/hid_system.h"
 #include "device/scrambler.h"
+#include "device/shared_device_handle.h"
 #include "device/wire_trace.h"
 #include "ports/clock.h"
 #include "ports/message_box.h"
@@ -148,7 +149,7 @@ class DeviceLink {
 
     std::string devicePath_;
     // Read by the notification reader thread while the UI thread replaces them.
-    std::atomic<std::shared_ptr<HidDevice>> notificationRead_;
+    SharedDeviceHandle notificationRead_;
     std::atomic<std::uint16_t> notificationLength_{0};
     std::atomic<bool> connected_{false};
     std::unique_ptr<HidDevice> notificationWrite_;  // opened and closed, never written

@@ -1,7 +1,4 @@
 // The device link over the simulated mouse: what the mouse ends up holding, and the reader.
-#include <condition_variable>
-#include <mutex>
-
 #include <gtest/gtest.h>
 
 #include "config/dpi_tables.h"
@@ -9,6 +6,7 @@
 #include "device/notification_reader.h"
 #include "sim/simulated_mouse.h"
 #include "support/device/fake_clock.h"
+#include "support/device/notice_collector.h"
 #include "support/device/recording_message_box.h"
 #include "support/device/trace_recorder.h"
 
@@ -16,6 +14,7 @@ namespace quorvel {
 namespace {
 
 using testing::FakeClock;
+using testing::NoticeCollector;
 using testing::RecordingMessageBox;
 using testing::TraceRecorder;
 
@@ -154,35 +153,9 @@ TEST_F(OtherDevicesFirst, CommandBeforeNotificationLeavesTheReaderWithoutAnInter
     EXPECT_FALSE(link_.notificationOpen());
 }
 
-// Collects what the reader forwards, for a test that waits for it without sleeping blindly.
-class Notices {
-  public:
-    void add(std::uint8_t kind, std::uint8_t value) {
-        {
-            std::lock_guard lock(mutex_);
-            seen_.emplace_back(kind, value);
-        }
-        arrived_.notify_all();
-    }
-    bool waitFor(std::size_t count) {
-        std::unique_lock lock(mutex_);
-        return arrived_.wait_for(lock, std::chrono::seconds(10),
-                                 [&] { return seen_.size() >= count; });
-    }
-    std::vector<std::pair<int, int>> seen() {
-        std::lock_guard lock(mutex_);
-        return seen_;
-    }
-
-  private:
-    std::mutex mutex_;
-    std::condition_variable arrived_;
-    std::vector<std::pair<int, int>> seen_;
-};
-
 TEST_F(DeviceOverSimulator, ReaderForwardsOnlyTheMouseNotices) {
     ASSERT_TRUE(connect());
-    Notices notices;
+    NoticeCollector notices;
     NotificationReader reader(link_, [&](std::uint8_t k, std::uint8_t v) { notices.add(k, v); });
     reader.start();
     mouse_.sendNotification(6, 1);     // kind 6: not a notice
@@ -198,7 +171,7 @@ TEST_F(DeviceOverSimulator, ReaderForwardsOnlyTheMouseNotices) {
 
 TEST_F(DeviceOverSimulator, ReaderSleepsWhileUnpluggedAndResumesAfterRediscovery) {
     ASSERT_TRUE(connect());
-    Notices notices;
+    NoticeCollector notices;
     NotificationReader reader(link_, [&](std::uint8_t k, std::uint8_t v) { notices.add(k, v); });
     reader.start();
     mouse_.sendNotification(7, 1);
@@ -215,8 +188,27 @@ TEST_F(DeviceOverSimulator, ReaderSleepsWhileUnpluggedAndResumesAfterRediscovery
     EXPECT_EQ(notices.seen().back(), (std::pair<int, int>{7, 3}));
 }
 
+// The UI thread replaces the notification handle while the reader takes it; under the thread
+// sanitizer this is the test that sees the two meet.
+TEST_F(DeviceOverSimulator, RepeatedRediscoveryHandsTheRunningReaderEachNewHandle) {
+    ASSERT_TRUE(connect());
+    NoticeCollector notices;
+    NotificationReader reader(link_, [&](std::uint8_t k, std::uint8_t v) { notices.add(k, v); });
+    reader.start();
+    constexpr int kRounds = 20;
+    for (int round = 1; round <= kRounds; ++round) {
+        link_.setConnected(false);  // the reader wakes, takes the handle and goes to sleep
+        ASSERT_TRUE(connect()) << round;
+        mouse_.sendNotification(notice::kMacroKey, static_cast<std::uint8_t>(round));
+        ASSERT_TRUE(notices.waitFor(static_cast<std::size_t>(round))) << round;
+    }
+    reader.stop();
+    ASSERT_EQ(notices.seen().size(), static_cast<std::size_t>(kRounds));
+    EXPECT_EQ(notices.seen().back(), (std::pair<int, int>{notice::kMacroKey, kRounds}));
+}
+
 TEST_F(DeviceOverSimulator, ReaderStopsWhileNothingIsConnected) {
-    Notices notices;
+    NoticeCollector notices;
     NotificationReader reader(link_, [&](std::uint8_t k, std::uint8_t v) { notices.add(k, v); });
     reader.start();
     reader.stop();
