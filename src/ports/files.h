@@ -13,7 +13,7 @@ struct FileError {
 };
 
 class FilesPort {
-public:
+  public:
     virtual ~FilesPort() = default;
     virtual bool exists(const std::string& path) = 0;
     // nullopt when the file cannot be opened for reading.

@@ -8,7 +8,7 @@ namespace quorvel {
 inline constexpr std::string_view kAppTitle = "QuorvelMouse";
 
 class MessageBoxPort {
-public:
+  public:
     virtual ~MessageBoxPort() = default;
     virtual void show(std::string_view text, std::string_view caption) = 0;
 };

@@ -46,6 +46,8 @@ std::optional<FileError> StdFilesPort::replace(const std::string& path,
     // A rename would pass over a read-only file; opening it for appending asks the same
     // question a plain rewrite would, without changing a byte.
     if (fs::exists(target, error)) {
+        if (const auto injected = inject(ReplaceStep::CheckWritable))
+            return injected;
         std::ofstream probe(target, std::ios::binary | std::ios::app);
         if (!probe) {
             return lastError(EACCES);
@@ -53,28 +55,42 @@ std::optional<FileError> StdFilesPort::replace(const std::string& path,
     }
     fs::path temporary = target;
     temporary += ".tmp";
-    {
-        errno = 0;
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return lastError(EIO);
-        }
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            const FileError failed = lastError(EIO);
-            out.close();
-            fs::remove(temporary, error);  // best effort; the original is untouched
-            return failed;
-        }
+    if (const auto injected = inject(ReplaceStep::CreateTemporary))
+        return injected;
+    errno = 0;
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return lastError(EIO);
     }
+    // Every failure from here on leaves the original untouched; the temporary goes.
+    const auto discard = [&](FileError failed) {
+        out.close();
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return failed;
+    };
+    if (const auto injected = inject(ReplaceStep::Write))
+        return discard(*injected);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    if (const auto injected = inject(ReplaceStep::Flush))
+        return discard(*injected);
+    out.flush();
+    if (!out) {
+        return discard(lastError(EIO));
+    }
+    if (const auto injected = inject(ReplaceStep::Close))
+        return discard(*injected);
+    // Closing writes what the stream still holds; a failure here means a short file.
+    out.close();
+    if (!out) {
+        return discard(lastError(EIO));
+    }
+    if (const auto injected = inject(ReplaceStep::Rename))
+        return discard(*injected);
     fs::rename(temporary, target, error);
     if (error) {
-        const FileError failed{error.value()};
-        std::error_code ignored;
-        fs::remove(temporary, ignored);  // best effort; the original is untouched
-        return failed;
+        return discard(FileError{error.value()});
     }
     return std::nullopt;
 }

@@ -1,0 +1,37 @@
+// The steps of an atomic file replace, and a hook that sees each one before it runs: the
+// seam through which tests fail or interrupt a save at any point of it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "ports/files.h"
+
+namespace quorvel {
+
+enum class ReplaceStep : std::uint8_t {
+    CheckWritable,    // the old file is asked whether it may be rewritten
+    CreateTemporary,  // "<path>.tmp" is created empty
+    Write,
+    Flush,
+    Close,
+    Rename,  // the temporary takes the file's place: the only step that changes it
+};
+
+inline constexpr std::array<std::string_view, 6> kReplaceStepNames = {
+    "CheckWritable", "CreateTemporary", "Write", "Flush", "Close", "Rename"};
+
+constexpr std::string_view replaceStepName(ReplaceStep step) {
+    return kReplaceStepNames[static_cast<std::size_t>(step)];
+}
+
+class ReplaceStepHook {
+  public:
+    virtual ~ReplaceStepHook() = default;
+    // An error makes the step fail with it, as if the system had refused the step.
+    virtual std::optional<FileError> before(ReplaceStep step) = 0;
+};
+
+}  // namespace quorvel
