@@ -104,8 +104,11 @@ std::size_t DeviceLink::transferBlock(CommandReport& header, std::span<std::uint
     std::size_t moved = 0;
     for (std::size_t i = 0; i < chunks; ++i) {
         ChunkBuffer chunk{};
-        if (command_ != nullptr)
-            (void)command_->readInput(std::span(chunk).first(inputLength_), nullptr);
+        // A read that timed out means the mouse sends no more: each further read of the
+        // block would only wait out its own time-out.
+        if (command_ == nullptr ||
+            command_->readInput(std::span(chunk).first(inputLength_), nullptr) == 0)
+            break;
         const auto bytes = std::span(chunk).subspan(chunk_frame::kData);
         if (observer_ != nullptr)
             observer_->chunkRead(bytes);

@@ -105,7 +105,8 @@ class DeviceLink {
     bool sendCommand(CommandReport& report);
     // Writes (P0 bit 7 clear) or reads a block. A read replaces `header` with the answer and
     // fills `data` with the announced chunks, as far as `data` holds them (the rest are still
-    // read, so the device's stream stays in step). Returns the data bytes moved.
+    // read, so the device's stream stays in step), until a read finds nothing. Returns the
+    // data bytes moved.
     std::size_t transferBlock(CommandReport& header, std::span<std::uint8_t> data);
     // 0x83, then the same four bytes with option 2 bit 6 set written back with 0x03.
     SensorInformation exchangeSensorInformation();

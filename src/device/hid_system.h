@@ -64,7 +64,7 @@ class HidDevice {
     // read also ends (0, the read cancelled, the buffer no longer touched) when another party
     // sets the event; the event is set when a report completes, too. A read that cannot even
     // start waits for the event before returning 0, so a dead handle never spins its reader.
-    // Without `wake` the read blocks until a report arrives (or fails).
+    // Without `wake` the read waits a bounded time for a report: 0 when none came.
     virtual std::size_t readInput(std::span<std::uint8_t> report, WakeEvent* wake) = 0;
 };
 

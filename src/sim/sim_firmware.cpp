@@ -89,7 +89,8 @@ ReportBytes SimFirmware::macroReadAnswer(std::uint8_t number) {
     }
     // Past the stored macro an over-long answer carries a recognisable filler.
     std::fill(data.begin() + kMacroBlockSize, data.end(), std::uint8_t{0xEE});
-    for (std::size_t i = 0; i < chunkCount(length); ++i) {
+    const std::size_t chunks = readBackFault_ == ReadBackFault::NoData ? 0 : chunkCount(length);
+    for (std::size_t i = 0; i < chunks; ++i) {
         Chunk chunk{};
         std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(i * chunk.size()), chunk.size(),
                     chunk.begin());

@@ -17,8 +17,9 @@ namespace quorvel::sim {
 
 using Chunk = std::array<std::uint8_t, chunk_frame::kDataSize>;
 
-// How the firmware answers a macro read-back: as it should, or naming what does not fit.
-enum class ReadBackFault : std::uint8_t { None, SlotZero, SlotThirteen, Length255 };
+// How the firmware answers a macro read-back: as it should, naming what does not fit, or
+// announcing data it never sends.
+enum class ReadBackFault : std::uint8_t { None, SlotZero, SlotThirteen, Length255, NoData };
 
 struct FirmwareState {
     std::uint8_t reportRate = 1;

@@ -56,6 +56,7 @@ class SimCore {
     ReportBytes answerOnWire{};
     ReportBytes answerPlain{};
     int featureSets = 0;
+    int commandReads = 0;
     std::vector<std::string> log;
     std::deque<std::vector<std::uint8_t>> notifications;
     PendingRead* pending = nullptr;
@@ -198,6 +199,7 @@ class SimDevice : public HidDevice {
         if (iface_.role == InterfaceRole::Notification)
             return readNotification(report, wake);
         std::lock_guard lock(core_->mutex);
+        ++core_->commandReads;
         if (!commandReady(HidAccess::Read) || report.size() < chunk_frame::kBufferSize)
             return 0;
         // A real device would block here; the simulator has nothing more to say.
@@ -346,6 +348,11 @@ void SimulatedMouse::setFirmwareState(const FirmwareState& state) {
 int SimulatedMouse::featureSetsTaken() const {
     std::lock_guard lock(core_->mutex);
     return core_->featureSets;
+}
+
+int SimulatedMouse::commandReadsTaken() const {
+    std::lock_guard lock(core_->mutex);
+    return core_->commandReads;
 }
 
 std::vector<std::string> SimulatedMouse::log() const {

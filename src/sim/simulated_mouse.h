@@ -81,6 +81,8 @@ class SimulatedMouse : public HidSystem {
     FirmwareState firmwareState() const;
     void setFirmwareState(const FirmwareState& state);
     int featureSetsTaken() const;
+    // Input reads asked of the command interface, answered or not.
+    int commandReadsTaken() const;
     // One line each, in the device link's trace format, from the mouse's side: what it took
     // ("feature-set", "write") and what it gave ("feature-get", "read"), all in plain form.
     std::vector<std::string> log() const;

@@ -36,6 +36,9 @@ struct HostileCase {
     int handshakePasses = 2;  // 0: discovery failed, the handshake is not run
     bool accepted = true;
     bool forwardsNotices = true;
+    // Chunk reads Apply asks of the command interface; on a real one each may wait out its
+    // time-out, so their number bounds how long a hostile mouse can hold the window.
+    int commandReads = kMacroSlotCount * 4;
 };
 
 sim::SimOptions wire(sim::WireFault fault) {
@@ -68,21 +71,26 @@ std::vector<HostileCase> hostileCases() {
     return {
         {"Healthy", {}},
         // Answers nothing: the scrambled pass finds no echo.
-        {"Silent", wire(sim::WireFault::Silent), DiscoveryResult::Found, 2, false, false},
+        {"Silent", wire(sim::WireFault::Silent), DiscoveryResult::Found, 2, false, false, 0},
         // Answers the plain pass in kind: refused after one pass.
         {"PlainEcho", wire(sim::WireFault::PlainEcho), DiscoveryResult::Found, 1, false, false},
         // Declares command reports longer than the link's buffers: not taken for the mouse.
         {"LongReports", wire(sim::WireFault::LongReports), DiscoveryResult::NotFound, 0, false,
-         false},
+         false, 0},
         {"LongNotifications", longNotifications()},
         {"ReadBackSlotZero", readBack(sim::ReadBackFault::SlotZero)},
         {"ReadBackSlotThirteen", readBack(sim::ReadBackFault::SlotThirteen)},
-        {"ReadBackLength255", readBack(sim::ReadBackFault::Length255)},
+        {"ReadBackLength255", readBack(sim::ReadBackFault::Length255), DiscoveryResult::Found, 2,
+         true, true, kMacroSlotCount * 8},
+        // Announces a whole macro and sends nothing: one read per block finds that out.
+        {"ReadBackWithoutData", readBack(sim::ReadBackFault::NoData), DiscoveryResult::Found, 2,
+         true, true, kMacroSlotCount},
         // Gone between the two handshake passes.
-        {"UnpluggedInHandshake", unpluggedAfter(1), DiscoveryResult::Found, 2, false, false},
-        // Gone in the middle of the macro writes; the reader's reads end without data.
+        {"UnpluggedInHandshake", unpluggedAfter(1), DiscoveryResult::Found, 2, false, false, 0},
+        // Gone in the middle of the macro writes; the reader's reads end without data. The
+        // zero answers unscramble into some length, and one read per block finds no data.
         {"UnpluggedInApply", unpluggedAfter(kHandshakeFeatureSets + 12), DiscoveryResult::Found, 2,
-         true, false},
+         true, false, kMacroSlotCount},
     };
 }
 
@@ -142,6 +150,7 @@ TEST_P(HostileDevice, EndsWithTheOutcomeTheLinkPromises) {
         EXPECT_EQ(mouse_.featureSetsTaken() - setsBefore, kApplyFeatureSets);
     else
         EXPECT_EQ(sets, 0u);
+    EXPECT_EQ(mouse_.commandReadsTaken(), c.commandReads);
     // Whatever the read-back named, the transfer buffer holds exactly the blocks sent:
     // answers that do not fit are dropped or clipped, never written past a slot.
     for (int slot = 0; slot < kMacroSlotCount; ++slot) {
