@@ -1,6 +1,9 @@
 // The Win32 HID port against Wine's own HID devices: the walk runs and finds no mouse.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <vector>
+
 #include "device/device_link.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/hid_system_win32.h"
@@ -57,6 +60,36 @@ TEST(Win32HidSystem, DiscoveryEndsWithNotFound) {
     EXPECT_FALSE(link.connected());
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(link.handshake()) << "no command handle: all-zero answers";
+}
+
+// Wine's virtual devices send no reports while nobody moves them: a read without a wake
+// event must give up after its time-out instead of holding the caller for good.
+TEST(Win32HidSystem, AReadThatNoReportAnswersEndsAfterItsTimeOut) {
+    win32::Win32HidSystem system;
+    const std::unique_ptr<HidInterfaceList> list = system.listInterfaces();
+    ASSERT_NE(list, nullptr);
+    for (std::size_t index = 0;; ++index) {
+        const InterfaceEntry entry = list->entry(index);
+        if (entry.step != InterfaceStep::Interface)
+            break;
+        const std::unique_ptr<HidDevice> device =
+            system.open(entry.path, HidAccess::ReadWrite, HidIoMode::Synchronous);
+        if (device == nullptr)
+            continue;
+        const CapsResult caps = device->capabilities();
+        if (caps.caps.inputReportLength == 0)
+            continue;
+        std::vector<std::uint8_t> report(caps.caps.inputReportLength);
+        const auto start = std::chrono::steady_clock::now();
+        const std::size_t received = device->readInput(report, nullptr);
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(took, std::chrono::seconds(5)) << entry.path;
+        if (received == 0) {
+            EXPECT_GE(took, std::chrono::milliseconds(900)) << "it waited for a report";
+        }
+        return;
+    }
+    GTEST_SKIP() << "no HID interface with input reports opens for reading and writing";
 }
 
 TEST(Win32Event, SetResetAndWait) {

@@ -57,6 +57,9 @@ struct HidLibraries {
 
 namespace {
 
+// How long a command-interface read or write waits for the device before giving up.
+constexpr DWORD kTransferTimeoutMs = 1000;
+
 // {4D1E55B2-F16F-11CF-88CB-001111000030}
 constexpr GUID kHidInterfaceClass = {
     0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
@@ -177,19 +180,18 @@ class Win32HidDevice : public HidDevice {
     }
 
     bool writeOutput(std::span<const std::uint8_t> report) override {
-        DWORD written = 0;
-        return WriteFile(handle_.get(), report.data(), static_cast<DWORD>(report.size()), &written,
-                         nullptr) &&
-               written == report.size();
+        OVERLAPPED overlapped = transfer();
+        const BOOL started = WriteFile(handle_.get(), report.data(),
+                                       static_cast<DWORD>(report.size()), nullptr, &overlapped);
+        return finish(overlapped, started) == report.size();
     }
 
     std::size_t readInput(std::span<std::uint8_t> report, WakeEvent* wake) override {
         if (wake == nullptr) {
-            DWORD read = 0;
-            if (!ReadFile(handle_.get(), report.data(), static_cast<DWORD>(report.size()), &read,
-                          nullptr))
-                return 0;
-            return read;
+            OVERLAPPED overlapped = transfer();
+            const BOOL started = ReadFile(handle_.get(), report.data(),
+                                          static_cast<DWORD>(report.size()), nullptr, &overlapped);
+            return finish(overlapped, started);
         }
         auto* event = dynamic_cast<Win32Event*>(wake);
         if (event == nullptr)
@@ -217,8 +219,31 @@ class Win32HidDevice : public HidDevice {
     }
 
   private:
+    OVERLAPPED transfer() {
+        ResetEvent(transferDone_.get());
+        OVERLAPPED overlapped{};
+        overlapped.hEvent = transferDone_.get();
+        return overlapped;
+    }
+    // The bytes moved, 0 when the transfer failed or the device let the time run out; a
+    // cancelled transfer is waited for, so that the buffer outlives it.
+    std::size_t finish(OVERLAPPED& overlapped, BOOL started) {
+        if (!started && GetLastError() != ERROR_IO_PENDING)
+            return 0;
+        DWORD moved = 0;
+        if (WaitForSingleObject(transferDone_.get(), kTransferTimeoutMs) != WAIT_OBJECT_0) {
+            CancelIoEx(handle_.get(), &overlapped);
+            (void)GetOverlappedResult(handle_.get(), &overlapped, &moved, TRUE);
+            return 0;
+        }
+        if (!GetOverlappedResult(handle_.get(), &overlapped, &moved, FALSE))
+            return 0;
+        return moved;
+    }
+
     std::shared_ptr<const HidLibraries> libraries_;
     Handle handle_;
+    Handle transferDone_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
 DWORD desiredAccess(HidAccess access) {
@@ -260,9 +285,13 @@ std::unique_ptr<HidDevice> Win32HidSystem::open(std::string_view path, HidAccess
     if (!available())
         return nullptr;
     const std::wstring wide = wideFromUtf8(path);
-    const DWORD flags = mode == HidIoMode::Overlapped
-                            ? static_cast<DWORD>(FILE_FLAG_OVERLAPPED | FILE_ATTRIBUTE_NORMAL)
-                            : 0u;
+    // A synchronous read waits until the device sends a report, so a mouse that announces
+    // data it never sends would hold the caller for good. Handles that transfer anything are
+    // therefore overlapped underneath; their transfers still return only when done, or when
+    // the time runs out.
+    const bool overlapped = mode == HidIoMode::Overlapped || access != HidAccess::None;
+    const DWORD flags =
+        overlapped ? static_cast<DWORD>(FILE_FLAG_OVERLAPPED | FILE_ATTRIBUTE_NORMAL) : 0u;
     HANDLE handle =
         CreateFileW(wide.c_str(), desiredAccess(access), FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, flags, nullptr);
