@@ -93,30 +93,43 @@ std::optional<FileError> Win32FilesPort::replace(const std::string& path,
     const std::wstring temporary = target + L".tmp";
     // A rename may pass over a read-only file (Wine's does); a rewrite would be refused.
     const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        return FileError{static_cast<int>(ERROR_ACCESS_DENIED)};
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (const auto injected = inject(ReplaceStep::CheckWritable))
+            return injected;
+        if ((attributes & FILE_ATTRIBUTE_READONLY) != 0)
+            return FileError{static_cast<int>(ERROR_ACCESS_DENIED)};
     }
+    if (const auto injected = inject(ReplaceStep::CreateTemporary))
+        return injected;
     FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         return lastError();
     }
-    if (!writeAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
-        const FileError failed = lastError();
-        file.close();
-        DeleteFileW(temporary.c_str());  // best effort; the original is untouched
+    // Every failure from here on leaves the original untouched; the temporary goes.
+    const auto discard = [&](FileError failed) {
+        if (file.valid())
+            file.close();
+        DeleteFileW(temporary.c_str());
         return failed;
-    }
-    if (!file.close()) {
-        const FileError failed = lastError();
-        DeleteFileW(temporary.c_str());  // best effort; the original is untouched
-        return failed;
-    }
+    };
+    if (const auto injected = inject(ReplaceStep::Write))
+        return discard(*injected);
+    if (!writeAll(file.get(), bytes))
+        return discard(lastError());
+    if (const auto injected = inject(ReplaceStep::Flush))
+        return discard(*injected);
+    if (!FlushFileBuffers(file.get()))
+        return discard(lastError());
+    if (const auto injected = inject(ReplaceStep::Close))
+        return discard(*injected);
+    if (!file.close())
+        return discard(lastError());
+    if (const auto injected = inject(ReplaceStep::Rename))
+        return discard(*injected);
     if (!MoveFileExW(temporary.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const FileError failed = lastError();
-        DeleteFileW(temporary.c_str());  // best effort; the original is untouched
-        return failed;
+        return discard(lastError());
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ports/files.h"
+#include "ports/replace_steps.h"
 
 namespace quorvel::win32 {
 
@@ -12,10 +13,19 @@ std::wstring widePath(const std::string& utf8);
 
 class Win32FilesPort : public FilesPort {
   public:
+    // `hook`, when given, sees every step of a replace before it runs (tests only).
+    explicit Win32FilesPort(ReplaceStepHook* hook = nullptr) : hook_(hook) {}
     bool exists(const std::string& path) override;
     std::optional<std::vector<std::uint8_t>> read(const std::string& path) override;
     std::optional<FileError> replace(const std::string& path,
                                      const std::vector<std::uint8_t>& bytes) override;
+
+  private:
+    std::optional<FileError> inject(ReplaceStep step) {
+        return hook_ != nullptr ? hook_->before(step) : std::nullopt;
+    }
+
+    ReplaceStepHook* hook_;
 };
 
 }  // namespace quorvel::win32

@@ -2,6 +2,7 @@
 // the real files port: the file is found as it was before or as the save meant it, whole.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include "macro/macro_library.h"
 #include "ports/std_files.h"
 #include "support/recording_message_box.h"
+#include "support/replace_step_hooks.h"
 
 namespace quorvel {
 namespace {
@@ -25,26 +27,6 @@ namespace fs = std::filesystem;
 
 constexpr int kInterruptedExit = 77;
 constexpr int kInjectedError = ENOSPC;
-
-class RecordingSteps : public ReplaceStepHook {
-  public:
-    std::optional<FileError> before(ReplaceStep step) override {
-        steps.push_back(step);
-        return std::nullopt;
-    }
-    std::vector<ReplaceStep> steps;
-};
-
-class FailingStep : public ReplaceStepHook {
-  public:
-    explicit FailingStep(ReplaceStep step) : step_(step) {}
-    std::optional<FileError> before(ReplaceStep step) override {
-        return step == step_ ? std::optional(FileError{kInjectedError}) : std::nullopt;
-    }
-
-  private:
-    ReplaceStep step_;
-};
 
 // Ends the process on the spot, as a crash or a power cut would: no cleanup runs.
 class InterruptedStep : public ReplaceStepHook {
@@ -179,7 +161,7 @@ class SaveInterruption : public ::testing::TestWithParam<SaveCase> {
     fs::path temporary() const { return target().string() + ".tmp"; }
 
     std::vector<ReplaceStep> stepsOfASave() {
-        RecordingSteps recording;
+        testing::RecordingSteps recording;
         StdFilesPort files(&recording);
         testing::RecordingMessageBox messages;
         EXPECT_TRUE(GetParam().save(files, messages, paths_));
@@ -203,7 +185,7 @@ TEST_P(SaveInterruption, EveryStepIsTakenOnceAndInOrder) {
 TEST_P(SaveInterruption, AFailedStepKeepsTheOldFileAndSaysSo) {
     for (const ReplaceStep step : stepsOfASave()) {
         SCOPED_TRACE(std::string(replaceStepName(step)));
-        FailingStep failing(step);
+        testing::FailingStep failing(step, kInjectedError);
         StdFilesPort files(&failing);
         testing::RecordingMessageBox messages;
         EXPECT_FALSE(GetParam().save(files, messages, paths_));
