@@ -18,7 +18,7 @@ export QUORVEL_NOTICE_TRACE="Z:$work_dir/notices.txt"
 shot_dir=$build_dir/e2e-shots
 mkdir -p "$shot_dir"
 program_pid=""
-started_at=$(date +%s.%N)
+started_at=$(date +%s%N)
 
 cleanup() {
     # The cases run one at a time (RUN_SERIAL), so the prefix's server is ours to stop: it
@@ -35,7 +35,13 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-pass() { printf 'PASS %s in %.1f s\n' "$case_name" "$(echo "$(date +%s.%N) - $started_at" | bc)"; }
+# Milliseconds since $1 (a `date +%s%N` stamp).
+elapsed_ms() { echo $((($(date +%s%N) - $1) / 1000000)); }
+pass() {
+    local ms
+    ms=$(elapsed_ms "$started_at")
+    printf 'PASS %s in %d.%d s\n' "$case_name" $((ms / 1000)) $((ms % 1000 / 100))
+}
 screenshot() { import -window root "$shot_dir/$1.png" 2>/dev/null || true; }
 
 # Starts the program in the background; its exit code lands in $work_dir/rc.
