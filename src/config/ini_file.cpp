@@ -77,6 +77,10 @@ std::string_view normalizedValue(std::string_view value) {
     return value;
 }
 
+std::span<const std::uint8_t> asBytes(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
 std::string decodeText(std::span<const std::uint8_t> bytes, TextEncoding& encoding) {
     constexpr std::array<std::uint8_t, 2> kUtf16Bom = {0xFF, 0xFE};
     constexpr std::array<std::uint8_t, 3> kUtf8Bom = {0xEF, 0xBB, 0xBF};
@@ -200,13 +204,18 @@ std::vector<std::uint8_t> IniDocument::serialize() const {
             out.insert(out.end(), body.begin(), body.end());
             return out;
         }
+        // A value that is no valid UTF-8 must not make the whole file read back as legacy
+        // text; like the other encodings, the bad bytes are written as replacement marks.
         case TextEncoding::Utf8Bom: {
             std::vector<std::uint8_t> out = {0xEF, 0xBB, 0xBF};
-            out.insert(out.end(), text.begin(), text.end());
+            const std::string valid = sanitizeUtf8(asBytes(text));
+            out.insert(out.end(), valid.begin(), valid.end());
             return out;
         }
-        case TextEncoding::Utf8:
-            return std::vector<std::uint8_t>(text.begin(), text.end());
+        case TextEncoding::Utf8: {
+            const std::string valid = sanitizeUtf8(asBytes(text));
+            return std::vector<std::uint8_t>(valid.begin(), valid.end());
+        }
         case TextEncoding::SingleByte:
             return windows1252FromUtf8(text);
     }

@@ -208,6 +208,17 @@ TEST_F(IniFileTest, ChineseSurvivesUtf8AndBecomesQuestionMarksInLegacyText) {
     EXPECT_EQ(ini.readString("S", "zh"), "????");
 }
 
+TEST_F(IniFileTest, BrokenUtf8InAValueDoesNotTurnTheFileIntoLegacyText) {
+    files.put(kPath, "[S]\r\nzh=按键\r\n");
+    EXPECT_TRUE(ini.writeString("S", "bad", "x\xE4\xB8y"));  // a cut-off character
+    // The file stays UTF-8: the other values keep their text, and later writes too.
+    EXPECT_EQ(ini.readString("S", "zh"), "按键");
+    EXPECT_EQ(ini.readString("S", "bad"), "x\uFFFDy");
+    EXPECT_TRUE(ini.writeString("S", "more", "关闭"));
+    EXPECT_EQ(ini.readString("S", "more"), "关闭");
+    EXPECT_EQ(IniDocument::parse(files.files.at(kPath)).encoding(), TextEncoding::Utf8);
+}
+
 // ---- bad input -------------------------------------------------------------------------------
 
 TEST_F(IniFileTest, DamagedFilesReadWhatCanBeRead) {
