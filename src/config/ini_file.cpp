@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <span>
+#include <unordered_map>
 
 #include "config/text_encoding.h"
 
@@ -49,6 +50,20 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return asciiLower(x) == asciiLower(y);
            });
+}
+
+std::string lowerCase(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), asciiLower);
+    return out;
+}
+
+// The system drops one pair of matching quotes around a value.
+std::string storedValue(std::string_view v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
+        v = v.substr(1, v.size() - 2);
+    }
+    return std::string(v);
 }
 
 // "[name]" with the name up to the last closing bracket; nullopt when the line is no header.
@@ -232,12 +247,29 @@ std::optional<std::string> IniDocument::value(std::string_view section,
     if (line == nullptr) {
         return std::nullopt;
     }
-    std::string_view v = line->value;
-    // The system drops one pair of matching quotes around a value.
-    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
-        v = v.substr(1, v.size() - 2);
+    return storedValue(line->value);
+}
+
+std::vector<std::optional<std::string>> IniDocument::values(
+    std::string_view section, std::span<const std::string> keys) const {
+    std::vector<std::optional<std::string>> result(keys.size());
+    const Section* found = IniDocumentAccess::findSection(sections_, section);
+    if (found == nullptr) {
+        return result;
     }
-    return std::string(v);
+    std::unordered_map<std::string, const Line*> firstOfName;
+    for (const Line& line : found->lines) {
+        if (line.isKey) {
+            firstOfName.try_emplace(lowerCase(line.name), &line);
+        }
+    }
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const auto it = firstOfName.find(lowerCase(trim(keys[i])));
+        if (it != firstOfName.end()) {
+            result[i] = storedValue(it->second->value);
+        }
+    }
+    return result;
 }
 
 void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -31,6 +32,10 @@ class IniDocument {
     void setEncoding(TextEncoding encoding) { encoding_ = encoding; }
 
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
+    // value() for each key of one section, in one pass over the section: a macro of
+    // thousands of items must not cost a search per item.
+    std::vector<std::optional<std::string>> values(std::string_view section,
+                                                   std::span<const std::string> keys) const;
     void setValue(std::string_view section, std::string_view key, std::string_view value);
     void deleteKey(std::string_view section, std::string_view key);
     void deleteSection(std::string_view section);

@@ -37,10 +37,15 @@ std::vector<std::string> readItems(const IniDocument& ini, std::string_view sect
     const std::int64_t claimed = leadingNumber(readValue(ini, section, kItemCountKey));
     const auto count = static_cast<std::size_t>(
         std::clamp<std::int64_t>(claimed, 0, static_cast<std::int64_t>(kMaxMacroItems)));
+    std::vector<std::string> keys;
+    keys.reserve(count);
+    for (std::size_t j = 0; j < count; ++j) {
+        keys.push_back(itemKey(j));
+    }
     std::vector<std::string> items;
     items.reserve(count);
-    for (std::size_t j = 0; j < count; ++j) {
-        items.push_back(readValue(ini, section, itemKey(j)));
+    for (const auto& value : ini.values(section, keys)) {
+        items.push_back(value ? std::string(utf16Prefix(*value, kIniValueLimit)) : std::string());
     }
     return items;
 }
