@@ -174,10 +174,16 @@ void documentStep(ByteSource& source, IniDocument& doc, Written& written) {
             FUZZ_REQUIRE(had || doc.sectionNames().size() == count);
             break;
         }
-        case 3:
-            (void)doc.value(section, key);
+        case 3: {
+            // One pass over a section reads what a read per key reads.
+            std::vector<std::string> keys = doc.keyNames(section);
+            keys.push_back(key);
+            const auto values = doc.values(section, keys);
+            for (std::size_t i = 0; i < keys.size(); ++i)
+                FUZZ_REQUIRE(values[i] == doc.value(section, keys[i]));
             (void)doc.hasSection(section);
             break;
+        }
         default:
             doc.setEncoding(TextEncoding::Utf16LeBom);  // as the installer rewrites a file
             break;
@@ -191,8 +197,10 @@ void fileStep(ByteSource& source, quorvel::testing::FakeFiles& files, IniFile& i
     const bool plain = plainName(section, false) && plainName(key, true);
     const auto readsBack = [&](std::string_view k, std::string_view value) {
         const TextEncoding encoding = IniDocument::parse(files.files[path]).encoding();
-        return !validText(value) || !encodable(value, encoding) ||
-               ini.readString(section, k) == utf16Prefix(expectedRead(value), kIniValueLimit);
+        if (!validText(value) || !encodable(value, encoding) || !encodable(section, encoding) ||
+            !encodable(k, encoding))
+            return true;  // a character the file's encoding cannot hold
+        return ini.readString(section, k) == utf16Prefix(expectedRead(value), kIniValueLimit);
     };
     switch (source.below(5)) {
         case 0: {
