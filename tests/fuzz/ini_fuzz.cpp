@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "config/ini_file.h"
+#include "config/settings_file.h"
 #include "config/text_encoding.h"
 #include "fuzz/fuzz_check.h"
 #include "support/byte_source.h"
@@ -202,7 +203,7 @@ void fileStep(ByteSource& source, quorvel::testing::FakeFiles& files, IniFile& i
             return true;  // a character the file's encoding cannot hold
         return ini.readString(section, k) == utf16Prefix(expectedRead(value), kIniValueLimit);
     };
-    switch (source.below(5)) {
+    switch (source.below(6)) {
         case 0: {
             const std::string value = source.shortString();
             const bool written = ini.writeString(section, key, value);
@@ -225,6 +226,18 @@ void fileStep(ByteSource& source, quorvel::testing::FakeFiles& files, IniFile& i
         case 3:
             FUZZ_REQUIRE(ini.deleteSection(section));
             break;
+        case 4: {
+            // str.ini as the program reads it at start-up, and the labels it writes back.
+            const std::string_view language = languageSection(readLanguageCode(ini));
+            const SettingsTexts texts = readSettings(ini, language);
+            (void)colourByte(texts.red);
+            (void)colourByte(texts.green);
+            (void)colourByte(texts.blue);
+            const ButtonLabels labels = defaultButtonLabels();
+            FUZZ_REQUIRE(writeButtonLabels(ini, language, labels));
+            FUZZ_REQUIRE(readSettings(ini, language).labels == labels);
+            break;
+        }
         default: {
             // A failed replace keeps the file as it was.
             const auto before = files.files[path];
