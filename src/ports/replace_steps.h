@@ -17,11 +17,12 @@ enum class ReplaceStep : std::uint8_t {
     Write,
     Flush,
     Close,
+    Sync,    // the closed temporary is forced to the disk (the Win32 port's flush does it)
     Rename,  // the temporary takes the file's place: the only step that changes it
 };
 
-inline constexpr std::array<std::string_view, 6> kReplaceStepNames = {
-    "CheckWritable", "CreateTemporary", "Write", "Flush", "Close", "Rename"};
+inline constexpr std::array<std::string_view, 7> kReplaceStepNames = {
+    "CheckWritable", "CreateTemporary", "Write", "Flush", "Close", "Sync", "Rename"};
 
 constexpr std::string_view replaceStepName(ReplaceStep step) {
     return kReplaceStepNames[static_cast<std::size_t>(step)];

@@ -5,6 +5,11 @@
 #include <fstream>
 #include <system_error>
 
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace quorvel {
 namespace {
 
@@ -16,6 +21,24 @@ fs::path toPath(const std::string& utf8) {
 
 FileError lastError(int fallback) {
     return FileError{errno != 0 ? errno : fallback};
+}
+
+// A stream has no handle to sync, so the file is opened again for it. Without the sync, a
+// power cut soon after the rename can leave the new name on an empty file. The Windows
+// program saves through the Win32 port, whose flush reaches the disk; here it is skipped.
+std::optional<FileError> syncToDisk(const fs::path& path) {
+#if defined(_WIN32)
+    (void)path;
+    return std::nullopt;
+#else
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return FileError{errno};
+    const bool synced = ::fsync(fd) == 0;
+    const int code = errno;
+    ::close(fd);
+    return synced ? std::nullopt : std::optional(FileError{code});
+#endif
 }
 
 }  // namespace
@@ -86,12 +109,20 @@ std::optional<FileError> StdFilesPort::replace(const std::string& path,
     if (!out) {
         return discard(lastError(EIO));
     }
+    if (const auto injected = inject(ReplaceStep::Sync))
+        return discard(*injected);
+    if (const auto failed = syncToDisk(temporary))
+        return discard(*failed);
     if (const auto injected = inject(ReplaceStep::Rename))
         return discard(*injected);
     fs::rename(temporary, target, error);
     if (error) {
         return discard(FileError{error.value()});
     }
+    // The rename itself lasts once the directory is synced; the file is already replaced,
+    // so a failure here has nothing left to undo.
+    std::error_code ignored;
+    (void)syncToDisk(fs::absolute(target, ignored).parent_path());
     return std::nullopt;
 }
 

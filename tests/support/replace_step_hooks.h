@@ -28,8 +28,4 @@ class FailingStep : public ReplaceStepHook {
     int code_;
 };
 
-inline constexpr ReplaceStep kEveryReplaceStep[] = {
-    ReplaceStep::CheckWritable, ReplaceStep::CreateTemporary, ReplaceStep::Write,
-    ReplaceStep::Flush,         ReplaceStep::Close,           ReplaceStep::Rename};
-
 }  // namespace quorvel::testing

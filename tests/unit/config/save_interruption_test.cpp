@@ -179,7 +179,7 @@ TEST_P(SaveInterruption, EveryStepIsTakenOnceAndInOrder) {
     EXPECT_EQ(stepsOfASave(),
               (std::vector<ReplaceStep>{ReplaceStep::CheckWritable, ReplaceStep::CreateTemporary,
                                         ReplaceStep::Write, ReplaceStep::Flush, ReplaceStep::Close,
-                                        ReplaceStep::Rename}));
+                                        ReplaceStep::Sync, ReplaceStep::Rename}));
 }
 
 TEST_P(SaveInterruption, AFailedStepKeepsTheOldFileAndSaysSo) {
