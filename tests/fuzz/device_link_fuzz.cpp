@@ -57,15 +57,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DeviceLink link(system, messages, clock);
     MouseConfig config;
     ApplyState state;
+    std::vector<std::uint8_t> notices;
+    link.setNoticeHandler(
+        [&](std::uint8_t kind, std::uint8_t /*value*/) { notices.push_back(kind); });
 
     for (int step = 0; step < kMaxSteps && !source.exhausted(); ++step) {
         switch (source.below(10)) {
-            case 0:
-                (void)link.discover();
+            case 0: {
+                // Found means a command interface is open; a failed walk leaves none behind.
+                const bool found = link.discover() == DiscoveryResult::Found;
+                FUZZ_REQUIRE(found == link.commandOpen());
+                FUZZ_REQUIRE(!found || link.connected());
                 break;
-            case 1:
-                (void)link.handshake();
+            }
+            case 1: {
+                const std::size_t before = notices.size();
+                const bool accepted = link.handshake();
+                FUZZ_REQUIRE(accepted == link.connected() && accepted == link.scrambling());
+                FUZZ_REQUIRE(notices.size() == before + 1 &&
+                             notices.back() ==
+                                 (accepted ? notice::kMouseDetected : notice::kMouseNotDetected));
                 break;
+            }
             case 2: {
                 CommandReport report =
                     CommandReport::make(source.byte(), source.byte(), source.byte(), source.byte());

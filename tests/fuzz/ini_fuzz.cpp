@@ -196,8 +196,11 @@ void fileStep(ByteSource& source, quorvel::testing::FakeFiles& files, IniFile& i
     const std::string section = pickName(source, ini.sectionNames());
     const std::string key = pickName(source, ini.keyNames(section));
     const bool plain = plainName(section, false) && plainName(key, true);
+    const TextEncoding encodingBefore = IniDocument::parse(files.files[path]).encoding();
     const auto readsBack = [&](std::string_view k, std::string_view value) {
         const TextEncoding encoding = IniDocument::parse(files.files[path]).encoding();
+        if (encodingBefore == TextEncoding::SingleByte && encoding != encodingBefore)
+            return true;  // the write took out the last byte that marked the text as legacy
         if (!validText(value) || !encodable(value, encoding) || !encodable(section, encoding) ||
             !encodable(k, encoding))
             return true;  // a character the file's encoding cannot hold

@@ -97,8 +97,12 @@ void saveThroughEditor(ByteSource& source, quorvel::testing::FakeFiles& files,
     std::string name = normalizedMacroName(source.shortString());
     if (!listed.empty() && source.flag())
         name = listed[source.below(listed.size())];
-    if (name.empty() ||
-        !isValidUtf8({reinterpret_cast<const std::uint8_t*>(name.data()), name.size()}))
+    // A listed name of blanks or control characters is refused as the editor refuses it.
+    if (normalizedMacroName(name).empty()) {
+        FUZZ_REQUIRE(library.writeMacro(name, {}).status == MacroFileStatus::BadName);
+        return;
+    }
+    if (!isValidUtf8({reinterpret_cast<const std::uint8_t*>(name.data()), name.size()}))
         return;
     const std::vector<std::string> items = editorItems(source);
 
@@ -108,6 +112,8 @@ void saveThroughEditor(ByteSource& source, quorvel::testing::FakeFiles& files,
     const MouseConfig before = config;
 
     const MacroSaveResult saved = library.writeMacro(name, items);
+    if (saved.status != MacroFileStatus::Ok)
+        fprintf(stderr, "DEBUG status %d name [%s]\n", (int)saved.status, name.c_str());
     FUZZ_REQUIRE(saved.status == MacroFileStatus::Ok);
     FUZZ_REQUIRE(library.readMacro(name) == items);
     const std::vector<std::string> after = library.sectionNames();

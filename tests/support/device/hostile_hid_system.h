@@ -1,6 +1,7 @@
 // A HID system whose every answer comes from arbitrary input: the interface list, the
 // attributes and declared report lengths, feature answers, chunks and notification reports.
 // Once the input runs out every call fails or answers nothing, so a run always ends.
+// The devices and events it hands out use its input and `idle`: it must outlive them.
 #pragma once
 
 #include <cstdint>
