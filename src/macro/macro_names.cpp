@@ -61,9 +61,12 @@ std::string normalizedMacroName(std::string_view fieldText) {
     std::string_view name = kept;
     while (!name.empty() && isBlank(name.front()))
         name.remove_prefix(1);
+    // Trimmed after the cut too: a blank left at the end would be dropped by the INI layer,
+    // and the name would no longer find its own section.
+    name = utf16Prefix(name, kMacroNameLimit);
     while (!name.empty() && isBlank(name.back()))
         name.remove_suffix(1);
-    return listedMacroName(name);
+    return std::string(name);
 }
 
 NameCheck checkNewMacroName(std::string_view fieldText, std::span<const std::string> listed) {

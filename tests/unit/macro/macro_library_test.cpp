@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "config/ini_file.h"
+#include "macro/macro_names.h"
 #include "support/fake_files.h"
 
 namespace quorvel {
@@ -218,6 +219,19 @@ TEST_F(MacroLibraryTest, TheLongestMacroIsReadInOnePass) {
     ASSERT_EQ(read.size(), kMaxMacroItems);
     EXPECT_EQ(read[1], "1 ms");  // the first of two keys of that name
     EXPECT_EQ(read.back(), "Z   Up");
+}
+
+TEST_F(MacroLibraryTest, ANameCutBeforeABlankFindsItsSectionAgain) {
+    // The cut at 31 characters falls on a blank, which the file would not keep.
+    const std::string typed = std::string(30, 'n') + " tail";
+    const NameCheck check = checkNewMacroName(typed, {});
+    ASSERT_EQ(check.refusal, NameRefusal::None);
+    EXPECT_EQ(check.name, std::string(30, 'n'));
+    ASSERT_EQ(library.writeMacro(check.name, kCopy).status, MacroFileStatus::Ok);
+    EXPECT_EQ(library.sectionNames(), (Items{check.name}));
+    EXPECT_EQ(library.readMacro(check.name), kCopy);
+    EXPECT_EQ(library.deleteMacro(check.name), MacroFileStatus::Ok);
+    EXPECT_TRUE(library.sectionNames().empty());
 }
 
 TEST_F(MacroLibraryTest, LongNamesAreListedAndFoundCut) {
