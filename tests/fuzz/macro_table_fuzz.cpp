@@ -112,8 +112,6 @@ void saveThroughEditor(ByteSource& source, quorvel::testing::FakeFiles& files,
     const MouseConfig before = config;
 
     const MacroSaveResult saved = library.writeMacro(name, items);
-    if (saved.status != MacroFileStatus::Ok)
-        fprintf(stderr, "DEBUG status %d name [%s]\n", (int)saved.status, name.c_str());
     FUZZ_REQUIRE(saved.status == MacroFileStatus::Ok);
     FUZZ_REQUIRE(library.readMacro(name) == items);
     const std::vector<std::string> after = library.sectionNames();
