@@ -10,6 +10,10 @@ unset DISPLAY
 quorvel_xvfb_pid=""
 quorvel_display
 quorvel_wine_prefix
+# A server still up from an earlier Wine test keeps its shell on that test's display, so this
+# case's tray and balloons would appear where it cannot see them.
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
 work_dir=$(mktemp -d /tmp/quorvel-e2e.XXXXXX)
 # The installed files only: traces and screenshots go beside it, so checksums see the install.
 case_dir=$work_dir/install
