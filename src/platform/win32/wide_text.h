@@ -1,4 +1,4 @@
-// UTF-8 from the portable code to the UTF-16 the wide Win32 calls take.
+// UTF-8 of the portable code to and from the UTF-16 of the wide Win32 calls.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +17,18 @@ inline std::wstring wideFromUtf8(std::string_view text) {
     if (length > 0)
         MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
     return wide;
+}
+
+// A null or empty text, or one the system cannot convert, gives "".
+inline std::string utf8FromWide(const wchar_t* wide) {
+    if (wide == nullptr || *wide == L'\0')
+        return {};
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (length <= 1)
+        return {};
+    std::string text(static_cast<std::size_t>(length - 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), length, nullptr, nullptr);
+    return text;
 }
 
 }  // namespace quorvel::win32

@@ -11,26 +11,13 @@
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/hid_system_win32.h"
-
-namespace {
-
-std::string utf8FromWide(const wchar_t* wide) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 1)
-        return {};
-    std::string text(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), length, nullptr, nullptr);
-    text.resize(static_cast<std::size_t>(length - 1));
-    return text;
-}
-
-}  // namespace
+#include "platform/win32/wide_text.h"
 
 int wmain(int argc, wchar_t** argv) {
     using namespace quorvel;
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
-        args.push_back(utf8FromWide(argv[i]));
+        args.push_back(win32::utf8FromWide(argv[i]));
     // Names of files and macros are UTF-8; so is what the console is asked to show.
     SetConsoleOutputCP(CP_UTF8);
     win32::Win32Clock clock;

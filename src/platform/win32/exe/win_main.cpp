@@ -153,7 +153,7 @@ class CTavrinApp {
         Win32FilesPort files;
         std::array<wchar_t, 1024> exe{};
         GetModuleFileNameW(nullptr, exe.data(), exe.size());
-        FileSettingsStore store(files, messages, utf8FromWideText(exe.data()));
+        FileSettingsStore store(files, messages, utf8FromWide(exe.data()));
         SystemPointerSettings pointer(messages);
         PendingSkinChooser skins;
         std::unique_ptr<FileBalloonTrace> balloons;
@@ -168,15 +168,6 @@ class CTavrinApp {
                         shared);
         window = &main;
         main.run();
-    }
-
-    static std::string utf8FromWideText(const wchar_t* wide) {
-        const int length = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-        if (length <= 1)
-            return {};
-        std::string text(static_cast<std::size_t>(length - 1), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), length, nullptr, nullptr);
-        return text;
     }
 
     std::unique_ptr<GdiplusSession> gdiplus_;
