@@ -8,6 +8,7 @@
 #include "keys/button_functions.h"
 #include "keys/key_code_tables.h"
 #include "macro/macro_block.h"
+#include "pages/pointer_settings.h"
 
 namespace quorvel::cli {
 namespace {
@@ -18,11 +19,6 @@ constexpr std::array<std::string_view, 3> kRepeatModeTexts = {
     "repeat until the key is released",
 };
 constexpr std::array<std::string_view, 2> kModeTitles = {"Mode A", "Mode B"};
-
-// Windows speed, lines and double-click time from the slider positions.
-constexpr int kSlowestSpeed = 1;
-constexpr int kDoubleClickBaseMs = 970;
-constexpr int kDoubleClickStepMs = 70;
 
 std::string hex(unsigned value, int digits) {
     char text[8];
@@ -207,17 +203,18 @@ std::string configInWords(const MouseConfig& config, const WordsOptions& options
         line("  none");
 
     const auto setting = [&](std::size_t field) { return config.pointerSetting(field); };
-    const int speed = setting(pointer_settings::kSpeedPosition);
-    const int doubleClick = setting(pointer_settings::kDoubleClickPosition);
+    // The values Apply would hand the system.
+    const std::uint8_t speed = setting(pointer_settings::kSpeedPosition);
+    const std::uint8_t doubleClick = setting(pointer_settings::kDoubleClickPosition);
     line("Pointer (Windows settings):");
     line("  speed position " + std::to_string(speed) + " (Windows speed " +
-         std::to_string(speed <= 1 ? kSlowestSpeed : 2 * speed - 2) + ")");
+         std::to_string(pointerSpeedForPosition(speed)) + ")");
     line("  wheel: " + (setting(pointer_settings::kScreenPerNotch) != 0
                             ? std::string("one screen a notch")
                             : std::to_string(setting(pointer_settings::kScrollLinesPosition)) +
                                   " lines a notch"));
     line("  double-click position " + std::to_string(doubleClick) + " (" +
-         std::to_string(kDoubleClickBaseMs - kDoubleClickStepMs * doubleClick) + " ms)");
+         std::to_string(doubleClickTimeForPosition(doubleClick)) + " ms)");
     line("  enhance pointer precision: " + onOff(setting(pointer_settings::kPrecision) != 0));
     return out;
 }
