@@ -3,7 +3,7 @@
 #include "cli/config_io.h"
 #include "cli/config_words.h"
 #include "cli/device_session.h"
-#include "config/config_json.h"
+#include "cli/config_json.h"
 #include "macro/macro_library.h"
 
 namespace quorvel::cli {

@@ -1,7 +1,7 @@
 // export and import: config.bin to its JSON form and back.
 #include "cli/command.h"
 #include "cli/config_io.h"
-#include "config/config_json.h"
+#include "cli/config_json.h"
 
 namespace quorvel::cli {
 

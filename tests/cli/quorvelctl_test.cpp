@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "config/config_file.h"
-#include "config/config_json.h"
+#include "cli/config_json.h"
 #include "config/install_data.h"
 #include "ctl_runner.h"
 #include "device/apply_sequence.h"

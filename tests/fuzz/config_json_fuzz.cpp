@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/config_json.h"
+#include "cli/config_json.h"
 #include "config/mouse_config.h"
 #include "fuzz/fuzz_check.h"
 

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "config/config_json_fields.h"
+#include "cli/config_json_fields.h"
 #include "config/record_texts.h"
 
 namespace quorvel::testing {

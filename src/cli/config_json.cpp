@@ -1,8 +1,8 @@
-#include "config/config_json.h"
+#include "cli/config_json.h"
 
 #include <nlohmann/json.hpp>
 
-#include "config/config_json_fields.h"
+#include "cli/config_json_fields.h"
 #include "config/record_texts.h"
 
 namespace quorvel {

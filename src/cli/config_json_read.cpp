@@ -3,8 +3,8 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
-#include "config/config_json.h"
-#include "config/config_json_fields.h"
+#include "cli/config_json.h"
+#include "cli/config_json_fields.h"
 #include "config/record_texts.h"
 
 namespace quorvel {

@@ -1,4 +1,4 @@
-#include "config/config_json.h"
+#include "cli/config_json.h"
 
 #include <gtest/gtest.h>
 
