@@ -47,6 +47,13 @@ pass() {
     printf 'PASS %s in %d.%d s\n' "$case_name" $((ms / 1000)) $((ms % 1000 / 100))
 }
 screenshot() { import -window root "$shot_dir/$1.png" 2>/dev/null || true; }
+# A picture of one window for docs/ (scripts/screenshots sets QUORVEL_DOCS_DIR); without it,
+# the picture goes with the other screenshots.
+doc_shot() {
+    local dir=${QUORVEL_DOCS_DIR:-$shot_dir}
+    mkdir -p "$dir"
+    import -window "${2:-$(main_window)}" "$dir/$1.png" 2>/dev/null || fail "no picture of $1"
+}
 
 # Starts the program in the background; its exit code lands in $work_dir/rc.
 start_program() {
