@@ -7,7 +7,8 @@ def window_base(s, p, width, height, bar=30):
     """Background gradient, dot grid, title bar and the outer frame."""
     s.shape((0, 0, width, height), 0, ("v", p.bg_top, p.bg_bottom))
     s.noise_grid((0, bar, width, height), with_alpha(p.edge, 40), 12)
-    s.shape((0, 0, width, bar), 0, ("v", mix(p.panel_hi, (255, 255, 255), 0.04), p.panel_lo))
+    top, bottom = p.bar or (mix(p.panel_hi, (255, 255, 255), 0.04), p.panel_lo)
+    s.shape((0, 0, width, bar), 0, ("v", top, bottom))
     s.glow((0, bar - 1, width, bar + 1), 0, with_alpha(p.accent, 120), 3)
     s.shape((0, bar - 1, width, bar), 0, with_alpha(p.accent, 200))
     s.shape((0, bar, width, bar + 1), 0, (0, 0, 0, 160))
@@ -24,7 +25,7 @@ def brand(s, p, x, y, size=12, subtitle=None):
     s.polygon([(x, y + h), (x + 6, y), (x + 11, y), (x + 5, y + h)], p.accent)
     s.polygon([(x + 8, y + h), (x + 14, y), (x + 19, y), (x + 13, y + h)],
               with_alpha(p.accent, 150))
-    s.text((x + 26, y + h / 2), "QUORVEL", size, (235, 240, 245), bold=True, anchor="lm",
+    s.text((x + 26, y + h / 2), "QUORVEL", size, p.title_ink, bold=True, anchor="lm",
            spacing=2.2)
     if subtitle:
         s.text((x + 26 + size * 7.2, y + h / 2 + 1), subtitle, size - 4, p.dim, anchor="lm",

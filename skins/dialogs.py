@@ -17,7 +17,10 @@ def _base(p, title, width=380, height=290):
     s = Surface(width, height, SCALE)
     chrome.window_base(s, p, width, height)
     s.polygon([(12, 21), (16, 9), (20, 9), (16, 21)], p.accent)
-    s.text((26, 15), title, 11, (235, 240, 245), bold=True, anchor="lm", spacing=1.6)
+    s.text((26, 15), title, 11, p.title_ink, bold=True, anchor="lm", spacing=1.6)
+    if p.dialog_card:
+        # The dialogs print their prompts in white and their captions in the text colour.
+        chrome.panel(s, p, (6, 38, width - 6, 236), 6)
     chrome.recess(s, p, (348, 3, 374, 27), 5)
     chrome.separator(s, p, 10, width - 10, 242)
     chrome.recess(s, p, (161, 248, min(width - 1, 380), 279), 7)

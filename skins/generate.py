@@ -7,6 +7,8 @@ Needs Debian's python3-pil and the DejaVu fonts (fonts-dejavu-core). Run: skins/
 import os
 import sys
 
+# No __pycache__ beside the skins: every folder here is installed as a skin.
+sys.dont_write_bytecode = True
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, here)
 

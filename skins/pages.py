@@ -20,7 +20,9 @@ def _common(s, p):
     chrome.recess(s, p, (697, 2, 723, 27), 5)
     chrome.recess(s, p, (821, 2, 872, 27), 5)
     # Header: page buttons at (20, 58) and (70, 58), the title in (120, 58, 352, 98).
-    s.shape((10, 44, 890, 112), 10, ("v", with_alpha(p.panel_hi, 200), with_alpha(p.panel_lo, 120)))
+    top_alpha, bottom_alpha = p.header_alpha
+    s.shape((10, 44, 890, 112), 10,
+            ("v", with_alpha(p.panel_hi, top_alpha), with_alpha(p.panel_lo, bottom_alpha)))
     s.frame((10, 44, 890, 112), 10, with_alpha(p.edge, 200), 1)
     chrome.recess(s, p, (15, 53, 115, 103), 8)
     s.shape((120, 99, 352, 101), 1, ("h", p.accent, with_alpha(p.accent, 0)))
@@ -31,7 +33,7 @@ def _common(s, p):
                   with_alpha(p.accent, 150 - i * 24))
     # Footer: the web link (273, 627, 449, 647) and OK, Apply, Cancel (562..875, 623..644).
     chrome.separator(s, p, 16, 884, 612)
-    s.shape((268, 624, 454, 650), 10, (0, 0, 0, 70))
+    s.shape((268, 624, 454, 650), 10, p.plate)
     chrome.recess(s, p, (557, 618, 880, 649), 7)
     # Status marks at the left of the footer.
     for i in range(3):

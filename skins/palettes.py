@@ -16,6 +16,13 @@ class Palette:
     edge: tuple        # quiet outlines
     ink: tuple         # icon strokes at rest
     dim: tuple         # quiet printed text
+    # The light skin keeps its chrome pale and its text-bearing surfaces dark; the dark skins
+    # leave these at their defaults.
+    bar: tuple = None            # title bar (top, bottom); None: the panel colours
+    title_ink: tuple = (235, 240, 245)  # the name and the dialog titles printed on the bar
+    header_alpha: tuple = (200, 120)    # opacity of the page header plate, top and bottom
+    plate: tuple = (0, 0, 0, 70)        # behind the web link in the footer
+    dialog_card: bool = False    # a panel behind the dialogs' texts
 
 
 DEFAULT = Palette(
@@ -46,4 +53,25 @@ CRIMSON = Palette(
     dim=(150, 115, 122),
 )
 
-ALL = [DEFAULT, CRIMSON]
+# Pale frosted chrome; the surfaces the program prints on (panels, header, wells, buttons) stay
+# a deep steel blue, so the installed light-grey text colour and white stay legible on them.
+FROST = Palette(
+    folder="Frost",
+    accent=(0, 120, 212),
+    deep=(0, 48, 102),
+    bg_top=(244, 247, 251),
+    bg_bottom=(212, 222, 233),
+    panel_hi=(66, 100, 136),
+    panel_lo=(44, 72, 104),
+    field=(14, 24, 36),
+    edge=(150, 170, 192),
+    ink=(226, 236, 246),
+    dim=(92, 110, 132),
+    bar=((252, 253, 255), (226, 233, 241)),
+    title_ink=(28, 48, 74),
+    header_alpha=(255, 255),
+    plate=(44, 72, 104, 255),
+    dialog_card=True,
+)
+
+ALL = [DEFAULT, CRIMSON, FROST]

@@ -33,7 +33,7 @@ bool isBackground(std::string_view name) {
 }
 
 TEST(ImageLoading, EveryInstalledImageDecodes) {
-    for (const char* skin : {"Default", "Crimson"}) {
+    for (const char* skin : {"Default", "Crimson", "Frost"}) {
         for (std::string_view name : skin_image::kAll) {
             const std::string path = kSkins + skin + std::string(name);
             std::optional<DibImage> image =

@@ -14,7 +14,7 @@ namespace quorvel {
 namespace {
 
 const std::string kSkinsRoot = std::string(QUORVEL_TEST_DATA) + "/../../skins/";
-constexpr std::array<std::string_view, 2> kInstalledSkins = {"Default", "Crimson"};
+constexpr std::array<std::string_view, 3> kInstalledSkins = {"Default", "Crimson", "Frost"};
 
 struct PngHeader {
     std::uint32_t width = 0;
