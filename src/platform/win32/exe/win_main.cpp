@@ -4,13 +4,14 @@
 #include <commctrl.h>
 
 #include <cstdlib>
-#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/module_adapters.h"
+#include "app/program_options.h"
 #include "device/wire_trace.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/files_win32.h"
@@ -81,18 +82,17 @@ std::wstring environment(const wchar_t* name) {
     return value;
 }
 
-bool simulationRequested() {
-    if (environment(L"QUORVEL_DEVICE") == L"sim")
-        return true;
+ProgramOptions commandLineOptions() {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    bool found = false;
-    for (int i = 1; arguments != nullptr && i < count; ++i) {
-        if (std::wcscmp(arguments[i], L"--simulate") == 0)
-            found = true;
-    }
+    std::vector<std::string> words;
+    for (int i = 1; arguments != nullptr && i < count; ++i)
+        words.push_back(utf8FromWide(arguments[i]));
     LocalFree(arguments);
-    return found;
+    ProgramOptions options = parseProgramOptions(words);
+    if (environment(L"QUORVEL_DEVICE") == L"sim")
+        options.simulate = true;
+    return options;
 }
 
 // The skin chooser arrives with its dialog; until then the button does nothing.
@@ -127,8 +127,11 @@ class CTavrinApp {
   private:
     void run(HINSTANCE instance) {
         std::unique_ptr<HidSystem> hid;
-        if (simulationRequested()) {
-            hid = std::make_unique<sim::SimulatedMouse>();
+        const ProgramOptions options = commandLineOptions();
+        if (options.simulate) {
+            sim::SimOptions simulated;
+            simulated.sensorType = options.sensorType;
+            hid = std::make_unique<sim::SimulatedMouse>(simulated);
         } else {
             hid = std::make_unique<Win32HidSystem>();
         }

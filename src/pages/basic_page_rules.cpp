@@ -1,0 +1,81 @@
+#include "pages/basic_page_rules.h"
+
+#include <algorithm>
+
+#include "config/dpi_tables.h"
+
+namespace quorvel {
+namespace {
+
+constexpr int kEightLevels = 8;
+constexpr int kCellLeft = 554;
+constexpr int kCellTop = 500;
+constexpr int kColumnPitch = 27;
+constexpr int kLevelPitch = 18;
+constexpr int kCellSize = 16;
+constexpr int kLabelRightGap = 10;
+constexpr int kEightLevelLabelWidth = 50;
+constexpr int kTwelveLevelLabelWidth = 30;
+
+bool eightLevelSensor(int sensorType) {
+    return sensorType >= 1 && sensorType <= 3;
+}
+
+}  // namespace
+
+int reportRateSegment(std::uint8_t code) {
+    for (std::size_t i = 0; i + 1 < kReportRateCodes.size(); ++i) {
+        if (kReportRateCodes[i] == code)
+            return static_cast<int>(i);
+    }
+    return static_cast<int>(kReportRateCodes.size()) - 1;
+}
+
+int dpiLevelCount(int sensorType) {
+    return eightLevelSensor(sensorType) ? kEightLevels : kMaxDpiLevels;
+}
+
+int respondingDpiLevels(int sensorType) {
+    return sensorType == 0 ? kMaxDpiLevels : kEightLevels;
+}
+
+std::span<const std::string_view> dpiLevelLabels(int sensorType) {
+    return dpiValueList(eightLevelSensor(sensorType) ? sensorType : 0);
+}
+
+Rect dpiLevelCell(int stage, int level) {
+    const int left = kCellLeft + kColumnPitch * (stage - 1);
+    const int top = kCellTop - kLevelPitch * (level - 1);
+    return Rect{left, top, left + kCellSize, top + kCellSize};
+}
+
+Rect dpiLevelLabelRect(int sensorType, int level) {
+    const Rect cell = dpiLevelCell(1, level);
+    const int right = cell.left - kLabelRightGap;
+    const int width = eightLevelSensor(sensorType) ? kEightLevelLabelWidth : kTwelveLevelLabelWidth;
+    return Rect{right - width, cell.top, right, cell.bottom};
+}
+
+int litDpiLevels(const MouseConfig& config, int stage, int sensorType) {
+    if (!config.stageEnabled(stage))
+        return 0;
+    return std::min(config.dpiValueIndex(stage) + 1, dpiLevelCount(sensorType));
+}
+
+StageToggle toggleStage(MouseConfig& config, int stage) {
+    if (stage < 1 || stage > kStageCount)
+        return StageToggle::Refused;
+    if (!config.stageEnabled(stage)) {
+        config.setStageEnabled(stage, true);
+        return StageToggle::Enabled;
+    }
+    for (int other = 1; other <= kStageCount; ++other) {
+        if (other != stage && config.stageEnabled(other)) {
+            config.setStageEnabled(stage, false);
+            return StageToggle::Disabled;
+        }
+    }
+    return StageToggle::Refused;
+}
+
+}  // namespace quorvel

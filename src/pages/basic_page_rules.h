@@ -1,0 +1,42 @@
+// The rules of the basic page that hold without a window: report-rate segments, the DPI level
+// columns per sensor type, and the stage ticks.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "config/mouse_config.h"
+#include "ui/geometry.h"
+
+namespace quorvel {
+
+// Segments 1 to 4 from the left: 125, 250, 500, 1000 Hz as the polling interval in ms.
+inline constexpr std::array<std::uint8_t, 4> kReportRateCodes = {8, 4, 2, 1};
+inline constexpr std::array<std::string_view, 4> kReportRateLabels = {"125", "250", "500", "1000"};
+inline constexpr int kMaxDpiLevels = 12;
+
+// 0-based segment shown lit; any code but 8, 4 and 2 shows 1000 Hz.
+int reportRateSegment(std::uint8_t code);
+
+// Levels drawn per stage: 8 for sensor types 1 to 3, 12 for every other type.
+int dpiLevelCount(int sensorType);
+// Levels that answer a click: 12 only for type 0; an unknown type draws 12 but only 8 respond.
+int respondingDpiLevels(int sensorType);
+// The DPI texts beside the levels, bottom to top; unknown types show type 0's list.
+std::span<const std::string_view> dpiLevelLabels(int sensorType);
+
+// Stage 1 to 4, level 1 (bottom) to 12.
+Rect dpiLevelCell(int stage, int level);
+// Where the DPI text of `level` is drawn, right-aligned beside stage 1's column.
+Rect dpiLevelLabelRect(int sensorType, int level);
+// Cells lit when the page draws `stage`: none when it is off, otherwise its level and those
+// below, never more than the column holds (a record from another sensor may hold more).
+int litDpiLevels(const MouseConfig& config, int stage, int sensorType);
+
+enum class StageToggle : std::uint8_t { Enabled, Disabled, Refused };
+// A tick click: the last enabled stage cannot be switched off.
+StageToggle toggleStage(MouseConfig& config, int stage);
+
+}  // namespace quorvel

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# A tray menu closed with Escape leaves the tray as it was: the next single left click on the
+# icon shows the window.
+source "$(dirname "$0")/e2e_lib.sh"
+start_program --simulate
+wait_for 150 have_notice "$detected_notice" || fail "start-up did not finish"
+opened=0
+for attempt in 1 2 3; do
+    click_tray 3
+    if wait_for 30 menu_open; then opened=1; break; fi
+done
+[ "$opened" -eq 1 ] || fail "the tray menu did not open"
+# Without a window manager the keyboard follows the pointer: rest it on the menu, as a user's
+# hand would be, then press Escape.
+read -r mx my <<<"$(origin "$(menu_window)")"
+xdotool mousemove $((mx + 20)) $((my + 10)) sleep 0.2 key Escape
+closed() { ! menu_open; }
+wait_for 30 closed || fail "Escape did not close the tray menu"
+sleep 0.3
+click_tray
+wait_for 30 main_visible || fail "the first left click after Escape did not show the window"
+pass
