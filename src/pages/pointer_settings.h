@@ -1,7 +1,9 @@
-// The Windows pointer settings kept in the record, written to the system on Apply.
+// The Windows pointer settings kept in the record: read from the system when the advanced
+// page first shows, written back on Apply, and reset to the system defaults by "Default".
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "config/mouse_config.h"
@@ -19,6 +21,13 @@ class SystemPointerPort {
     virtual bool setWheelScrollLines(std::uint32_t lines) = 0;
     // The one setting that is also written to the user profile.
     virtual bool setDoubleClickTime(std::uint32_t milliseconds) = 0;
+
+    // Empty when the system refused to tell.
+    virtual std::optional<bool> pointerPrecision() = 0;  // on when the acceleration is not 0
+    virtual std::optional<std::uint32_t> pointerSpeed() = 0;
+    virtual std::optional<std::uint32_t> wheelScrollLines() = 0;
+    // 0 when the system refused to tell.
+    virtual std::uint32_t doubleClickTime() = 0;
 };
 
 inline constexpr std::uint32_t kScrollOneScreen = 0xFFFFFFFF;
@@ -30,6 +39,20 @@ inline constexpr std::uint8_t kLastSliderStep = 11;
 std::uint32_t pointerSpeedForPosition(std::uint8_t position);
 std::uint32_t doubleClickTimeForPosition(std::uint8_t position);
 std::uint32_t wheelScrollLinesFor(bool oneScreen, std::uint8_t position);
+
+// The other way; a system value beyond the slider is held to its nearest step, so the page
+// never stores a position it cannot draw.
+std::uint8_t positionForPointerSpeed(std::uint32_t speed);
+std::uint8_t positionForDoubleClickTime(std::uint32_t milliseconds);
+std::uint8_t positionForScrollLines(std::uint32_t lines);  // lines; 0 for one screen per notch
+
+// The system's values into the record. A value the system refused to give leaves its byte as
+// config.bin had it; the refusal is reported under "Warning".
+void readPointerSettings(MouseConfig& config, SystemPointerPort& system, MessageBoxPort& messages);
+
+// "Default": the system's own defaults written at once, and the positions that stand for them.
+void restorePointerDefaults(MouseConfig& config, SystemPointerPort& system,
+                            MessageBoxPort& messages);
 
 // Writes the four settings of the record; each refusal is reported under "Warning" and the
 // rest still run.

@@ -35,4 +35,29 @@ bool Win32SystemPointer::setDoubleClickTime(std::uint32_t milliseconds) {
                                  SPIF_UPDATEINIFILE | SPIF_SENDCHANGE) != FALSE;
 }
 
+std::optional<bool> Win32SystemPointer::pointerPrecision() {
+    std::array<int, 3> values{};
+    if (SystemParametersInfoW(SPI_GETMOUSE, 0, values.data(), 0) == FALSE)
+        return std::nullopt;
+    return values[2] != 0;
+}
+
+std::optional<std::uint32_t> Win32SystemPointer::pointerSpeed() {
+    UINT speed = 0;
+    if (SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed, 0) == FALSE)
+        return std::nullopt;
+    return speed;
+}
+
+std::optional<std::uint32_t> Win32SystemPointer::wheelScrollLines() {
+    UINT lines = 0;
+    if (SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0) == FALSE)
+        return std::nullopt;
+    return lines;
+}
+
+std::uint32_t Win32SystemPointer::doubleClickTime() {
+    return GetDoubleClickTime();
+}
+
 }  // namespace quorvel::win32

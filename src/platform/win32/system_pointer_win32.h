@@ -12,6 +12,10 @@ class Win32SystemPointer : public SystemPointerPort {
     bool setPointerSpeed(std::uint32_t speed) override;
     bool setWheelScrollLines(std::uint32_t lines) override;
     bool setDoubleClickTime(std::uint32_t milliseconds) override;
+    std::optional<bool> pointerPrecision() override;
+    std::optional<std::uint32_t> pointerSpeed() override;
+    std::optional<std::uint32_t> wheelScrollLines() override;
+    std::uint32_t doubleClickTime() override;
 };
 
 // Apply's last step: the record's settings to the system, refusals in message boxes.

@@ -1,6 +1,8 @@
-// Apply's pointer step: the record's positions as the system's values, refusals reported.
+// The pointer settings both ways: the record's positions as the system's values on Apply and
+// "Default", the system's values as positions on the first showing, refusals reported.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,9 +17,17 @@ class FakeSystem : public SystemPointerPort {
     bool setPointerSpeed(std::uint32_t v) override { return record("speed", v); }
     bool setWheelScrollLines(std::uint32_t v) override { return record("lines", v); }
     bool setDoubleClickTime(std::uint32_t v) override { return record("double-click", v); }
+    std::optional<bool> pointerPrecision() override { return precision; }
+    std::optional<std::uint32_t> pointerSpeed() override { return speed; }
+    std::optional<std::uint32_t> wheelScrollLines() override { return lines; }
+    std::uint32_t doubleClickTime() override { return doubleClick; }
 
     std::vector<std::string> calls;
     std::string refuse;
+    std::optional<bool> precision = true;
+    std::optional<std::uint32_t> speed = 10;
+    std::optional<std::uint32_t> lines = 3;
+    std::uint32_t doubleClick = 500;
 
   private:
     bool record(const std::string& what, std::uint32_t value) {
@@ -92,6 +102,93 @@ TEST(PointerApply, ARefusalIsReportedAndTheRestStillRun) {
         EXPECT_EQ(system.calls.size(), 4U) << refused;
         EXPECT_EQ(messages.shown, std::vector<std::string>{message});
     }
+}
+
+std::vector<int> positionsOf(const MouseConfig& config) {
+    std::vector<int> bytes;
+    for (std::size_t field = 0; field < kPointerSettingsSize; ++field) {
+        bytes.push_back(config.pointerSetting(field));
+    }
+    return bytes;  // precision, one screen, speed, lines, double-click
+}
+
+TEST(PointerRead, SystemValuesBecomeSliderPositions) {
+    // Speeds 10, 3 and 2; 500 ms reads as 6 and is written back as 550.
+    EXPECT_EQ(positionForPointerSpeed(10), 6);
+    EXPECT_EQ(pointerSpeedForPosition(positionForPointerSpeed(10)), 10U);
+    EXPECT_EQ(positionForPointerSpeed(3), 2);
+    EXPECT_EQ(positionForPointerSpeed(2), 2);
+    EXPECT_EQ(pointerSpeedForPosition(positionForPointerSpeed(3)), 2U);
+    EXPECT_EQ(positionForPointerSpeed(20), 11);
+    EXPECT_EQ(positionForPointerSpeed(1), 1);
+    EXPECT_EQ(positionForDoubleClickTime(500), 6);
+    EXPECT_EQ(doubleClickTimeForPosition(positionForDoubleClickTime(500)), 550U);
+    // Every written time reads back as its own position.
+    for (std::uint8_t p = 1; p <= 11; ++p) {
+        EXPECT_EQ(positionForDoubleClickTime(doubleClickTimeForPosition(p)), p);
+        EXPECT_EQ(positionForPointerSpeed(pointerSpeedForPosition(p)), p);
+    }
+}
+
+TEST(PointerRead, ValuesBeyondTheSlidersAreHeldToThem) {
+    EXPECT_EQ(positionForDoubleClickTime(901), 1);  // would wrap the unsigned division
+    EXPECT_EQ(positionForDoubleClickTime(5000), 1);
+    EXPECT_EQ(positionForDoubleClickTime(199), 11);
+    EXPECT_EQ(positionForDoubleClickTime(1), 11);
+    EXPECT_EQ(positionForScrollLines(11), 11);
+    EXPECT_EQ(positionForScrollLines(12), 11);
+    EXPECT_EQ(positionForScrollLines(100), 11);
+    EXPECT_EQ(positionForScrollLines(0), 0);
+    EXPECT_EQ(positionForScrollLines(kScrollOneScreen), 0);
+    EXPECT_EQ(positionForPointerSpeed(0), 1);
+    EXPECT_EQ(positionForPointerSpeed(4000), 11);
+}
+
+TEST(PointerRead, FillsTheRecordAndReportsEachRefusal) {
+    FakeSystem system;
+    Messages messages;
+    MouseConfig config = withPositions(0, 1, 9, 9, 9);
+    system.lines = kScrollOneScreen;
+    system.doubleClick = 1200;
+    readPointerSettings(config, system, messages);
+    EXPECT_EQ(positionsOf(config), (std::vector<int>{1, 1, 6, 0, 1}));
+    EXPECT_TRUE(messages.shown.empty());
+
+    system.precision = false;
+    system.lines = 30;
+    readPointerSettings(config, system, messages);
+    EXPECT_EQ(positionsOf(config), (std::vector<int>{0, 0, 6, 11, 1}));
+
+    // A refused read keeps what config.bin gave; only precision reads as off, silently.
+    config = withPositions(1, 0, 4, 5, 7);
+    system.precision.reset();
+    system.speed.reset();
+    system.lines.reset();
+    system.doubleClick = 0;
+    readPointerSettings(config, system, messages);
+    EXPECT_EQ(positionsOf(config), (std::vector<int>{0, 0, 4, 5, 7}));
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{"Warning:GETMOUSESPEED failed.",
+                                        "Warning:GETWHEELSCROLLLINES failed.",
+                                        "Warning:GetDoubleClickTime failed."}));
+}
+
+TEST(PointerDefault, WritesTheSystemDefaultsAndTheirPositions) {
+    FakeSystem system;
+    Messages messages;
+    MouseConfig config = withPositions(1, 1, 11, 11, 11);
+    restorePointerDefaults(config, system, messages);
+    EXPECT_EQ(system.calls,
+              (std::vector<std::string>{"precision=0", "speed=10", "lines=3", "double-click=500"}));
+    EXPECT_EQ(positionsOf(config), (std::vector<int>{0, 0, 6, 3, 6}));
+    // The slider's 6 stands for 550 ms: a later Apply writes that.
+    system.calls.clear();
+    applyPointerSettings(config, system, messages);
+    EXPECT_EQ(system.calls.back(), "double-click=550");
+
+    system.refuse = "lines";
+    restorePointerDefaults(config, system, messages);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Warning:SETWHEELSCROLLLINES failed."});
 }
 
 }  // namespace
