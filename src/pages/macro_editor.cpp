@@ -160,8 +160,7 @@ void MacroEditor::showLoopCountOf(int slot) {
 }
 
 void MacroEditor::insertAt(std::size_t at, std::initializer_list<std::string> items) {
-    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(std::min(at, items_.size())),
-                  items);
+    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(std::min(at, items_.size())), items);
 }
 
 void MacroEditor::insertMouseEvent(std::size_t entry) {

@@ -39,8 +39,7 @@ struct SystemWrite {
     std::uint32_t doubleClick;
 };
 
-void writeToSystem(const SystemWrite& values, SystemPointerPort& system,
-                   MessageBoxPort& messages) {
+void writeToSystem(const SystemWrite& values, SystemPointerPort& system, MessageBoxPort& messages) {
     if (!system.setPointerPrecision(values.precision))
         messages.show(kSetMouseFailed, kWarning);
     if (!system.setPointerSpeed(values.speed))
@@ -123,9 +122,8 @@ void readPointerSettings(MouseConfig& config, SystemPointerPort& system, Message
 void restorePointerDefaults(MouseConfig& config, SystemPointerPort& system,
                             MessageBoxPort& messages) {
     using namespace pointer_settings;
-    writeToSystem(
-        SystemWrite{false, kDefaultSpeed, kDefaultScrollLines, kDefaultDoubleClickTime}, system,
-        messages);
+    writeToSystem(SystemWrite{false, kDefaultSpeed, kDefaultScrollLines, kDefaultDoubleClickTime},
+                  system, messages);
     config.setPointerSetting(kPrecision, 0);
     config.setPointerSetting(kScreenPerNotch, 0);
     config.setPointerSetting(kSpeedPosition, positionForPointerSpeed(kDefaultSpeed));

@@ -167,10 +167,9 @@ TEST(PointerRead, FillsTheRecordAndReportsEachRefusal) {
     system.doubleClick = 0;
     readPointerSettings(config, system, messages);
     EXPECT_EQ(positionsOf(config), (std::vector<int>{0, 0, 4, 5, 7}));
-    EXPECT_EQ(messages.shown,
-              (std::vector<std::string>{"Warning:GETMOUSESPEED failed.",
-                                        "Warning:GETWHEELSCROLLLINES failed.",
-                                        "Warning:GetDoubleClickTime failed."}));
+    EXPECT_EQ(messages.shown, (std::vector<std::string>{"Warning:GETMOUSESPEED failed.",
+                                                        "Warning:GETWHEELSCROLLLINES failed.",
+                                                        "Warning:GetDoubleClickTime failed."}));
 }
 
 TEST(PointerDefault, WritesTheSystemDefaultsAndTheirPositions) {
