@@ -71,5 +71,27 @@ TEST_F(SystemPointerTest, ApplyWritesTheRecordsFourSettings) {
     EXPECT_EQ(rewritten.lines, kScrollOneScreen);
 }
 
+TEST_F(SystemPointerTest, ReadGivesBackThePositionsApplyWrote) {
+    using namespace pointer_settings;
+    MouseConfig written;
+    written.setPointerSetting(kPrecision, 1);
+    written.setPointerSetting(kScreenPerNotch, 1);
+    written.setPointerSetting(kSpeedPosition, 4);
+    written.setPointerSetting(kScrollLinesPosition, 0);
+    written.setPointerSetting(kDoubleClickPosition, 9);
+    settings.apply(written);
+    Win32SystemPointer system;
+    MouseConfig read;
+    readPointerSettings(read, system, messages);
+    for (std::size_t field = 0; field < kPointerSettingsSize; ++field) {
+        EXPECT_EQ(read.pointerSetting(field), written.pointerSetting(field)) << field;
+    }
+
+    // A double-click time beyond the slowest step reads as the first step.
+    ASSERT_NE(SystemParametersInfoW(SPI_SETDOUBLECLICKTIME, 1500, nullptr, 0), FALSE);
+    readPointerSettings(read, system, messages);
+    EXPECT_EQ(read.pointerSetting(kDoubleClickPosition), 1);
+}
+
 }  // namespace
 }  // namespace quorvel::win32
