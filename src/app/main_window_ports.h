@@ -3,12 +3,14 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/language_texts.h"
 #include "config/mouse_config.h"
 #include "config/settings_file.h"
+#include "dialogs/skins_dialog_choice.h"
 
 namespace quorvel {
 
@@ -45,6 +47,8 @@ class WindowHostPort {
     // a failed load gives 0 x 0 and no surface.
     virtual ImageSize adoptBackground(const std::string& imagePath) = 0;
     virtual void createFonts(std::string_view languageCode) = 0;
+    // Images come from this skin directory from now on; those of the old one are dropped.
+    virtual void useSkin(const std::string& directory) = 0;
 };
 
 // The device link: discovery, handshake, the notification reader, the apply sequence.
@@ -77,6 +81,8 @@ class SettingsStorePort {
     virtual std::string readLanguageCode() = 0;
     virtual WindowSettings readSettings(std::string_view section) = 0;
     virtual void writeButtonLabels(std::string_view section, const ButtonLabelTexts& labels) = 0;
+    // "RColor", "GColor", "BColor" and "Path" in one replace; false when they did not reach it.
+    virtual bool writeSkinChoice(const SkinChoice& choice) = 0;
 };
 
 // The two pages drawn inside the window.
@@ -96,11 +102,11 @@ class PointerSettingsPort {
     virtual void apply(const MouseConfig& config) = 0;
 };
 
-// The skin chooser; true when the user picked a skin (the window is then redrawn).
+// The skin chooser, started at the skin in use; empty when it was cancelled.
 class SkinChooserPort {
   public:
     virtual ~SkinChooserPort() = default;
-    virtual bool choose() = 0;
+    virtual std::optional<SkinSetting> choose(const SkinSetting& current) = 0;
 };
 
 }  // namespace quorvel

@@ -86,4 +86,9 @@ void FileSettingsStore::writeButtonLabels(std::string_view section,
     (void)quorvel::writeButtonLabels(settings, section, stored);
 }
 
+bool FileSettingsStore::writeSkinChoice(const SkinChoice& choice) {
+    IniFile settings(files_, paths_.settingsFile);
+    return quorvel::writeSkinChoice(settings, choice);
+}
+
 }  // namespace quorvel

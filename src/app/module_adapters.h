@@ -48,6 +48,7 @@ class FileSettingsStore : public SettingsStorePort {
     std::string readLanguageCode() override;
     WindowSettings readSettings(std::string_view section) override;
     void writeButtonLabels(std::string_view section, const ButtonLabelTexts& labels) override;
+    bool writeSkinChoice(const SkinChoice& choice) override;
     const ProgramPaths& paths() const { return paths_; }
 
   private:

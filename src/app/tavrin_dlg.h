@@ -83,6 +83,8 @@ class CTavrinDlg {
     void restoreDefaultAssignment();
     void showBasicPage();
     void showAdvancedPage();
+    // The skins button: a skin and colour chosen with OK take effect and are saved at once.
+    void chooseSkin();
 
     const LanguageTexts& texts() const { return texts_; }
     const ButtonLabelTexts& labels() const { return labels_; }

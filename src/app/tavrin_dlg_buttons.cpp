@@ -60,7 +60,7 @@ void CTavrinDlg::perform(FixedButton button) {
                 apply();
             return;
         case FixedButton::Skins:
-            ports_.skins.choose();
+            chooseSkin();
             return;
         case FixedButton::Minimise:
             ports_.shell.hideWindow();
@@ -121,6 +121,33 @@ void CTavrinDlg::showBasicPage() {
     }
     pageState_ = PageState::Basic;
     ports_.pages.showBasicPage();
+}
+
+void CTavrinDlg::chooseSkin() {
+    const std::optional<SkinSetting> chosen = ports_.skins.choose(
+        SkinSetting{shared_.skinDirectory, shared_.skinName, shared_.textColour});
+    if (!chosen)
+        return;
+    shared_.skinDirectory = chosen->directory;
+    shared_.skinName = chosen->name;
+    shared_.textColour = chosen->textColour;
+    settings_.skinName = chosen->name;
+    const auto colourTexts = quorvel::colourTexts(chosen->textColour);
+    settings_.redText = colourTexts[0];
+    settings_.greenText = colourTexts[1];
+    settings_.blueText = colourTexts[2];
+    // Failed writes go unnoticed, as for the labels: the choice holds until the program ends.
+    (void)ports_.store.writeSkinChoice(SkinChoice{chosen->textColour, chosen->name});
+    ports_.host.useSkin(chosen->directory);
+    // The shown page is built again from the new skin's images.
+    const PageState shown = pageState_;
+    pageState_ = PageState::None;
+    if (shown == PageState::Basic)
+        showBasicPage();
+    else if (shown == PageState::Advanced)
+        showAdvancedPage();
+    ports_.shell.bringToForeground();
+    ports_.shell.showWindow();
 }
 
 void CTavrinDlg::showAdvancedPage() {

@@ -13,6 +13,14 @@
 
 namespace quorvel {
 
+// The skin in use, or the one chosen.
+struct SkinSetting {
+    std::string directory;  // where its images are
+    std::string name;       // its directory's name, as str.ini keeps it
+    Rgb textColour;
+    friend bool operator==(const SkinSetting&, const SkinSetting&) = default;
+};
+
 // The directories among `entries`, in their order, without "." and "..".
 std::vector<std::string> skinNamesIn(std::span<const DirectoryEntry> entries);
 

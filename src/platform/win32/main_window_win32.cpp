@@ -287,6 +287,10 @@ ImageSize MainWindow::adoptBackground(const std::string& imagePath) {
     return ImageSize{surface_.width(), surface_.height()};
 }
 
+void MainWindow::useSkin(const std::string& directory) {
+    setUpBackground(hwnd(), directory + std::string(kBasicBackground), surface_);
+}
+
 void MainWindow::createFonts(std::string_view languageCode) {
     fonts_ = SkinFonts::forLanguage(languageCode);
 }

@@ -73,6 +73,7 @@ class MainWindow final : public DialogWindow,
     std::string executablePath() override;
     ImageSize adoptBackground(const std::string& imagePath) override;
     void createFonts(std::string_view languageCode) override;
+    void useSkin(const std::string& directory) override;
 
     // PagesPort
     void showBasicPage() override;

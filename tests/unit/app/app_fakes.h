@@ -102,11 +102,16 @@ class FakeHost : public WindowHostPort {
     void createFonts(std::string_view languageCode) override {
         log_.add("fonts:" + std::string(languageCode));
     }
+    void useSkin(const std::string& directory) override {
+        skinDirectories.push_back(directory);
+        log_.add("skin:" + directory);
+    }
 
     bool firstInstance = true;
     bool eventOk = true;
     bool registerOk = true;
     std::string exePath = "C:\\Program Files\\Quorvel\\QuorvelMouse.exe";
+    std::vector<std::string> skinDirectories;
 
   private:
     CallLog& log_;
@@ -184,6 +189,11 @@ class FakeStore : public SettingsStorePort {
         written.push_back(labels);
         log_.add("labels:write:" + std::string(section));
     }
+    bool writeSkinChoice(const SkinChoice& choice) override {
+        skinChoices.push_back(choice);
+        log_.add("skin:write");
+        return true;
+    }
 
     std::optional<MouseConfig> fileRecord;
     bool savedBeforeFlag = true;
@@ -191,6 +201,7 @@ class FakeStore : public SettingsStorePort {
     WindowSettings settings;
     std::vector<MouseConfig> saved;
     std::vector<ButtonLabelTexts> written;
+    std::vector<SkinChoice> skinChoices;
 
   private:
     CallLog& log_;
@@ -221,10 +232,13 @@ class FakePointer : public PointerSettingsPort {
 class FakeSkinChooser : public SkinChooserPort {
   public:
     explicit FakeSkinChooser(CallLog& log) : log_(log) {}
-    bool choose() override {
+    std::optional<SkinSetting> choose(const SkinSetting& current) override {
         log_.add("skins:choose");
-        return false;
+        startedAt.push_back(current);
+        return answer;
     }
+    std::optional<SkinSetting> answer;  // empty: the user cancelled
+    std::vector<SkinSetting> startedAt;
 
   private:
     CallLog& log_;

@@ -98,7 +98,7 @@ ProgramOptions commandLineOptions() {
 // The skin chooser arrives with its dialog; until then the button does nothing.
 class PendingSkinChooser : public SkinChooserPort {
   public:
-    bool choose() override { return false; }
+    std::optional<SkinSetting> choose(const SkinSetting&) override { return std::nullopt; }
 };
 
 class CTavrinApp {

@@ -1,0 +1,73 @@
+// The skins button: what the main window does with the chooser's answer.
+#include <gtest/gtest.h>
+
+#include "app/tavrin_dlg.h"
+#include "app_fakes.h"
+
+namespace quorvel::test {
+namespace {
+
+constexpr int kSkinsX = 710;
+constexpr int kSkinsY = 14;
+
+struct SkinRig : DialogRig {
+    SkinRig() {
+        store.settings.skinName = "Default";
+        store.settings.redText = "230";
+        store.settings.greenText = "230";
+        store.settings.blueText = "230";
+        start();
+    }
+    const std::string installed = "C:\\Program Files\\Quorvel\\/Skins/Default";
+    const SkinSetting frost{"C:\\Program Files\\Quorvel\\/Skins/Frost", "Frost", Rgb{255, 128, 0}};
+};
+
+TEST(SkinSwitch, OkTakesTheSkinSavesItAndRebuildsTheShownPage) {
+    SkinRig rig;
+    ASSERT_EQ(rig.dialog.pageState(), PageState::Basic);
+    rig.skins.answer = rig.frost;
+    rig.dialog.onLButtonDown(kSkinsX, kSkinsY);
+
+    ASSERT_EQ(rig.skins.startedAt.size(), 1u);
+    EXPECT_EQ(rig.skins.startedAt[0], (SkinSetting{rig.installed, "Default", Rgb{230, 230, 230}}));
+    ASSERT_EQ(rig.store.skinChoices.size(), 1u);
+    EXPECT_EQ(rig.store.skinChoices[0].skinName, "Frost");
+    EXPECT_EQ(rig.store.skinChoices[0].colour, (Rgb{255, 128, 0}));
+    EXPECT_EQ(rig.shared.skinDirectory, rig.frost.directory);
+    EXPECT_EQ(rig.shared.skinName, "Frost");
+    EXPECT_EQ(rig.shared.textColour, (Rgb{255, 128, 0}));
+    EXPECT_EQ(rig.host.skinDirectories, std::vector<std::string>{rig.frost.directory});
+    EXPECT_EQ(rig.log.count("page:basic"), 1);
+    EXPECT_EQ(rig.dialog.pageState(), PageState::Basic);
+    EXPECT_TRUE(rig.log.has("window:show"));
+
+    // The next run of the chooser starts at what was chosen.
+    rig.skins.answer.reset();
+    rig.dialog.onLButtonDown(kSkinsX, kSkinsY);
+    EXPECT_EQ(rig.skins.startedAt.back(), rig.frost);
+}
+
+TEST(SkinSwitch, TheAdvancedPageIsRebuiltAsTheAdvancedPage) {
+    SkinRig rig;
+    rig.dialog.showAdvancedPage();
+    rig.log.calls.clear();
+    rig.skins.answer = rig.frost;
+    rig.dialog.onLButtonDown(kSkinsX, kSkinsY);
+    EXPECT_EQ(rig.log.count("page:advanced"), 1);
+    EXPECT_EQ(rig.log.count("page:basic"), 0);
+    EXPECT_EQ(rig.dialog.pageState(), PageState::Advanced);
+}
+
+TEST(SkinSwitch, CancelChangesNothing) {
+    SkinRig rig;
+    rig.dialog.onLButtonDown(kSkinsX, kSkinsY);
+    EXPECT_TRUE(rig.store.skinChoices.empty());
+    EXPECT_TRUE(rig.host.skinDirectories.empty());
+    EXPECT_EQ(rig.shared.skinName, "Default");
+    EXPECT_EQ(rig.shared.skinDirectory, rig.installed);
+    EXPECT_EQ(rig.shared.textColour, (Rgb{230, 230, 230}));
+    EXPECT_EQ(rig.log.count("page:basic"), 0);
+}
+
+}  // namespace
+}  // namespace quorvel::test
