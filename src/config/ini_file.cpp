@@ -66,6 +66,16 @@ std::string storedValue(std::string_view v) {
     return std::string(v);
 }
 
+// A byte-order mark at the start of a line (files joined together, or an editor's mark
+// before a later line) is no part of what the line says.
+std::string_view withoutLeadingMarks(std::string_view line) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    while (line.substr(0, kMark.size()) == kMark) {
+        line.remove_prefix(kMark.size());
+    }
+    return line;
+}
+
 // "[name]" with the name up to the last closing bracket; nullopt when the line is no header.
 std::optional<std::string_view> headerName(std::string_view line) {
     const std::string_view body = trim(line);
@@ -127,7 +137,7 @@ struct IniDocumentAccess {
 
     static Line makeLine(std::string text) {
         Line line;
-        const std::string_view body = trim(text);
+        const std::string_view body = trim(withoutLeadingMarks(text));
         if (!body.empty()) {
             line.isKey = true;
             const std::size_t equals = body.find('=');
@@ -187,7 +197,7 @@ IniDocument IniDocument::parse(const std::vector<std::uint8_t>& bytes) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        if (const auto name = headerName(line)) {
+        if (const auto name = headerName(withoutLeadingMarks(line))) {
             Section section;
             section.name = std::string(*name);
             section.hasHeader = true;
@@ -212,7 +222,12 @@ std::vector<std::uint8_t> IniDocument::serialize() const {
             text += kLineBreak;
         }
     }
-    switch (encoding_) {
+    // Text the legacy bytes cannot hold would be written as '?': lost, and a section name
+    // would no longer find its own section. Such a file is written as a new one is.
+    const TextEncoding encoding = encoding_ == TextEncoding::SingleByte && !fitsWindows1252(text)
+                                      ? TextEncoding::Utf16LeBom
+                                      : encoding_;
+    switch (encoding) {
         case TextEncoding::Utf16LeBom: {
             std::vector<std::uint8_t> out = {0xFF, 0xFE};
             const auto body = utf16LeFromUtf8(text);

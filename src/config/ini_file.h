@@ -2,7 +2,8 @@
 // Sections and keys match without regard to ASCII case; a missing key reads as empty;
 // writing into a missing section appends it at the end; deleting a section drops its keys.
 // A file is read as UTF-16LE (BOM), UTF-8 (with or without BOM) or legacy single-byte text,
-// written back in the encoding it was read in; a new file is UTF-16LE with BOM.
+// written back in the encoding it was read in; a new file is UTF-16LE with BOM, and so is
+// a legacy file once it holds text its single bytes cannot.
 #pragma once
 
 #include <cstdint>

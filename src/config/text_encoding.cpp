@@ -189,6 +189,17 @@ std::vector<std::uint8_t> windows1252FromUtf8(std::string_view text) {
     return out;
 }
 
+bool fitsWindows1252(std::string_view text) {
+    const auto bytes = asBytes(text);
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const Decoded d = decodeUtf8At(bytes, pos);
+        if (!d.valid || !cp1252Byte(d.codePoint))
+            return false;
+        pos += d.length;
+    }
+    return true;
+}
+
 std::size_t utf16Length(std::string_view text) {
     const auto bytes = asBytes(text);
     std::size_t units = 0;

@@ -24,6 +24,8 @@ bool isValidUtf8(std::span<const std::uint8_t> bytes);
 // hold are written as '?'.
 std::string utf8FromWindows1252(std::span<const std::uint8_t> bytes);
 std::vector<std::uint8_t> windows1252FromUtf8(std::string_view text);
+// True when every character of the (valid) UTF-8 text has a Windows-1252 byte.
+bool fitsWindows1252(std::string_view text);
 
 // Number of UTF-16 code units the UTF-8 text takes (what the system's buffers count).
 std::size_t utf16Length(std::string_view text);

@@ -199,13 +199,37 @@ TEST_F(IniFileTest, EachEncodingIsWrittenBackAsItWasRead) {
     EXPECT_EQ(std::string(legacy.begin(), legacy.end()), "[S]\r\nk=v\xE9\r\nn=\xE9\r\n");
 }
 
-TEST_F(IniFileTest, ChineseSurvivesUtf8AndBecomesQuestionMarksInLegacyText) {
+TEST_F(IniFileTest, TextLegacyEncodingCannotHoldTurnsTheFileIntoUtf16) {
     files.put(kPath, "[S]\r\nk=v\r\n");  // plain ASCII reads as UTF-8
     EXPECT_TRUE(ini.writeString("S", "zh", "按键关闭"));
     EXPECT_EQ(ini.readString("S", "zh"), "按键关闭");
-    files.put(kPath, "[S]\r\nk=\xE9\r\n");
-    EXPECT_TRUE(ini.writeString("S", "zh", "按键关闭"));
-    EXPECT_EQ(ini.readString("S", "zh"), "????");
+    // Written as '?' the text would be lost, and a section name would no longer find itself.
+    for (const std::string name : {"按键", "a\uFEFFb"}) {
+        SCOPED_TRACE(name);
+        files.put(kPath, "[S]\r\nk=\xE9\r\n");
+        EXPECT_TRUE(ini.writeString(name, "zh", "按键关闭"));
+        EXPECT_EQ(ini.readString(name, "zh"), "按键关闭");
+        EXPECT_EQ(ini.readString("S", "k"), "é");
+        EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"S", name}));
+        EXPECT_EQ(IniDocument::parse(files.files.at(kPath)).encoding(), TextEncoding::Utf16LeBom);
+    }
+}
+
+TEST_F(IniFileTest, AByteOrderMarkAtTheStartOfALineIsIgnored) {
+    // Two files joined together, or an editor that put its mark before a later line.
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string text = bom + "[A]\r\n" + bom + "k=1\r\n" + bom + bom + "[B]\r\nk=2\r\n";
+    files.put(kPath, text);
+    EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(ini.readString("a", "K"), "1");
+    EXPECT_EQ(ini.readString("B", "k"), "2");
+    EXPECT_TRUE(ini.deleteSection("A"));
+    EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"B"}));
+    EXPECT_EQ(ini.readString("B", "k"), "2");
+    // Inside a name the mark is a character like any other.
+    files.put(kPath, "[x" + bom + "]\r\nk=3\r\n");
+    EXPECT_EQ(ini.readString("x" + bom, "k"), "3");
+    EXPECT_EQ(ini.readString("x", "k"), "");
 }
 
 TEST_F(IniFileTest, BrokenUtf8InAValueDoesNotTurnTheFileIntoLegacyText) {

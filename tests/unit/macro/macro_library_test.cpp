@@ -262,6 +262,21 @@ TEST_F(MacroLibraryTest, ItemsCannotBreakTheFileApart) {
     EXPECT_EQ(library.writeMacro("  ", kCopy).status, MacroFileStatus::BadName);
 }
 
+TEST_F(MacroLibraryTest, ANameLegacyTextCannotHoldIsFoundAtItsSlot) {
+    // A legacy single-byte record.ini, and names with characters it has no byte for.
+    for (const std::string name : {"\xEF\xBB\xBFpasted", "宏 1"}) {
+        SCOPED_TRACE(name);
+        files.put(kPath, section("Old\x97", {"A   Dn"}));
+        const MacroSaveResult saved = library.writeMacro(name, kCopy);
+        ASSERT_EQ(saved.status, MacroFileStatus::Ok);
+        ASSERT_EQ(saved.slot, 1);
+        EXPECT_EQ(library.sectionNames(), (Items{"Old\u2014", name}));
+        EXPECT_EQ(library.readMacro(name), kCopy);
+        EXPECT_EQ(library.readMacro("Old\u2014"), (Items{"A   Dn"}));
+        EXPECT_EQ(library.rebuildMacroTable().slots.at(1).name, name);
+    }
+}
+
 TEST_F(MacroLibraryTest, LoopCountRules) {
     struct Case {
         const char* text;
