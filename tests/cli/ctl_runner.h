@@ -40,6 +40,10 @@ class CtlDirectory {
 
     // Shell text with the tool's path in $Q.
     CtlRun script(const std::string& shell) const {
+        // `cd ''` stays where it is: without a scratch directory the run would litter the
+        // checkout.
+        if (path_.empty())
+            return CtlRun{-1, "", "no scratch directory"};
         const std::string command = "cd '" + path_.string() + "' && { Q='" QUORVELCTL "'; " +
                                     shell + "; } >ctl.out 2>ctl.err";
         CtlRun result;

@@ -15,11 +15,11 @@ using TimePeriodFunction = UINT WINAPI(UINT);
 
 Win32Clock::Win32Clock() {
     QueryPerformanceFrequency(&frequency_);
-    timer_ = CreateWaitableTimerExW(nullptr, nullptr, kHighResolutionTimer, TIMER_ALL_ACCESS);
-    highResolution_ = timer_ != nullptr;
+    timer_.reset(CreateWaitableTimerExW(nullptr, nullptr, kHighResolutionTimer, TIMER_ALL_ACCESS));
+    highResolution_ = timer_.valid();
     // Older systems reject the flag: a plain timer, with the tick raised around the waits.
-    if (timer_ == nullptr)
-        timer_ = CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS);
+    if (!timer_.valid())
+        timer_.reset(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS));
 }
 
 Win32Clock::~Win32Clock() {
@@ -27,8 +27,6 @@ Win32Clock::~Win32Clock() {
         preciseDepth_ = 1;
         endPreciseWaits();
     }
-    if (timer_ != nullptr)
-        CloseHandle(timer_);
 }
 
 std::chrono::nanoseconds Win32Clock::now() const {
@@ -54,17 +52,18 @@ void Win32Clock::sleepMs(std::uint32_t ms) {
             SwitchToThread();
             continue;
         }
-        if (timer_ == nullptr) {
+        if (!timer_.valid()) {
             Sleep(static_cast<DWORD>(timedMs.count()));
             continue;
         }
         LARGE_INTEGER due{};
         due.QuadPart = -static_cast<LONGLONG>(timedMs.count()) * kHundredNanosPerMilli;  // relative
-        if (!SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE)) {
+        if (!SetWaitableTimer(timer_.get(), &due, 0, nullptr, nullptr, FALSE)) {
             Sleep(static_cast<DWORD>(timedMs.count()));
             continue;
         }
-        WaitForSingleObject(timer_, INFINITE);
+        // Only a dead handle fails here; the counter check above ends the loop regardless.
+        (void)WaitForSingleObject(timer_.get(), INFINITE);
     }
 }
 

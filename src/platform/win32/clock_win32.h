@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/win32/system_library.h"
+#include "platform/win32/unique_handle.h"
 #include "ports/clock.h"
 
 namespace quorvel::win32 {
@@ -26,7 +27,7 @@ class Win32Clock : public Clock {
     bool highResolution() const { return highResolution_; }
 
   private:
-    HANDLE timer_ = nullptr;
+    UniqueKernelHandle timer_;
     bool highResolution_ = false;
     LARGE_INTEGER frequency_{};
     int preciseDepth_ = 0;

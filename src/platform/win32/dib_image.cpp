@@ -13,31 +13,6 @@ namespace quorvel::win32 {
 
 namespace gp = gdiplus;
 
-DibImage& DibImage::operator=(DibImage&& other) noexcept {
-    if (this != &other) {
-        reset();
-        bitmap_ = other.bitmap_;
-        width_ = other.width_;
-        height_ = other.height_;
-        bitsPerPixel_ = other.bitsPerPixel_;
-        hasAlpha_ = other.hasAlpha_;
-        other.bitmap_ = nullptr;
-    }
-    return *this;
-}
-
-HBITMAP DibImage::release() {
-    HBITMAP bitmap = bitmap_;
-    bitmap_ = nullptr;
-    return bitmap;
-}
-
-void DibImage::reset() {
-    if (bitmap_ != nullptr)
-        DeleteObject(bitmap_);
-    bitmap_ = nullptr;
-}
-
 namespace {
 
 // Larger images are no skin image; refusing them keeps the section size far from overflow.
@@ -239,13 +214,13 @@ bool blitImage(HDC target, HDC source, const DibImage& image, int x, int y) {
 bool drawImage(HDC target, const DibImage& image, int x, int y) {
     if (target == nullptr)
         return false;
-    HDC source = CreateCompatibleDC(target);
-    if (source == nullptr)
+    const UniqueMemoryDc source(CreateCompatibleDC(target));
+    if (!source.valid())
         return false;
-    HGDIOBJ previous = SelectObject(source, image.bitmap());
-    const bool drawn = blitImage(target, source, image, x, y);
-    SelectObject(source, previous);
-    DeleteDC(source);
+    HGDIOBJ previous = SelectObject(source.get(), image.bitmap());
+    const bool drawn = blitImage(target, source.get(), image, x, y);
+    // Puts the context's own bitmap back so the image's can be deleted; cannot fail here.
+    (void)SelectObject(source.get(), previous);
     return drawn;
 }
 

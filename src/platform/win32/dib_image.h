@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/win32/unique_handle.h"
+
 namespace quorvel::win32 {
 
 class DibImage {
@@ -17,25 +19,18 @@ class DibImage {
           height_(height),
           bitsPerPixel_(bitsPerPixel),
           hasAlpha_(hasAlpha) {}
-    ~DibImage() { reset(); }
-    DibImage(DibImage&& other) noexcept { *this = std::move(other); }
-    DibImage& operator=(DibImage&& other) noexcept;
-    DibImage(const DibImage&) = delete;
-    DibImage& operator=(const DibImage&) = delete;
 
-    HBITMAP bitmap() const { return bitmap_; }
+    HBITMAP bitmap() const { return bitmap_.get(); }
     int width() const { return width_; }
     int height() const { return height_; }
     int bitsPerPixel() const { return bitsPerPixel_; }
     bool hasAlpha() const { return hasAlpha_; }
 
     // Hands the bitmap over (a window adopts it as its page surface); the image forgets it.
-    HBITMAP release();
+    HBITMAP release() { return bitmap_.release(); }
 
   private:
-    void reset();
-
-    HBITMAP bitmap_ = nullptr;
+    UniqueBitmap bitmap_;
     int width_ = 0;
     int height_ = 0;
     int bitsPerPixel_ = 0;

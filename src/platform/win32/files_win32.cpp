@@ -6,31 +6,11 @@
 #include <limits>
 
 #include "config/text_encoding.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/wide_text.h"
 
 namespace quorvel::win32 {
 namespace {
-
-class FileHandle {
-  public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (valid())
-            CloseHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-    // Closes now so that the file can be renamed; false when closing failed.
-    bool close() {
-        const bool closed = CloseHandle(handle_) != 0;
-        handle_ = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-  private:
-    HANDLE handle_;
-};
 
 FileError lastError() {
     return FileError{static_cast<int>(GetLastError())};
@@ -61,15 +41,32 @@ std::wstring widePath(const std::string& utf8) {
     return wide;
 }
 
+std::string executablePath() {
+    // The path may be longer than MAX_PATH; a full buffer means it was cut, so try larger.
+    constexpr std::size_t kLongestPath = 32768;
+    for (std::wstring buffer(MAX_PATH, L'\0'); buffer.size() <= kLongestPath;
+         buffer.resize(buffer.size() * 2)) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return {};
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            return utf8FromWide(buffer.c_str());
+        }
+    }
+    return {};
+}
+
 bool Win32FilesPort::exists(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 std::optional<std::vector<std::uint8_t>> Win32FilesPort::read(const std::string& path) {
-    FileHandle file(CreateFileW(widePath(path).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueKernelHandle file(CreateFileW(widePath(path).c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         return std::nullopt;
     }
@@ -101,16 +98,17 @@ std::optional<FileError> Win32FilesPort::replace(const std::string& path,
     }
     if (const auto injected = inject(ReplaceStep::CreateTemporary))
         return injected;
-    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueKernelHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         return lastError();
     }
     // Every failure from here on leaves the original untouched; the temporary goes.
     const auto discard = [&](FileError failed) {
-        if (file.valid())
-            file.close();
-        DeleteFileW(temporary.c_str());
+        // The step that failed is the error to report; a close or delete failing after it
+        // adds nothing the caller could act on.
+        (void)file.close();
+        (void)DeleteFileW(temporary.c_str());
         return failed;
     };
     if (const auto injected = inject(ReplaceStep::Write))

@@ -11,6 +11,9 @@ namespace quorvel::win32 {
 
 std::wstring widePath(const std::string& utf8);
 
+// The running program's path in UTF-8; empty when the system cannot give it whole.
+std::string executablePath();
+
 class Win32FilesPort : public FilesPort {
   public:
     // `hook`, when given, sees every step of a replace before it runs (tests only).

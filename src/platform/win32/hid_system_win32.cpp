@@ -14,6 +14,7 @@ extern "C" {
 #include <vector>
 
 #include "platform/win32/system_library.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 
 namespace quorvel::win32 {
@@ -64,22 +65,6 @@ constexpr DWORD kTransferTimeoutMs = 1000;
 constexpr GUID kHidInterfaceClass = {
     0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
-class Handle {
-  public:
-    explicit Handle(HANDLE h = INVALID_HANDLE_VALUE) : h_(h) {}
-    ~Handle() {
-        if (valid())
-            CloseHandle(h_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    bool valid() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
-    HANDLE get() const { return h_; }
-
-  private:
-    HANDLE h_;
-};
-
 class Win32Event : public WakeEvent {
   public:
     Win32Event() : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
@@ -90,7 +75,7 @@ class Win32Event : public WakeEvent {
     HANDLE get() const { return event_.get(); }
 
   private:
-    Handle event_;
+    UniqueKernelHandle event_;
 };
 
 class InterfaceList : public HidInterfaceList {
@@ -232,8 +217,8 @@ class Win32HidDevice : public HidDevice {
     }
 
     std::shared_ptr<const HidLibraries> libraries_;
-    Handle handle_;
-    Handle transferDone_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    UniqueKernelHandle handle_;
+    UniqueKernelHandle transferDone_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
 DWORD desiredAccess(HidAccess access) {

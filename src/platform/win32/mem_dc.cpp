@@ -10,38 +10,35 @@ CMemDC::CMemDC(HDC target, const RECT& rect) : target_(target), rect_(rect) {
     offScreen_ = GetDeviceCaps(target_, TECHNOLOGY) != DT_RASPRINTER;
     if (!offScreen_)
         return;
-    memory_ = CreateCompatibleDC(target_);
-    bitmap_ = CreateCompatibleBitmap(target_, rect_.right - rect_.left, rect_.bottom - rect_.top);
-    if (memory_ == nullptr || bitmap_ == nullptr) {
+    memory_.reset(CreateCompatibleDC(target_));
+    bitmap_.reset(
+        CreateCompatibleBitmap(target_, rect_.right - rect_.left, rect_.bottom - rect_.top));
+    if (!memory_.valid() || !bitmap_.valid()) {
         // Without an off-screen bitmap, drawing goes straight to the target.
-        if (memory_ != nullptr)
-            DeleteDC(memory_);
-        if (bitmap_ != nullptr)
-            DeleteObject(bitmap_);
-        memory_ = nullptr;
-        bitmap_ = nullptr;
+        memory_.reset();
+        bitmap_.reset();
         offScreen_ = false;
         return;
     }
-    oldBitmap_ = SelectObject(memory_, bitmap_);
-    SetWindowOrgEx(memory_, rect_.left, rect_.top, nullptr);
+    oldBitmap_ = SelectObject(memory_.get(), bitmap_.get());
+    SetWindowOrgEx(memory_.get(), rect_.left, rect_.top, nullptr);
 }
 
 void CMemDC::selectSurface(HBITMAP surface) {
     if (offScreen_ && surface != nullptr)
-        SelectObject(memory_, surface);
+        SelectObject(memory_.get(), surface);
 }
 
 CMemDC::~CMemDC() {
     if (!offScreen_)
         return;
     if (copyOnDestroy_) {
-        BitBlt(target_, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top,
-               memory_, rect_.left, rect_.top, SRCCOPY);
+        // A failed copy leaves the old picture on screen; the next paint tries again.
+        (void)BitBlt(target_, rect_.left, rect_.top, rect_.right - rect_.left,
+                     rect_.bottom - rect_.top, memory_.get(), rect_.left, rect_.top, SRCCOPY);
     }
-    SelectObject(memory_, oldBitmap_);
-    DeleteObject(bitmap_);
-    DeleteDC(memory_);
+    // The bitmap can only be deleted once no context holds it.
+    SelectObject(memory_.get(), oldBitmap_);
 }
 
 }  // namespace quorvel::win32

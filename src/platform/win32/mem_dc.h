@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/unique_handle.h"
+
 namespace quorvel::win32 {
 
 class CMemDC {
@@ -15,7 +17,7 @@ class CMemDC {
     CMemDC& operator=(const CMemDC&) = delete;
 
     // The context to draw into, in the target's coordinates.
-    HDC dc() const { return offScreen_ ? memory_ : target_; }
+    HDC dc() const { return offScreen_ ? memory_.get() : target_; }
     const RECT& rect() const { return rect_; }
     bool offScreen() const { return offScreen_; }
 
@@ -27,13 +29,14 @@ class CMemDC {
     void skipFinalCopy() { copyOnDestroy_ = false; }
 
   private:
-    HBITMAP bitmap_ = nullptr;  // the off-screen bitmap this object created
-    HGDIOBJ oldBitmap_ = nullptr;
     HDC target_;
     RECT rect_{};
     bool offScreen_ = false;
-    HDC memory_ = nullptr;
     bool copyOnDestroy_ = true;
+    // Declared in this order so the context goes after the bitmap it no longer holds.
+    UniqueMemoryDc memory_;
+    UniqueBitmap bitmap_;  // the off-screen bitmap this object created
+    HGDIOBJ oldBitmap_ = nullptr;
 };
 
 }  // namespace quorvel::win32

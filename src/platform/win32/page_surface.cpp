@@ -8,16 +8,13 @@
 namespace quorvel::win32 {
 
 void PageSurface::adopt(DibImage& image) {
-    reset();
     width_ = image.width();
     height_ = image.height();
-    bitmap_ = image.release();
+    bitmap_.reset(image.release());
 }
 
 void PageSurface::reset() {
-    if (bitmap_ != nullptr)
-        DeleteObject(bitmap_);
-    bitmap_ = nullptr;
+    bitmap_.reset();
     width_ = 0;
     height_ = 0;
 }

@@ -6,27 +6,23 @@
 #include <string_view>
 
 #include "platform/win32/dib_image.h"
+#include "platform/win32/unique_handle.h"
 
 namespace quorvel::win32 {
 
 class PageSurface {
   public:
-    PageSurface() = default;
-    ~PageSurface() { reset(); }
-    PageSurface(const PageSurface&) = delete;
-    PageSurface& operator=(const PageSurface&) = delete;
-
     // Takes the image's bitmap over; the image is left empty.
     void adopt(DibImage& image);
     void reset();
 
-    HBITMAP bitmap() const { return bitmap_; }
-    bool exists() const { return bitmap_ != nullptr; }
+    HBITMAP bitmap() const { return bitmap_.get(); }
+    bool exists() const { return bitmap_.valid(); }
     int width() const { return width_; }
     int height() const { return height_; }
 
   private:
-    HBITMAP bitmap_ = nullptr;
+    UniqueBitmap bitmap_;
     int width_ = 0;
     int height_ = 0;
 };

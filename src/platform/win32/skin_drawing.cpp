@@ -21,20 +21,19 @@ bool LoadPng(HDC target, std::string_view path, int x, int y, MessageBoxPort& me
 }
 
 CachedSkinImage::CachedSkinImage(DibImage image)
-    : image_(std::move(image)), memory_(CreateCompatibleDC(nullptr)), previous_(nullptr) {
-    if (memory_ != nullptr)
-        previous_ = SelectObject(memory_, image_.bitmap());
+    : image_(std::move(image)), memory_(CreateCompatibleDC(nullptr)) {
+    if (memory_.valid())
+        previous_ = SelectObject(memory_.get(), image_.bitmap());
 }
 
 CachedSkinImage::~CachedSkinImage() {
-    if (memory_ == nullptr)
-        return;
-    SelectObject(memory_, previous_);
-    DeleteDC(memory_);
+    // The image's bitmap is deleted after this body; no context may hold it then.
+    if (memory_.valid())
+        SelectObject(memory_.get(), previous_);
 }
 
 bool CachedSkinImage::draw(HDC target, int x, int y) const {
-    return blitImage(target, memory_, image_, x, y);
+    return blitImage(target, memory_.get(), image_, x, y);
 }
 
 std::unique_ptr<SkinImage> Win32SkinImageDecoder::decode(const std::string& path) {

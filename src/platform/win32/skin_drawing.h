@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/win32/dib_image.h"
+#include "platform/win32/unique_handle.h"
 #include "ports/message_box.h"
 #include "ui/image_cache.h"
 
@@ -38,8 +39,8 @@ class CachedSkinImage : public SkinImage {
 
   private:
     DibImage image_;
-    HDC memory_;
-    HGDIOBJ previous_;
+    UniqueMemoryDc memory_;
+    HGDIOBJ previous_ = nullptr;
 };
 
 class Win32SkinImageDecoder : public SkinImageDecoder {

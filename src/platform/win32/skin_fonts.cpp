@@ -13,10 +13,10 @@ WindowsVersion windowsVersion() {
     return WindowsVersion{LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version))};
 }
 
-HFONT createSkinFont(const FontSpec& spec) {
+UniqueFont createSkinFont(const FontSpec& spec) {
     const std::wstring face = wideFromUtf8(spec.face);
-    return CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, 0, 0, 0, 0,
-                       kPitchAndFamily, face.c_str());
+    return UniqueFont(CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, 0, 0, 0,
+                                  0, kPitchAndFamily, face.c_str()));
 }
 
 SkinFonts::SkinFonts(const FontChoice& choice)
@@ -24,26 +24,6 @@ SkinFonts::SkinFonts(const FontChoice& choice)
 
 SkinFonts SkinFonts::forLanguage(std::string_view language) {
     return SkinFonts(chooseFonts(language, windowsVersion()));
-}
-
-SkinFonts& SkinFonts::operator=(SkinFonts&& other) noexcept {
-    if (this != &other) {
-        reset();
-        text_ = other.text_;
-        title_ = other.title_;
-        other.text_ = nullptr;
-        other.title_ = nullptr;
-    }
-    return *this;
-}
-
-void SkinFonts::reset() {
-    if (text_ != nullptr)
-        DeleteObject(text_);
-    if (title_ != nullptr)
-        DeleteObject(title_);
-    text_ = nullptr;
-    title_ = nullptr;
 }
 
 }  // namespace quorvel::win32

@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "platform/win32/unique_handle.h"
 #include "ui/canvas.h"
 #include "ui/font_choice.h"
 
@@ -14,7 +15,7 @@ namespace quorvel::win32 {
 WindowsVersion windowsVersion();
 
 // One font made with CreateFontW the way every skinned window makes its fonts.
-HFONT createSkinFont(const FontSpec& spec);
+UniqueFont createSkinFont(const FontSpec& spec);
 
 class SkinFonts {
   public:
@@ -22,18 +23,12 @@ class SkinFonts {
     explicit SkinFonts(const FontChoice& choice);
     // For the UI language code on this Windows version.
     static SkinFonts forLanguage(std::string_view language);
-    ~SkinFonts() { reset(); }
-    SkinFonts(SkinFonts&& other) noexcept { *this = std::move(other); }
-    SkinFonts& operator=(SkinFonts&& other) noexcept;
-    SkinFonts(const SkinFonts&) = delete;
-    SkinFonts& operator=(const SkinFonts&) = delete;
 
-    HFONT font(FontRole role) const { return role == FontRole::Title ? title_ : text_; }
+    HFONT font(FontRole role) const { return role == FontRole::Title ? title_.get() : text_.get(); }
 
   private:
-    void reset();
-    HFONT text_ = nullptr;
-    HFONT title_ = nullptr;
+    UniqueFont text_;
+    UniqueFont title_;
 };
 
 }  // namespace quorvel::win32

@@ -4,32 +4,28 @@
 
 #include <windows.h>
 
+#include "platform/win32/unique_handle.h"
+
 namespace quorvel::win32 {
 
 class SystemLibrary {
   public:
     explicit SystemLibrary(const wchar_t* name)
         : module_(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {}
-    ~SystemLibrary() {
-        if (module_ != nullptr)
-            FreeLibrary(module_);
-    }
-    SystemLibrary(const SystemLibrary&) = delete;
-    SystemLibrary& operator=(const SystemLibrary&) = delete;
 
-    bool loaded() const { return module_ != nullptr; }
+    bool loaded() const { return module_.valid(); }
 
     // nullptr when the library or the export is missing; callers report it where they are.
     template <typename Function>
     Function* function(const char* exportName) const {
-        if (module_ == nullptr)
+        if (!module_.valid())
             return nullptr;
         return reinterpret_cast<Function*>(
-            reinterpret_cast<void*>(GetProcAddress(module_, exportName)));
+            reinterpret_cast<void*>(GetProcAddress(module_.get(), exportName)));
     }
 
   private:
-    HMODULE module_;
+    UniqueModule module_;
 };
 
 }  // namespace quorvel::win32

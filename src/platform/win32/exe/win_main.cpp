@@ -154,9 +154,7 @@ class CTavrinApp {
             }
         });
         Win32FilesPort files;
-        std::array<wchar_t, 1024> exe{};
-        GetModuleFileNameW(nullptr, exe.data(), exe.size());
-        FileSettingsStore store(files, messages, utf8FromWide(exe.data()));
+        FileSettingsStore store(files, messages, executablePath());
         SystemPointerSettings pointer(messages);
         PendingSkinChooser skins;
         std::unique_ptr<FileBalloonTrace> balloons;

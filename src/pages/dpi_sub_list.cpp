@@ -1,4 +1,4 @@
-#include "keys/dpi_sub_list.h"
+#include "pages/dpi_sub_list.h"
 
 #include <cstddef>
 #include <string>

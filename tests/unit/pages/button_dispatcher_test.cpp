@@ -1,9 +1,9 @@
-#include "keys/button_dispatcher.h"
+#include "pages/button_dispatcher.h"
 
 #include <gtest/gtest.h>
 
 #include "keys/key_code_tables.h"
-#include "unit/keys/dispatcher_fixture.h"
+#include "unit/pages/dispatcher_fixture.h"
 
 namespace quorvel::test {
 namespace {

@@ -1,8 +1,8 @@
-#include "keys/dpi_sub_list.h"
+#include "pages/dpi_sub_list.h"
 
 #include <gtest/gtest.h>
 
-#include "unit/keys/dispatcher_fixture.h"
+#include "unit/pages/dispatcher_fixture.h"
 
 namespace quorvel::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "keys/button_dispatcher.h"
+#include "pages/button_dispatcher.h"
 
 #include <cstdint>
 #include <optional>

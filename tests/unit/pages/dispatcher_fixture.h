@@ -9,9 +9,9 @@
 
 #include "config/mouse_config.h"
 #include "config/settings_file.h"
-#include "keys/button_dispatcher.h"
 #include "keys/button_functions.h"
 #include "keys/key_lists.h"
+#include "pages/button_dispatcher.h"
 #include "support/fake_controls.h"
 #include "unit/keys/fake_key_dialogs.h"
 
