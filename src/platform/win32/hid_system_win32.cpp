@@ -61,10 +61,6 @@ namespace {
 // How long a command-interface read or write waits for the device before giving up.
 constexpr DWORD kTransferTimeoutMs = 1000;
 
-// {4D1E55B2-F16F-11CF-88CB-001111000030}
-constexpr GUID kHidInterfaceClass = {
-    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
-
 class Win32Event : public WakeEvent {
   public:
     Win32Event() : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}

@@ -1,11 +1,18 @@
 // The HID port over SetupDi and the HID class driver, both loaded from System32 at run time.
 #pragma once
 
+#include <windows.h>
+
 #include <memory>
 
 #include "device/hid_system.h"
 
 namespace quorvel::win32 {
+
+// The HID device interface class: walked by discovery, watched for arrivals and removals.
+// {4D1E55B2-F16F-11CF-88CB-001111000030}
+inline constexpr GUID kHidInterfaceClass = {
+    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
 struct HidLibraries;
 
