@@ -1,22 +1,14 @@
-// The main window's fixed buttons: where they are and the order a click tests them in.
+// The main window's fixed buttons, on both pages: where they are, the order a click tests them
+// in, and how they light up under the pointer.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <optional>
+
+#include "ui/hit_map.h"
+#include "ui/skin_images.h"
 
 namespace quorvel {
-
-struct HitRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    // Right and bottom edges are outside.
-    constexpr bool contains(int x, int y) const {
-        return left <= x && x < right && top <= y && y < bottom;
-    }
-};
 
 enum class FixedButton : std::uint8_t {
     Ok,
@@ -30,32 +22,71 @@ enum class FixedButton : std::uint8_t {
     WebLink,
 };
 
-struct FixedButtonArea {
-    FixedButton button;
-    HitRect rect;
-    bool stopsDispatch;  // a hit ends the click: nothing after it is tested
-};
+namespace fixed_hover {
+inline constexpr HoverGroup kOkApplyCancel = 1;
+inline constexpr HoverGroup kPages = 2;
+inline constexpr HoverGroup kSkins = 3;
+inline constexpr HoverGroup kMinimise = 4;
+inline constexpr HoverGroup kClose = 5;
+}  // namespace fixed_hover
 
 // In dispatch order. OK and Apply share the column x = 666, Apply and Cancel x = 770: a
-// click there does both, in this order.
-inline constexpr std::array<FixedButtonArea, 9> kFixedButtons = {{
-    {FixedButton::Ok, {562, 623, 667, 644}, false},
-    {FixedButton::Apply, {666, 623, 771, 644}, false},
-    {FixedButton::Skins, {701, 5, 719, 23}, false},
-    {FixedButton::Minimise, {825, 5, 843, 23}, true},
-    {FixedButton::Close, {850, 5, 868, 23}, true},
-    {FixedButton::PreviousPage, {20, 58, 60, 98}, true},
-    {FixedButton::NextPage, {70, 58, 110, 98}, true},
-    {FixedButton::Cancel, {770, 623, 875, 644}, false},
-    {FixedButton::WebLink, {273, 627, 449, 647}, true},
+// click there does both, in this order. Minimise stops before Close and the page buttons.
+inline constexpr std::array<HitArea<FixedButton>, 9> kFixedButtons = {{
+    {{562, 623, 667, 644},
+     FixedButton::Ok,
+     true,
+     fixed_hover::kOkApplyCancel,
+     skin_image::kButtonNormal,
+     skin_image::kButtonOver},
+    {{666, 623, 771, 644},
+     FixedButton::Apply,
+     true,
+     fixed_hover::kOkApplyCancel,
+     skin_image::kButtonNormal,
+     skin_image::kButtonOver},
+    {{701, 5, 719, 23},
+     FixedButton::Skins,
+     true,
+     fixed_hover::kSkins,
+     skin_image::kSkinsNormal,
+     skin_image::kSkinsOver},
+    {{825, 5, 843, 23},
+     FixedButton::Minimise,
+     false,
+     fixed_hover::kMinimise,
+     skin_image::kMinimiseNormal,
+     skin_image::kMinimiseOver},
+    {{850, 5, 868, 23},
+     FixedButton::Close,
+     false,
+     fixed_hover::kClose,
+     skin_image::kCloseNormal,
+     skin_image::kCloseOver},
+    {{20, 58, 60, 98},
+     FixedButton::PreviousPage,
+     false,
+     fixed_hover::kPages,
+     skin_image::kPreviousPageNormal,
+     skin_image::kPreviousPageOver},
+    {{70, 58, 110, 98},
+     FixedButton::NextPage,
+     false,
+     fixed_hover::kPages,
+     skin_image::kNextPageNormal,
+     skin_image::kNextPageOver},
+    {{770, 623, 875, 644},
+     FixedButton::Cancel,
+     true,
+     fixed_hover::kOkApplyCancel,
+     skin_image::kButtonNormal,
+     skin_image::kButtonOver},
+    {{273, 627, 449, 647}, FixedButton::WebLink, false, kNoHoverGroup, {}, {}},
 }};
 
-inline constexpr HitRect rectOf(FixedButton button) {
-    for (const FixedButtonArea& area : kFixedButtons) {
-        if (area.button == button)
-            return area.rect;
-    }
-    return {};
+constexpr Rect rectOf(FixedButton button) {
+    const HitArea<FixedButton>* area = findArea<FixedButton>(kFixedButtons, button);
+    return area != nullptr ? area->rect : Rect{};
 }
 
 }  // namespace quorvel

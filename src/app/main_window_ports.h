@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/language_texts.h"
+#include "ui/language_texts.h"
 #include "config/mouse_config.h"
 #include "config/settings_file.h"
 #include "dialogs/skins_dialog_choice.h"

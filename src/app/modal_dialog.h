@@ -4,12 +4,10 @@
 
 #include <string_view>
 
-#include "app/fixed_buttons.h"
+#include "dialogs/dialog_buttons.h"
+#include "ui/skinned_window.h"
 
 namespace quorvel {
-
-// The end of a modal run; the caller reads the dialog's results only after Ok.
-enum class DialogEnd : int { Ok = 1, Cancel = 2 };
 
 // What a running sub-dialog can ask of its window.
 class DialogControl {
@@ -18,11 +16,6 @@ class DialogControl {
     // Ends the run once the current message is handled.
     virtual void endDialog(DialogEnd end) = 0;
 };
-
-// The rectangles every sub-dialog shares, in its client coordinates.
-inline constexpr HitRect kDialogCloseButton{352, 6, 370, 24};
-inline constexpr HitRect kDialogOkButton{166, 253, 271, 274};
-inline constexpr HitRect kDialogCancelButton{270, 253, 375, 274};
 
 class ModalDialog {
   public:
@@ -50,15 +43,11 @@ class ModalDialog {
 inline void routeDialogPress(ModalDialog& dialog, DialogControl& control, int x, int y) {
     if (dialog.onPressFirst(x, y, control))
         return;
-    if (kDialogOkButton.contains(x, y)) {
-        control.endDialog(DialogEnd::Ok);
-        return;
-    }
-    if (kDialogCancelButton.contains(x, y) || kDialogCloseButton.contains(x, y)) {
-        control.endDialog(DialogEnd::Cancel);
-        return;
-    }
-    dialog.onPress(x, y, control);
+    const DispatchResult result = dispatchPress<DialogButton>(
+        kDialogButtons, x, y,
+        [&](DialogButton button) { control.endDialog(dialogEndFor(button)); });
+    if (!result.hit)
+        dialog.onPress(x, y, control);
 }
 
 }  // namespace quorvel

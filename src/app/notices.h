@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/language_texts.h"
+#include "ui/language_texts.h"
 #include "config/mouse_config.h"
 
 namespace quorvel {

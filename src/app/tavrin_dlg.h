@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "app/fixed_buttons.h"
-#include "app/language_texts.h"
 #include "app/main_window_ports.h"
 #include "app/shell_port.h"
 #include "config/mouse_config.h"
+#include "ui/language_texts.h"
+#include "ui/shared_ui_state.h"
 
 namespace quorvel {
 
@@ -27,18 +28,6 @@ inline constexpr unsigned kTrayRightButtonUp = 0x205;
 
 inline constexpr unsigned kVirtualKeyEnter = 13;
 inline constexpr unsigned kVirtualKeyEscape = 27;
-
-enum class PageState : std::uint8_t { None = 0, Basic = 1, Advanced = 2 };
-
-// State every skinned window reads: one instance for the whole run.
-struct SharedUiState {
-    ConfigRecords records;
-    int sensorType = 0;
-    Rgb textColour{0, 255, 0};
-    std::string skinDirectory;
-    std::string skinName;
-    std::string languageCode;
-};
 
 struct TavrinPorts {
     ShellPort& shell;

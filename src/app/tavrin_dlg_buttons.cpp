@@ -6,43 +6,52 @@ namespace {
 
 // The basic page's key-configuration buttons; the first hit wins (Mode A at x = 357).
 enum class KeyConfigButton : std::uint8_t { ModeA, ModeB, Default };
-struct KeyConfigArea {
-    KeyConfigButton button;
-    HitRect rect;
-};
-constexpr std::array<KeyConfigArea, 3> kKeyConfigButtons = {{
-    {KeyConfigButton::ModeA, {253, 518, 358, 539}},
-    {KeyConfigButton::ModeB, {357, 518, 462, 539}},
-    {KeyConfigButton::Default, {307, 549, 412, 570}},
+constexpr std::array<HitArea<KeyConfigButton>, 3> kKeyConfigButtons = {{
+    {{253, 518, 358, 539},
+     KeyConfigButton::ModeA,
+     false,
+     kNoHoverGroup,
+     skin_image::kButtonNormal,
+     skin_image::kButtonOver},
+    {{357, 518, 462, 539},
+     KeyConfigButton::ModeB,
+     false,
+     kNoHoverGroup,
+     skin_image::kButtonNormal,
+     skin_image::kButtonOver},
+    {{307, 549, 412, 570},
+     KeyConfigButton::Default,
+     false,
+     kNoHoverGroup,
+     skin_image::kButtonNormal,
+     skin_image::kButtonOver},
 }};
 
 }  // namespace
 
 void CTavrinDlg::onLButtonDown(int x, int y) {
-    for (const FixedButtonArea& area : kFixedButtons) {
-        if (!area.rect.contains(x, y))
-            continue;
-        perform(area.button);
-        if (area.stopsDispatch)
-            return;
+    if (dispatchPress<FixedButton>(kFixedButtons, x, y, [&](FixedButton button) {
+            perform(button);
+        }).stopped) {
+        return;
     }
     if (pageState_ == PageState::Basic) {
-        for (const KeyConfigArea& area : kKeyConfigButtons) {
-            if (!area.rect.contains(x, y))
-                continue;
-            switch (area.button) {
-                case KeyConfigButton::ModeA:
-                    selectShownMode(Mode::A);
-                    break;
-                case KeyConfigButton::ModeB:
-                    selectShownMode(Mode::B);
-                    break;
-                case KeyConfigButton::Default:
-                    restoreDefaultAssignment();
-                    break;
-            }
+        const DispatchResult keyConfig =
+            dispatchPress<KeyConfigButton>(kKeyConfigButtons, x, y, [&](KeyConfigButton button) {
+                switch (button) {
+                    case KeyConfigButton::ModeA:
+                        selectShownMode(Mode::A);
+                        break;
+                    case KeyConfigButton::ModeB:
+                        selectShownMode(Mode::B);
+                        break;
+                    case KeyConfigButton::Default:
+                        restoreDefaultAssignment();
+                        break;
+                }
+            });
+        if (keyConfig.stopped)
             return;
-        }
     }
     ports_.pages.click(x, y);
 }

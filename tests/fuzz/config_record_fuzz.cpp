@@ -2,7 +2,7 @@
 // record, and the apply itself against the simulated mouse, which must end up holding it.
 #include <algorithm>
 
-#include "app/language_texts.h"
+#include "ui/language_texts.h"
 #include "app/notices.h"
 #include "config/config_file.h"
 #include "config/dpi_tables.h"

@@ -12,7 +12,7 @@ const std::vector<std::string> kApplySteps = {"device:apply", "config:save",
                                               "labels:write:Setting-EN", "pointer:apply"};
 
 TEST(FixedButtons, EdgesFollowTheHalfOpenRule) {
-    constexpr HitRect ok = rectOf(FixedButton::Ok);
+    constexpr Rect ok = rectOf(FixedButton::Ok);
     EXPECT_TRUE(ok.contains(562, 623));
     EXPECT_TRUE(ok.contains(666, 643));
     EXPECT_FALSE(ok.contains(667, 630));

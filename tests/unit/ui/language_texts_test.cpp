@@ -1,4 +1,4 @@
-#include "app/language_texts.h"
+#include "ui/language_texts.h"
 
 #include <gtest/gtest.h>
 
