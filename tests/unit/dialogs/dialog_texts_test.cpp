@@ -1,0 +1,43 @@
+#include "dialogs/dialog_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "keys/key_code_tables.h"
+
+namespace quorvel {
+namespace {
+
+using namespace dialog_text;
+
+TEST(DialogTexts, EveryRowHasAllThreeLanguages) {
+    std::vector<TextRow> rows = {kOk,          kCancel,      kSingleKeyPrompt,  kSpeedLabel,
+                                 kTimesLabel,  kFireHeading, kSpeedExplanation, kTimesExplanation,
+                                 kDelayPrompt, kDelayRange};
+    rows.insert(rows.end(), kMediaEntries.begin(), kMediaEntries.end());
+    rows.insert(rows.end(), kWindowsEntries.begin(), kWindowsEntries.end());
+    for (const TextRow& row : rows) {
+        EXPECT_FALSE(row.english.empty());
+        EXPECT_FALSE(row.simplifiedChinese.empty()) << row.english;
+        EXPECT_FALSE(row.traditionalChinese.empty()) << row.english;
+    }
+}
+
+TEST(DialogTexts, EnglishEntriesAreTheUsageTablesNamesInOrder) {
+    ASSERT_EQ(kMediaEntries.size(), kMediaKeyTable.size());
+    for (std::size_t i = 0; i < kMediaEntries.size(); ++i)
+        EXPECT_EQ(kMediaEntries[i].english, kMediaKeyTable[i].name);
+    ASSERT_EQ(kWindowsEntries.size(), kWindowsKeyTable.size());
+    for (std::size_t i = 0; i < kWindowsEntries.size(); ++i)
+        EXPECT_EQ(kWindowsEntries[i].english, kWindowsKeyTable[i].name);
+}
+
+TEST(DialogTexts, LanguagePicksItsColumn) {
+    EXPECT_EQ(in(kWindowsEntries[10], Language::TraditionalChinese), "瀏覽器-我的最愛");
+    EXPECT_EQ(in(kOk, Language::SimplifiedChinese), "确定");
+    EXPECT_EQ(in(kCancel, Language::English), "Cancel");
+}
+
+}  // namespace
+}  // namespace quorvel
