@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/language_texts.h"
+#include "ui/language_texts.h"
 
 namespace quorvel::dialog_text {
 

@@ -19,6 +19,9 @@ enum class ControlKind : std::uint8_t {
     CentredLabel,  // WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE: centred both ways
     Edit,          // WS_CHILD | WS_VISIBLE | ES_CENTER, no border
     ColourSwatch,  // WS_CHILD | WS_VISIBLE | SS_CENTER, no text: its colour answer paints it
+    LeftText,      // WS_CHILD | WS_VISIBLE | SS_LEFT
+    NumberEdit,    // WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_CENTER, no border
+    FramedNumber,  // WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_CENTER
 };
 
 class ControlsPort {

@@ -92,6 +92,8 @@ class SkinnedWindow {
     // The pointer moved over a child control, in the control's client coordinates (an open
     // list selects the entry under the pointer).
     virtual void onChildMouseMove(int /*controlId*/, int /*x*/, int /*y*/, WindowContext&) {}
+    // One wheel message; a positive delta turned the wheel away from the user.
+    virtual void onMouseWheel(int /*delta*/, WindowContext&) {}
 
     virtual void onListSelectionChange(int /*controlId*/, WindowContext&) {}
     virtual void onListDoubleClick(int /*controlId*/, WindowContext&) {}
