@@ -35,10 +35,12 @@ std::optional<int> parseNumber(std::string_view text, int min, int max) {
     return value;
 }
 
-ParseResult parseArguments(std::span<const std::string> args, OptionsOf optionsOf) {
+ParseResult parseArguments(std::span<const std::string> args, OptionsOf optionsOf,
+                           AnyCommandOption anyCommandOption) {
     ParseResult result;
     auto& parsed = result.arguments;
     bool optionsEnded = false;
+    std::vector<std::string> beforeCommand;  // command options met before the command word
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
@@ -63,15 +65,18 @@ ParseResult parseArguments(std::span<const std::string> args, OptionsOf optionsO
             inlineValue = name.substr(eq + 1);
             name.resize(eq);
         }
-        // Before the command word only the common options (and --version) are known.
-        const bool isVersion = name == kVersion && parsed.command.empty();
-        const OptionSpec* spec = isVersion ? nullptr : findOption(name, optionsOf(parsed.command));
-        if (spec == nullptr && !isVersion) {
+        const OptionSpec* spec = findOption(name, optionsOf(parsed.command));
+        if (spec == nullptr && parsed.command.empty()) {
+            spec = anyCommandOption(name);
+            if (spec != nullptr)
+                beforeCommand.push_back(name);
+        }
+        if (spec == nullptr) {
             result.error = "unknown option '--" + name + "'" +
                            (parsed.command.empty() ? "" : " for '" + parsed.command + "'");
             return result;
         }
-        const bool takesValue = spec != nullptr && !spec->valueName.empty();
+        const bool takesValue = !spec->valueName.empty();
         if (!takesValue) {
             if (inlineValue) {
                 result.error = "option '--" + name + "' takes no value";
@@ -89,6 +94,14 @@ ParseResult parseArguments(std::span<const std::string> args, OptionsOf optionsO
             inlineValue = args[++i];
         }
         parsed.options[name] = *inlineValue;
+    }
+    // An option that stood before the command must be one the command takes.
+    for (const auto& name : beforeCommand) {
+        if (findOption(name, optionsOf(parsed.command)) == nullptr) {
+            result.error = "unknown option '--" + name + "'" +
+                           (parsed.command.empty() ? "" : " for '" + parsed.command + "'");
+            return result;
+        }
     }
     return result;
 }

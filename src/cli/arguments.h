@@ -25,6 +25,7 @@ inline constexpr OptionSpec kCommonOptions[] = {
     {kSimulate, "", "use the simulated mouse instead of the real one"},
     {kSensor, "N", "sensor type (0 to 3) of the simulated mouse, or for DPI texts"},
     {kHelp, "", "show this help and exit"},
+    {kVersion, "", "show the version and exit"},
 };
 
 struct ParsedArguments {
@@ -42,9 +43,13 @@ struct ParseResult {
 };
 
 // `optionsOf` gives the options a command takes besides the common ones (an unknown
-// command takes none). "--name=value" and "--name value" both work; "--" ends the options.
+// command takes none); `anyCommandOption` finds an option of any command, for options that
+// stand before the command word. "--name=value" and "--name value" both work; "--" ends
+// the options.
 using OptionsOf = std::span<const OptionSpec> (*)(std::string_view command);
-ParseResult parseArguments(std::span<const std::string> args, OptionsOf optionsOf);
+using AnyCommandOption = const OptionSpec* (*)(std::string_view name);
+ParseResult parseArguments(std::span<const std::string> args, OptionsOf optionsOf,
+                           AnyCommandOption anyCommandOption);
 
 // A whole number in [min, max], or nullopt.
 std::optional<int> parseNumber(std::string_view text, int min, int max);

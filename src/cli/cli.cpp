@@ -11,6 +11,16 @@ std::span<const OptionSpec> optionsOf(std::string_view name) {
     return command != nullptr ? command->options : std::span<const OptionSpec>{};
 }
 
+const OptionSpec* anyCommandOption(std::string_view name) {
+    for (const auto& command : commands()) {
+        for (const auto& option : command.options) {
+            if (option.name == name)
+                return &option;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 ExitCode Context::fail(std::string_view text) const {
@@ -38,7 +48,7 @@ std::optional<int> Context::sensor() const {
 
 ExitCode run(std::span<const std::string> args, Platform& platform, std::ostream& out,
              std::ostream& err) {
-    const ParseResult parsed = parseArguments(args, optionsOf);
+    const ParseResult parsed = parseArguments(args, optionsOf, anyCommandOption);
     const Context context{parsed.arguments, platform, out, err};
     const auto& a = parsed.arguments;
     if (!parsed.error.empty())

@@ -3,41 +3,23 @@
 #include "cli/config_io.h"
 #include "cli/device_session.h"
 #include "cli/file_stream.h"
+#include "cli/macro_report.h"
+#include "cli/record_rules.h"
 #include "device/apply_sequence.h"
-#include "macro/macro_library.h"
 
 namespace quorvel::cli {
 namespace {
 
-// The editor's conversion: names by slot, and a warning for what does not reach the mouse.
-bool convertMacros(const Context& context, const std::string& path, MouseConfig& config) {
-    MacroLibrary library(context.platform.files, path, config);
-    if (!library.exists()) {
-        context.fail(path + ": no such file");
-        return false;
-    }
-    const MacroTableReport report = library.rebuildMacroTable();
-    if (!report.ran) {
-        context.fail(path + ": cannot be read");
-        return false;
-    }
-    for (std::size_t slot = 0; slot < report.slots.size(); ++slot) {
-        const auto& s = report.slots[slot];
-        if (!s.block.complete()) {
-            context.warn("macro \"" + s.name + "\" (slot " + std::to_string(slot + 1) +
-                         ") does not fit its block: " + std::to_string(s.block.eventsWritten) +
-                         " of " + std::to_string(s.block.eventCount) + " events are sent");
-        }
-        if (s.block.unknownKeys != 0) {
-            context.warn("macro \"" + s.name + "\" names " + std::to_string(s.block.unknownKeys) +
-                         " unknown key(s), sent as code 0");
-        }
-    }
-    if (report.macrosLeftOut != 0) {
-        context.warn(std::to_string(report.macrosLeftOut) + " macro(s) beyond the " +
-                     std::to_string(kMacroSlotCount) + " slots are left out");
-    }
-    return true;
+// One line for the first rule the record breaks, or empty when it may be sent.
+std::string refusal(const Context& context, const std::string& path, const MouseConfig& config,
+                    std::optional<int> sensorType) {
+    if (context.args.has(kForce))
+        return {};
+    const auto problems = recordProblems(config, sensorType);
+    if (problems.empty())
+        return {};
+    return path + ": " + problemsInOneLine(problems) +
+           "; nothing was sent (--force sends it anyway)";
 }
 
 }  // namespace
@@ -52,6 +34,8 @@ ExitCode runApply(const Context& context) {
     const auto macros = context.args.value(kMacros);
     if (macros && !convertMacros(context, *macros, config))
         return ExitCode::Failure;
+    if (const auto text = refusal(context, configPath, config, context.sensor()); !text.empty())
+        return context.fail(text);
 
     std::ofstream traceFile;
     std::unique_ptr<WireTraceWriter> trace;
@@ -72,6 +56,8 @@ ExitCode runApply(const Context& context) {
     DeviceLink& link = session.link();
     // The program reads the sensor type when the mouse arrives; the DPI codes depend on it.
     const int sensorType = link.exchangeSensorInformation().sensorType;
+    if (const auto text = refusal(context, configPath, config, sensorType); !text.empty())
+        return context.fail(text);
     ApplyState state;
     applyToDevice(link, config, sensorType, state);
     link.setObserver(nullptr);
@@ -83,6 +69,14 @@ ExitCode runApply(const Context& context) {
     }
     context.out << "applied " << configPath << (macros ? " with the macros of " + *macros : "")
                 << " to the mouse (sensor type " << sensorType << ")\n";
+    // The macro table stays with the configuration, as the program's Apply keeps it.
+    if (macros && config != *loaded.config) {
+        const SaveResult saved = saveConfigWithBackup(context.platform.files, configPath, config);
+        if (!saved.saved)
+            return context.fail("the macros were sent, but " + saved.error);
+        context.out << "stored the macro table in " << configPath << " (the previous file is "
+                    << configPath << kBackupSuffix << ")\n";
+    }
     return ExitCode::Ok;
 }
 

@@ -2,6 +2,7 @@
 #include "cli/command.h"
 #include "cli/config_io.h"
 #include "cli/config_json.h"
+#include "cli/record_rules.h"
 
 namespace quorvel::cli {
 
@@ -12,10 +13,9 @@ ExitCode runExport(const Context& context) {
         return context.fail(loaded.error);
     const std::string json = configToJson(*loaded.config);
     // A damaged record still exports, with nulls where its values have no meaning.
-    if (const auto check = configFromJson(json); !check.config) {
-        context.warn(path + " holds a value out of range, written as null: " + check.error +
+    for (const auto& problem : recordProblems(*loaded.config, context.sensor()))
+        context.warn(path + ": " + problem.text() +
                      "; import refuses the file until it is corrected");
-    }
     const auto out = context.args.value(kOut);
     if (!out) {
         context.out << json;
@@ -32,15 +32,18 @@ ExitCode runExport(const Context& context) {
 ExitCode runImport(const Context& context) {
     const std::string& source = context.args.operands.front();
     const std::string path = context.args.value(kConfig).value_or(std::string(kDefaultConfigPath));
-    const auto bytes = context.platform.files.read(source);
-    if (!bytes) {
-        return context.fail(source + (context.platform.files.exists(source) ? ": cannot be read"
-                                                                            : ": no such file"));
-    }
+    std::string error;
+    const auto bytes = readUserFile(context.platform.files, source, error);
+    if (!bytes)
+        return context.fail(error);
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     const ConfigJsonResult parsed = configFromJson(text);
     if (!parsed.config)
         return context.fail(source + ": " + parsed.error + "; nothing was written");
+    const auto problems = recordProblems(*parsed.config, context.sensor());
+    if (!problems.empty()) {
+        return context.fail(source + ": " + problemsInOneLine(problems) + "; nothing was written");
+    }
     const SaveResult saved = saveConfigWithBackup(context.platform.files, path, *parsed.config);
     if (!saved.saved)
         return context.fail(saved.error);

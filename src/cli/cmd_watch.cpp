@@ -4,10 +4,11 @@
 #include <climits>
 #include <mutex>
 
-#include "app/notices.h"
 #include "cli/command.h"
 #include "cli/config_io.h"
 #include "cli/device_session.h"
+#include "config/dpi_tables.h"
+#include "config/record_texts.h"
 #include "device/notification_reader.h"
 
 namespace quorvel::cli {
@@ -31,7 +32,39 @@ std::string_view kindName(std::uint8_t kind) {
         if (entry.kind == kind)
             return entry.name;
     }
-    return "notice";
+    return {};
+}
+
+constexpr std::array<std::string_view, 2> kModeTitles = {"Mode A", "Mode B"};
+
+// A notice in this tool's words; `config` gives the stages' DPI values when there is one.
+std::string noticeInWords(std::uint8_t kind, std::uint8_t value, const MouseConfig* config,
+                          int sensorType) {
+    const std::string number = std::to_string(value);
+    switch (kind) {
+        case notice::kReportRateChanged: {
+            const auto hertz = reportRateHertz(value);
+            return hertz ? "report rate " + std::to_string(*hertz) + " Hz"
+                         : "report rate code " + number + " (unknown)";
+        }
+        case notice::kDpiStageChanged: {
+            if (value < 1 || value > kStageCount)
+                return "DPI stage " + number + " (no such stage)";
+            const auto dpi =
+                config != nullptr ? dpiTextOfStage(*config, value, sensorType) : std::string_view{};
+            return "DPI stage " + number + (dpi.empty() ? "" : ", " + std::string(dpi) + " DPI");
+        }
+        case notice::kKeyMatrixChanged:
+            return value >= 1 && value <= kModeTitles.size() ? std::string(kModeTitles[value - 1])
+                                                             : "mode " + number + " (unknown)";
+        case notice::kMacroKey:
+            return "macro key " + number +
+                   (value == 0                ? " (none)"
+                    : value > kMacroSlotCount ? " (no such slot)"
+                                              : "");
+        default:
+            return "notice " + number;
+    }
 }
 
 struct SimNotice {
@@ -50,7 +83,8 @@ std::optional<std::vector<SimNotice>> parseSimNotices(std::string_view text) {
             return std::nullopt;
         const auto kind = parseNumber(item.substr(0, colon), 0, 255);
         const auto value = parseNumber(item.substr(colon + 1), 0, 255);
-        if (!kind || !value)
+        // Only the kinds the mouse gives: any other would never be shown.
+        if (!kind || !value || kindName(static_cast<std::uint8_t>(*kind)).empty())
             return std::nullopt;
         notices.push_back({static_cast<std::uint8_t>(*kind), static_cast<std::uint8_t>(*value)});
         text = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
@@ -74,7 +108,9 @@ ExitCode runWatch(const Context& context) {
             return context.usage("--sim-notify needs --simulate");
         const auto parsed = parseSimNotices(*text);
         if (!parsed)
-            return context.usage("--sim-notify takes KIND:VALUE pairs, e.g. 7:2,5:1");
+            return context.usage(
+                "--sim-notify takes KIND:VALUE pairs of the kinds 5 (report rate), 7 (DPI "
+                "stage), 8 (mode) and 9 (macro key), values 0 to 255, e.g. 7:2,5:1");
         simNotices = *parsed;
     }
 
@@ -97,23 +133,19 @@ ExitCode runWatch(const Context& context) {
     if (!session.connect())
         return context.fail(session.error());
     DeviceLink& link = session.link();
-    // A sensor type without a DPI list keeps an absent configuration's zeros out of the texts.
-    constexpr int kNoDpiList = -1;
-    const int mouseSensor = link.exchangeSensorInformation().sensorType;
-    const int sensorType = haveConfig ? mouseSensor : kNoDpiList;
+    const int sensorType = link.exchangeSensorInformation().sensorType;
+    context.err << kToolName << ": watching the mouse at " << link.devicePath() << "; Ctrl+C ends"
+                << std::endl;
 
-    const LanguageTexts texts(Language::English);
     std::mutex outputLock;
     std::atomic<int> seen{0};
     NotificationReader reader(link, [&](std::uint8_t kind, std::uint8_t value) {
         const std::lock_guard lock(outputLock);
         if (count && seen.load() >= *count)
             return;
-        const auto balloon = balloonForNotice(kind, value, texts, config, sensorType);
-        context.out << kindName(kind) << ' ' << static_cast<int>(value);
-        if (balloon)
-            context.out << ": " << balloon->text;
-        context.out << std::endl;  // each line as it happens, for a pipe as well
+        context.out << kindName(kind) << ' ' << static_cast<int>(value) << ": "
+                    << noticeInWords(kind, value, haveConfig ? &config : nullptr, sensorType)
+                    << std::endl;  // each line as it happens, for a pipe as well
         ++seen;
     });
     reader.start();

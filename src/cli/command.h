@@ -47,9 +47,10 @@ ExitCode runShow(const Context& context);
 ExitCode runExport(const Context& context);
 ExitCode runImport(const Context& context);
 ExitCode runWatch(const Context& context);
+ExitCode runInit(const Context& context);
 
 inline constexpr std::string_view kToolName = "quorvelctl";
-inline constexpr int kMaxSensorType = 255;
+inline constexpr int kMaxSensorType = 3;  // the sensor types with a DPI list
 
 // Options shared by several commands.
 inline constexpr std::string_view kConfig = "config";
@@ -59,5 +60,6 @@ inline constexpr std::string_view kJson = "json";
 inline constexpr std::string_view kOut = "out";
 inline constexpr std::string_view kCount = "count";
 inline constexpr std::string_view kSimNotify = "sim-notify";
+inline constexpr std::string_view kForce = "force";
 
 }  // namespace quorvel::cli

@@ -12,6 +12,7 @@ constexpr OptionSpec kApplyOptions[] = {
     kConfigOption,
     {kMacros, "FILE", "convert this record.ini's macros into the record's macro table first"},
     {kTrace, "FILE", "write every exchange with the mouse to FILE, one line each"},
+    {kForce, "", "send a configuration that breaks the mouse's rules anyway"},
 };
 constexpr OptionSpec kShowOptions[] = {
     kConfigOption,
@@ -25,13 +26,20 @@ constexpr OptionSpec kExportOptions[] = {
 constexpr OptionSpec kImportOptions[] = {
     {kConfig, "FILE", "the configuration file to replace (default: config.bin)"},
 };
+constexpr OptionSpec kInitOptions[] = {
+    {kConfig, "FILE", "the configuration file to make (default: config.bin)"},
+    {kForce, "", "replace an existing file (keeping it as FILE.bak)"},
+};
 constexpr OptionSpec kWatchOptions[] = {
     {kConfig, "FILE", "read the stages' DPI texts from FILE (default: config.bin, if present)"},
     {kCount, "N", "stop after N notifications"},
-    {kSimNotify, "KIND:VALUE,...", "with --simulate: notifications the simulated mouse sends"},
+    {kSimNotify, "KIND:VALUE,...",
+     "with --simulate: notices the simulated mouse sends; KIND is 5 (report rate code), "
+     "7 (DPI stage 1 to 4), 8 (mode: 1 is A, 2 is B) or 9 (macro key slot)"},
 };
 
-constexpr std::array<Command, 7> kCommands = {{
+constexpr std::array<Command, 8> kCommands = {{
+    {"init", "", "write the installed default configuration", kInitOptions, 0, 0, runInit},
     {"list",
      "",
      "list the mouse's HID interfaces: path, usage page, report lengths",

@@ -1,8 +1,12 @@
 #include "cli/config_io.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
 #include <system_error>
 
+#include "cli/file_stream.h"
 #include "config/config_file.h"
 
 namespace quorvel::cli {
@@ -12,15 +16,39 @@ std::string systemErrorText(const FileError& error) {
            std::to_string(error.systemCode);
 }
 
+std::string unreadableFileText(const std::string& path, std::string_view missingHint) {
+    namespace fs = std::filesystem;
+    std::error_code ignored;
+    const fs::file_status status = fs::status(pathFromUtf8(path), ignored);
+    if (!fs::exists(status)) {
+        return path + ": no such file" +
+               (missingHint.empty() ? "" : " (" + std::string(missingHint) + ")");
+    }
+    if (fs::is_directory(status))
+        return path + ": is a folder, not a file";
+    if (!fs::is_regular_file(status))
+        return path + ": is not a regular file";
+    errno = 0;
+    std::ifstream probe(pathFromUtf8(path), std::ios::binary);
+    const int code = errno;
+    if (probe && code == 0)
+        return path + ": cannot be read";
+    return path + ": cannot be read (" + systemErrorText(FileError{code}) + ")";
+}
+
+std::optional<std::vector<std::uint8_t>> readUserFile(FilesPort& files, const std::string& path,
+                                                      std::string& error) {
+    auto bytes = files.exists(path) ? files.read(path) : std::nullopt;
+    if (!bytes)
+        error = unreadableFileText(path);
+    return bytes;
+}
+
 LoadedConfig loadConfig(FilesPort& files, const std::string& path) {
     LoadedConfig loaded;
-    if (!files.exists(path)) {
-        loaded.error = path + ": no such file";
-        return loaded;
-    }
-    const auto bytes = files.read(path);
+    const auto bytes = files.exists(path) ? files.read(path) : std::nullopt;
     if (!bytes) {
-        loaded.error = path + ": cannot be read";
+        loaded.error = unreadableFileText(path, kInitHint);
         return loaded;
     }
     if (bytes->size() != config_file::kSize) {
@@ -35,32 +63,47 @@ LoadedConfig loadConfig(FilesPort& files, const std::string& path) {
     return loaded;
 }
 
-SaveResult saveConfigWithBackup(FilesPort& files, const std::string& path,
-                                const MouseConfig& config) {
+SaveResult saveFileWithBackup(FilesPort& files, const std::string& path,
+                              const std::vector<std::uint8_t>& bytes) {
     SaveResult result;
-    std::uint8_t flag = kFirstRunNotSaved;
+    std::optional<std::vector<std::uint8_t>> previous;
     if (files.exists(path)) {
-        const auto previous = files.read(path);
+        previous = files.read(path);
         if (!previous) {
-            result.error =
-                path + ": cannot be read to keep it as " + path + std::string(kBackupSuffix);
+            result.error = unreadableFileText(path) + "; it cannot be kept as " + path +
+                           std::string(kBackupSuffix) + ", so nothing was written";
             return result;
         }
-        const std::string backup = path + std::string(kBackupSuffix);
-        if (const auto error = files.replace(backup, *previous)) {
-            result.error = backup + ": cannot be written (" + systemErrorText(*error) + ")";
-            return result;
-        }
-        result.backedUp = true;
-        if (previous->size() == config_file::kSize)
-            flag = (*previous)[config_file::kFirstRunFlag];
     }
-    if (const auto error = files.replace(path, configFileBytes(config, flag))) {
+    // The new file first: a file that cannot be written must not leave a backup behind.
+    if (const auto error = files.replace(path, bytes)) {
         result.error = path + ": cannot be written (" + systemErrorText(*error) + ")";
         return result;
     }
+    if (previous) {
+        const std::string backup = path + std::string(kBackupSuffix);
+        if (const auto error = files.replace(backup, *previous)) {
+            // Without its backup the old content would be lost: it goes back in place.
+            const auto restoreFailed = files.replace(path, *previous);
+            result.error = backup + ": cannot be written (" + systemErrorText(*error) + "); " +
+                           path + (restoreFailed ? " holds the new content" : " is unchanged");
+            return result;
+        }
+        result.backedUp = true;
+    }
     result.saved = true;
     return result;
+}
+
+SaveResult saveConfigWithBackup(FilesPort& files, const std::string& path,
+                                const MouseConfig& config) {
+    std::uint8_t flag = kFirstRunNotSaved;
+    if (files.exists(path)) {
+        const auto previous = files.read(path);
+        if (previous && previous->size() == config_file::kSize)
+            flag = (*previous)[config_file::kFirstRunFlag];
+    }
+    return saveFileWithBackup(files, path, configFileBytes(config, flag));
 }
 
 }  // namespace quorvel::cli

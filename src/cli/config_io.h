@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "config/mouse_config.h"
 #include "ports/files.h"
@@ -13,6 +14,7 @@ namespace quorvel::cli {
 
 inline constexpr std::string_view kDefaultConfigPath = "config.bin";
 inline constexpr std::string_view kBackupSuffix = ".bak";
+inline constexpr std::string_view kInitHint = "'quorvelctl init' makes one";
 
 struct LoadedConfig {
     std::optional<MouseConfig> config;
@@ -21,6 +23,14 @@ struct LoadedConfig {
 };
 
 LoadedConfig loadConfig(FilesPort& files, const std::string& path);
+
+// Why a file named by the user cannot be read, e.g. "t.ini: no such file"; `missingHint` is
+// added when it does not exist.
+std::string unreadableFileText(const std::string& path, std::string_view missingHint = {});
+
+// The whole file, or nullopt with `error` set to unreadableFileText.
+std::optional<std::vector<std::uint8_t>> readUserFile(FilesPort& files, const std::string& path,
+                                                      std::string& error);
 
 struct SaveResult {
     bool saved = false;
@@ -32,6 +42,9 @@ struct SaveResult {
 // installed default, so an exported default comes back byte for byte.
 SaveResult saveConfigWithBackup(FilesPort& files, const std::string& path,
                                 const MouseConfig& config);
+// The same for a whole file's bytes.
+SaveResult saveFileWithBackup(FilesPort& files, const std::string& path,
+                              const std::vector<std::uint8_t>& bytes);
 
 // The text of a system error code, for messages.
 std::string systemErrorText(const FileError& error);

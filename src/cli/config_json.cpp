@@ -36,57 +36,117 @@ Json switchValue(std::uint8_t byte) {
     return byte == 1;
 }
 
-Json inRange(int value, int min, int max) {
-    if (value < min || value > max)
+// The name of `value` in `names`, else the plain number (which the rules then judge).
+template <typename Names>
+Json nameOrNumber(const Names& names, std::size_t value) {
+    return value < names.size() ? Json(names[value]) : Json(value);
+}
+
+// The table entry at the stored list position, when the stored code is that entry's;
+// else null: a position and a code that disagree have no name.
+template <typename Table, typename CodeOf>
+Json listEntry(const Table& table, std::size_t position, unsigned code, CodeOf codeOf) {
+    if (position >= table.size() || codeOf(table[position]) != code)
         return nullptr;
-    return value;
+    return table[position].name;
+}
+
+Json keyValue(std::uint8_t code) {
+    for (const auto& key : kKeyNameTable) {
+        if (key.code == code)
+            return key.name;
+    }
+    return code;
 }
 
 Json buttonJson(const MouseConfig& config, Mode mode, int button) {
     Json out = Json::object();
-    const std::uint8_t code = config.functionCode(mode, button);
-    const auto function = buttonFunction(code);
+    const auto function = buttonFunction(config.functionCode(mode, button));
     out[kFunction] = function ? Json(function->listText) : Json(nullptr);
-    const std::uint8_t dpiSwitch = config.dpiSwitchParameter(mode, button);
-    const bool isDpiSwitch = code == codeByte(FunctionCode::DpiSwitch);
-    out[kDpiSwitch] =
-        isDpiSwitch ? inRange(dpiSwitch, kDpiSwitchMin, kDpiSwitchMax) : Json(dpiSwitch);
-    for (const auto& field : kParameterFields) {
-        int value = config.buttonField(mode, field.low, button);
-        if (field.wide)
-            value |= config.buttonField(mode, highField(field.low), button) << 8;
-        const bool inUse = code == codeByte(field.owner);
-        out[field.group][field.name] = inUse ? inRange(value, field.min, field.max) : Json(value);
+    if (!function)
+        return out;
+    const auto field = [&](ButtonField f) { return config.buttonField(mode, f, button); };
+    const auto code = [](const auto& entry) -> unsigned { return entry.code; };
+    switch (function->code) {
+        case FunctionCode::DpiSwitch: {
+            const int parameter = config.dpiSwitchParameter(mode, button);
+            out[kDpiSwitch] = parameter >= kDpiSwitchMin && parameter <= kDpiSwitchMax
+                                  ? Json(kDpiSwitchNames[static_cast<std::size_t>(parameter - 1)])
+                                  : Json(parameter);
+            break;
+        }
+        case FunctionCode::Windows:
+            out[kKey] = listEntry(
+                kWindowsKeyTable, field(ButtonField::WindowsPosition),
+                field(ButtonField::WindowsUsageLow) | field(ButtonField::WindowsUsageHigh) << 8,
+                [](const NamedUsage& entry) -> unsigned { return entry.usage; });
+            break;
+        case FunctionCode::Multimedia:
+            out[kKey] = listEntry(kMediaKeyTable, field(ButtonField::MediaPosition),
+                                  field(ButtonField::MediaUsage), code);
+            break;
+        case FunctionCode::FireKey:
+            out[kTarget] = listEntry(kFireTargetTable, field(ButtonField::FirePosition),
+                                     field(ButtonField::FireKeyCode), code);
+            out[kSpeed] = field(ButtonField::FireSpeed);
+            out[kTimes] = field(ButtonField::FireTimes);
+            break;
+        case FunctionCode::SingleKey:
+            out[kKey] = keyValue(field(ButtonField::SingleKeyCode));
+            break;
+        case FunctionCode::ComboKey: {
+            Json modifiers = Json::array();
+            for (const auto& modifier : kModifierTable) {
+                if ((field(ButtonField::ComboModifiers) & modifier.code) != 0)
+                    modifiers.push_back(modifier.name);
+            }
+            out[kModifiers] = std::move(modifiers);
+            if (field(ButtonField::ComboFirstKey) != 0)
+                out[kFirstKey] = keyValue(field(ButtonField::ComboFirstKey));
+            if (field(ButtonField::ComboSecondKey) != 0)
+                out[kSecondKey] = keyValue(field(ButtonField::ComboSecondKey));
+            break;
+        }
+        case FunctionCode::MacroKey:
+            out[kSlot] = field(ButtonField::MacroSlot) + 1;
+            out[kRepeat] = nameOrNumber(kRepeatTexts, field(ButtonField::MacroRepeat));
+            break;
+        default:
+            break;
     }
     return out;
 }
 
 Json stagesJson(const MouseConfig& config) {
-    Json stages = Json::array();
+    Json stages = Json::object();
     const auto bytes = config.bytes();
     for (int stage = 1; stage <= kStageCount; ++stage) {
         const auto i = static_cast<std::size_t>(stage - 1);
         Json s = Json::object();
-        s[kDpiIndex] = inRange(config.dpiValueIndex(stage), 0, kMaxDpiIndex);
+        s[kDpiIndex] = config.dpiValueIndex(stage);
         s[kEnabled] = switchValue(bytes[record::kStageEnabled + i]);
         s[kColour] = colourText(config.stageColour(stage));
-        stages.push_back(std::move(s));
+        stages[std::to_string(stage)] = std::move(s);
     }
     return stages;
 }
 
 Json lightingJson(const MouseConfig& config) {
-    const auto bytes = config.bytes();
     Json out = Json::object();
     const auto mode = lightingModeName(config.lightingMode());
     out[kLightingMode] = mode.empty() ? Json(nullptr) : Json(mode);
-    for (const auto& field : kLightingNumbers) {
-        out[field.name] = inRange(bytes[field.offset], 0, field.max);
-    }
-    const std::uint8_t neon = config.neonEffect();
-    out[kNeonEffect] = neon >= kNeonEffectFirst && neon <= kNeonEffectLast
-                           ? Json(lightingEffectName(neon))
-                           : Json(nullptr);
+    const auto group = [](std::string_view text, std::uint8_t parameter, std::uint8_t effect) {
+        Json g = Json::object();
+        g[kParameter] = text.empty() ? Json(parameter) : Json(text);
+        g[kEffect] = nameOrNumber(kEffectWords, effect);
+        return g;
+    };
+    out["standard"] = group(standardParameterText(config.standardParameter()),
+                            config.standardParameter(), config.standardEffect());
+    out["respiration"] = group(respirationParameterText(config.respirationParameter()),
+                               config.respirationParameter(), config.respirationEffect());
+    out["neon"] = group(neonParameterText(config.neonParameter()), config.neonParameter(),
+                        config.neonEffect());
     return out;
 }
 
@@ -102,25 +162,23 @@ Json recordJson(const MouseConfig& config) {
     doc[kStages] = stagesJson(config);
     doc[kLighting] = lightingJson(config);
     for (Mode mode : {Mode::A, Mode::B}) {
-        Json buttons = Json::array();
-        for (int button = 0; button < kButtonCount; ++button) {
-            buttons.push_back(buttonJson(config, mode, button));
-        }
+        Json buttons = Json::object();
+        for (int button = 0; button < kButtonCount; ++button)
+            buttons[std::to_string(button + 1)] = buttonJson(config, mode, button);
         doc[kModes][kModeNames[static_cast<std::size_t>(mode)]] = std::move(buttons);
     }
-    doc[kMacroTable] = Json::array();
-    for (int slot = 0; slot < kMacroSlotCount; ++slot) {
-        doc[kMacroTable].push_back(hexBytes(config.macroBlock(slot)));
-    }
+    doc[kMacroTable] = Json::object();
+    for (int slot = 0; slot < kMacroSlotCount; ++slot)
+        doc[kMacroTable][std::to_string(slot + 1)] = hexBytes(config.macroBlock(slot));
     for (const auto& field : kPointerFields) {
         const std::uint8_t value = config.pointerSetting(field.offset);
-        doc[kPointer][field.name] =
-            field.isSwitch ? switchValue(value) : inRange(value, field.min, field.max);
+        doc[kPointer][field.name] = field.isSwitch ? switchValue(value) : Json(value);
     }
     doc[kReserved][kReservedAfterModeA] =
         hexBytes(bytes.subspan(record::kReservedAfterModeA, record::kReservedAfterModeASize));
     doc[kReserved][kReservedBeforeStages] = bytes[record::kReservedBeforeStages];
     doc[kReserved][kReservedAfterLighting] = bytes[record::kReservedAfterLighting];
+    doc[kReserved][kParameters] = hexBytes(carriedParameters(config));
     return doc;
 }
 

@@ -10,11 +10,13 @@
 namespace quorvel {
 
 inline constexpr std::string_view kConfigJsonFormat = "QuorvelMouse configuration";
-inline constexpr int kConfigJsonVersion = 1;
+inline constexpr int kConfigJsonVersion = 2;
 
-// Every byte of the record appears, reserved ones included, so a record whose values lie
-// in their ranges comes back byte for byte. A value outside its range is written as null,
-// which configFromJson refuses by name.
+// Version 2: names where the window shows names, buttons, stages and slots numbered from 1,
+// each button with only its own function's values. Every byte of the record appears
+// (reserved ones, and the stored parameters of every button in one field), so a record
+// whose values have names comes back byte for byte. A value without a name is written as
+// null, which configFromJson refuses by name.
 std::string configToJson(const MouseConfig& config);
 
 struct ConfigJsonResult {
@@ -22,9 +24,9 @@ struct ConfigJsonResult {
     std::string error;  // "<field path>: <what is wrong>", empty on success
 };
 
-// Checks the format and version, that every field is present and known, and every value's
-// range; the parameters of a button's function are held to that function's ranges, those
-// of the functions it does not use are carried as plain bytes. Never throws.
+// Reads versions 1 and 2. Checks the format and version, that every field is present and
+// known, and every value's form and range; the rules between values are recordProblems'
+// (cli/record_rules.h). Never throws.
 ConfigJsonResult configFromJson(std::string_view text);
 
 }  // namespace quorvel

@@ -1,8 +1,10 @@
 // The field names and ranges shared by the JSON writer and reader of the record.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "config/mouse_config.h"
@@ -33,6 +35,11 @@ inline constexpr std::string_view kEnabled = "enabled";
 inline constexpr std::string_view kColour = "colour";
 inline constexpr std::array<std::string_view, 3> kStageFields = {kDpiIndex, kEnabled, kColour};
 inline constexpr int kMaxDpiIndex = 11;  // the longest DPI list has twelve entries
+
+// The lighting effects in this tool's words: the window's first name, "Non-Disolay", means
+// that no effect is shown.
+inline constexpr std::array<std::string_view, 4> kEffectWords = {"none", "RGB Effect", "RGB Flash",
+                                                                 "RGB Fixed On"};
 
 inline constexpr std::string_view kLightingMode = "mode";
 inline constexpr std::string_view kNeonEffect = "neon_effect";
@@ -80,6 +87,13 @@ inline constexpr std::array<std::string_view, 3> kReservedFields = {
 // function. A field of the button's own function must lie in [min, max]; the fields of
 // other functions are carried as bytes.
 inline constexpr std::string_view kFunction = "function";
+inline constexpr int kFireSpeedMin = 5;
+// The repeat modes of a Macro Key, in the words "show" prints.
+inline constexpr std::array<std::string_view, 3> kRepeatTexts = {
+    "repeat a specified number of times or press any key to end",
+    "repeat until press any key to end",
+    "repeat until the key is released",
+};
 inline constexpr std::string_view kDpiSwitch = "dpi_switch";
 inline constexpr int kDpiSwitchMin = 1;
 inline constexpr int kDpiSwitchMax = 3;
@@ -103,7 +117,7 @@ inline constexpr std::array<ParameterField, 14> kParameterFields = {{
     {"fire", "position", FunctionCode::FireKey, ButtonField::FirePosition, false, 0,
      static_cast<int>(kFireTargetTable.size()) - 1},
     {"fire", "key", FunctionCode::FireKey, ButtonField::FireKeyCode, false, 0, 255},
-    {"fire", "speed", FunctionCode::FireKey, ButtonField::FireSpeed, false, 5, 255},
+    {"fire", "speed", FunctionCode::FireKey, ButtonField::FireSpeed, false, kFireSpeedMin, 255},
     {"fire", "times", FunctionCode::FireKey, ButtonField::FireTimes, false, 0, 255},
     {"single_key", "key", FunctionCode::SingleKey, ButtonField::SingleKeyCode, false, 0, 255},
     {"combo", "modifiers", FunctionCode::ComboKey, ButtonField::ComboModifiers, false, 0, 255},
@@ -115,6 +129,58 @@ inline constexpr std::array<ParameterField, 14> kParameterFields = {{
 }};
 inline constexpr std::array<std::string_view, 8> kButtonFields = {
     kFunction, kDpiSwitch, "windows", "media", "fire", "single_key", "combo", "macro"};
+
+// Version 2. A button holds its function and only that function's values.
+inline constexpr std::string_view kKey = "key";
+inline constexpr std::string_view kTarget = "target";
+inline constexpr std::string_view kSpeed = "speed";
+inline constexpr std::string_view kTimes = "times";
+inline constexpr std::string_view kModifiers = "modifiers";
+inline constexpr std::string_view kFirstKey = "first_key";
+inline constexpr std::string_view kSecondKey = "second_key";
+inline constexpr std::string_view kSlot = "slot";
+inline constexpr std::string_view kRepeat = "repeat";
+inline constexpr std::string_view kParameter = "parameter";
+inline constexpr std::string_view kEffect = "effect";
+inline constexpr std::array<std::string_view, 3> kLightingGroups = {"standard", "respiration",
+                                                                    "neon"};
+inline constexpr std::array<std::string_view, 4> kLightingFieldsV2 = {kLightingMode, "standard",
+                                                                      "respiration", "neon"};
+inline constexpr std::array<std::string_view, 2> kLightingGroupFields = {kParameter, kEffect};
+inline constexpr std::array<std::string_view, 3> kDpiSwitchNames = {"DPI +", "DPI -", "DPI Loop"};
+
+// The stored parameter bytes of both modes, whatever each button's function: a key block
+// after its function codes, then the DPI Switch parameters; the named values go over them.
+inline constexpr std::string_view kParameters = "parameters";
+inline constexpr std::size_t kCarriedKeyBlockStart = key_block::kMediaPosition;
+inline constexpr std::size_t kCarriedPerMode =
+    kKeyBlockSize - kCarriedKeyBlockStart + static_cast<std::size_t>(kButtonCount);
+inline constexpr std::size_t kCarriedSize = 2 * kCarriedPerMode;
+
+inline std::array<std::uint8_t, kCarriedSize> carriedParameters(const MouseConfig& config) {
+    std::array<std::uint8_t, kCarriedSize> bytes{};
+    auto out = bytes.begin();
+    for (Mode mode : {Mode::A, Mode::B}) {
+        const auto block = config.keyBlock(mode);
+        out = std::copy(block.begin() + kCarriedKeyBlockStart, block.end(), out);
+        for (int button = 0; button < kButtonCount; ++button)
+            *out++ = config.dpiSwitchParameter(mode, button);
+    }
+    return bytes;
+}
+
+inline void setCarriedParameters(MouseConfig& config,
+                                 std::span<const std::uint8_t, kCarriedSize> bytes) {
+    auto in = bytes.begin();
+    for (Mode mode : {Mode::A, Mode::B}) {
+        const auto block = config.keyBlock(mode);
+        std::copy(in, in + static_cast<std::ptrdiff_t>(block.size() - kCarriedKeyBlockStart),
+                  block.begin() + kCarriedKeyBlockStart);
+        in += static_cast<std::ptrdiff_t>(block.size() - kCarriedKeyBlockStart);
+        for (int button = 0; button < kButtonCount; ++button)
+            config.setDpiSwitchParameter(mode, button, *in++);
+    }
+}
 
 constexpr ButtonField highField(ButtonField low) {
     return static_cast<ButtonField>(static_cast<std::uint8_t>(low) + 1);

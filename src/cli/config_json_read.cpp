@@ -1,148 +1,18 @@
-// configFromJson: every field checked in document order; the first fault is named by path.
+// configFromJson: the version 1 form (buttons and stages counted from 0, every parameter of
+// every function), and the choice between the versions.
 #include <cctype>
 #include <nlohmann/json.hpp>
 #include <vector>
 
 #include "cli/config_json.h"
 #include "cli/config_json_fields.h"
+#include "cli/config_json_reader.h"
 #include "config/record_texts.h"
 
 namespace quorvel {
 namespace {
 
-using Json = nlohmann::ordered_json;
 using namespace config_json;
-
-std::string child(const std::string& at, std::string_view name) {
-    return at.empty() ? std::string(name) : at + "." + std::string(name);
-}
-
-std::string element(const std::string& at, std::size_t index) {
-    return at + "[" + std::to_string(index) + "]";
-}
-
-std::string quotedList(std::span<const std::string_view> names) {
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i != 0)
-            text += ", ";
-        text += "\"" + std::string(names[i]) + "\"";
-    }
-    return text;
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    const int lower = std::tolower(static_cast<unsigned char>(c));
-    if (lower >= 'a' && lower <= 'f')
-        return lower - 'a' + 10;
-    return -1;
-}
-
-class Reader {
-  public:
-    const std::string& error() const { return error_; }
-
-    bool fail(const std::string& at, const std::string& what) {
-        if (error_.empty())
-            error_ = (at.empty() ? std::string("(document)") : at) + ": " + what;
-        return false;
-    }
-
-    // An object with exactly these fields; an unknown one is named before a missing one,
-    // since a misspelt field is usually both.
-    bool object(const Json& value, const std::string& at,
-                std::span<const std::string_view> fields) {
-        if (!value.is_object())
-            return fail(at, "must be an object");
-        for (auto it = value.begin(); it != value.end(); ++it) {
-            bool known = false;
-            for (auto f : fields)
-                known = known || it.key() == f;
-            if (!known)
-                return fail(child(at, it.key()), "unknown field");
-        }
-        for (auto f : fields) {
-            if (!value.contains(f))
-                return fail(child(at, f), "missing");
-        }
-        return true;
-    }
-
-    bool array(const Json& value, const std::string& at, std::size_t size) {
-        if (!value.is_array())
-            return fail(at, "must be an array");
-        if (value.size() != size) {
-            return fail(at, "must have " + std::to_string(size) + " entries, not " +
-                                std::to_string(value.size()));
-        }
-        return true;
-    }
-
-    std::optional<int> integer(const Json& value, const std::string& at, int min, int max,
-                               std::string_view why = {}) {
-        const std::string range = "from " + std::to_string(min) + " to " + std::to_string(max);
-        std::string suffix = why.empty() ? "" : " " + std::string(why);
-        if (!value.is_number_integer()) {
-            fail(at, "must be a whole number " + range + suffix);
-            return std::nullopt;
-        }
-        const bool fits =
-            value.is_number_unsigned()
-                ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(max) &&
-                      static_cast<std::int64_t>(value.get<std::uint64_t>()) >= min
-                : value.get<std::int64_t>() >= min && value.get<std::int64_t>() <= max;
-        if (!fits) {
-            fail(at, value.dump() + " is out of range (" + range + suffix + ")");
-            return std::nullopt;
-        }
-        return static_cast<int>(value.get<std::int64_t>());
-    }
-
-    std::optional<bool> boolean(const Json& value, const std::string& at) {
-        if (!value.is_boolean()) {
-            fail(at, "must be true or false");
-            return std::nullopt;
-        }
-        return value.get<bool>();
-    }
-
-    // The position of the value's text among `names`.
-    template <std::size_t N>
-    std::optional<std::size_t> name(const Json& value, const std::string& at,
-                                    const std::array<std::string_view, N>& names) {
-        if (value.is_string()) {
-            const auto& text = value.get_ref<const std::string&>();
-            for (std::size_t i = 0; i < N; ++i) {
-                if (text == names[i])
-                    return i;
-            }
-        }
-        fail(at, "must be one of " + quotedList(names));
-        return std::nullopt;
-    }
-
-    bool hex(const Json& value, const std::string& at, std::span<std::uint8_t> out) {
-        const std::string want = std::to_string(out.size() * 2) + " hexadecimal digits";
-        if (!value.is_string())
-            return fail(at, "must be a string of " + want);
-        const auto& text = value.get_ref<const std::string&>();
-        if (text.size() != out.size() * 2)
-            return fail(at, "must hold exactly " + want);
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            const int high = hexDigit(text[2 * i]);
-            const int low = hexDigit(text[2 * i + 1]);
-            if (high < 0 || low < 0)
-                return fail(at, "must hold only hexadecimal digits");
-            out[i] = static_cast<std::uint8_t>(high << 4 | low);
-        }
-        return true;
-    }
-
-  private:
-    std::string error_;
-};
 
 std::vector<std::string_view> groupFields(std::string_view group) {
     std::vector<std::string_view> names;
@@ -315,17 +185,15 @@ bool readVersion(Reader& r, const Json& doc) {
                       "must be \"" + std::string(kConfigJsonFormat) + "\" (not a configuration)");
     }
     const auto version = doc.find(kVersion);
-    if (version == doc.end() || !version->is_number_integer() ||
-        version->get<std::int64_t>() != kConfigJsonVersion) {
+    if (version == doc.end() || !version->is_number_integer() || version->get<std::int64_t>() < 1 ||
+        version->get<std::int64_t>() > kConfigJsonVersion) {
         return r.fail(std::string(kVersion),
-                      "this tool reads version " + std::to_string(kConfigJsonVersion) + " only");
+                      "this tool reads versions 1 to " + std::to_string(kConfigJsonVersion));
     }
     return r.object(doc, "", kTopFields);
 }
 
-bool readRecord(Reader& r, const Json& doc, MouseConfig& config) {
-    if (!readVersion(r, doc))
-        return false;
+bool readRecordV1(Reader& r, const Json& doc, MouseConfig& config) {
     const auto shown = r.name(doc[kShownMode], std::string(kShownMode), kModeNames);
     if (!shown)
         return false;
@@ -337,6 +205,8 @@ bool readRecord(Reader& r, const Json& doc, MouseConfig& config) {
     const auto code = rate.is_number_unsigned() && rate.get<std::uint64_t>() <= kFastest
                           ? reportRateCode(static_cast<int>(rate.get<std::uint64_t>()))
                           : std::nullopt;
+    if (!rate.is_number())
+        return r.fail(rateAt, "must be a number: 125, 250, 500 or 1000");
     if (!code)
         return r.fail(rateAt, "must be 125, 250, 500 or 1000");
     config.setReportRate(*code);
@@ -390,7 +260,10 @@ ConfigJsonResult configFromJson(std::string_view text) {
         const Json doc = Json::parse(text.begin(), text.end());
         Reader reader;
         MouseConfig config;
-        if (readRecord(reader, doc, config)) {
+        const bool read =
+            readVersion(reader, doc) && (doc[kVersion] == 1 ? readRecordV1(reader, doc, config)
+                                                            : readRecordV2(reader, doc, config));
+        if (read) {
             result.config = config;
         } else {
             result.error = reader.error();

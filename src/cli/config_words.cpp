@@ -3,21 +3,18 @@
 #include <array>
 #include <cstdio>
 
+#include "cli/config_json_fields.h"
 #include "config/dpi_tables.h"
 #include "config/record_texts.h"
 #include "keys/button_functions.h"
 #include "keys/key_code_tables.h"
 #include "macro/macro_block.h"
+#include "macro/macro_block_events.h"
 #include "pages/pointer_settings.h"
 
 namespace quorvel::cli {
 namespace {
 
-constexpr std::array<std::string_view, 3> kRepeatModeTexts = {
-    "repeat a specified number of times or press any key to end",
-    "repeat until press any key to end",
-    "repeat until the key is released",
-};
 constexpr std::array<std::string_view, 2> kModeTitles = {"Mode A", "Mode B"};
 
 std::string hex(unsigned value, int digits) {
@@ -57,6 +54,22 @@ std::string macroName(int slot, const std::vector<std::string>& names) {
     std::string text = "slot " + std::to_string(slot + 1);
     if (i < names.size())
         text += " \"" + names[i] + "\"";
+    return text;
+}
+
+// "loop count 1: Ctrl Dn, 20 ms, C Dn, C Up, Ctrl Up", in the items of record.ini.
+std::string macroInWords(std::span<const std::uint8_t> block) {
+    const DecodedMacroBlock decoded = decodeMacroBlock(block);
+    std::string text = "loop count " + std::to_string(decoded.loopCount) + ":";
+    const char* separator = " ";
+    for (const auto& event : decoded.events) {
+        text += separator + keyName(event.code) + (event.release ? " Up" : " Dn");
+        separator = ", ";
+        if (event.delayMs != 0)
+            text += separator + std::to_string(event.delayMs) + " ms";
+    }
+    if (decoded.damaged)
+        text += separator + std::string("(damaged bytes after the last event)");
     return text;
 }
 
@@ -121,8 +134,9 @@ std::string buttonInWords(const MouseConfig& config, Mode mode, int button,
         case FunctionCode::MacroKey: {
             const std::uint8_t repeat = field(ButtonField::MacroRepeat);
             text += ": " + macroName(field(ButtonField::MacroSlot), macroNames) + ", " +
-                    (repeat < kRepeatModeTexts.size() ? std::string(kRepeatModeTexts[repeat])
-                                                      : "repeat byte " + std::to_string(repeat));
+                    (repeat < config_json::kRepeatTexts.size()
+                         ? std::string(config_json::kRepeatTexts[repeat])
+                         : "repeat byte " + std::to_string(repeat));
             break;
         }
         default:
@@ -163,7 +177,9 @@ std::string configInWords(const MouseConfig& config, const WordsOptions& options
         return text.empty() ? "value " + std::to_string(value) : text;
     };
     const auto effect = [&](std::uint8_t value) {
-        return orUnknown(std::string(lightingEffectName(value)), value);
+        return value < config_json::kEffectWords.size()
+                   ? std::string(config_json::kEffectWords[value])
+                   : "value " + std::to_string(value);
     };
     line("  Standard: " +
          orUnknown(std::string(standardParameterText(config.standardParameter())),
@@ -197,7 +213,7 @@ std::string configInWords(const MouseConfig& config, const WordsOptions& options
             continue;
         ++used;
         line("  " + macroName(slot, options.macroNames) + ": " +
-             (empty ? "empty" : "loop count " + std::to_string(loopCountOf(block))));
+             (empty ? "empty" : macroInWords(block)));
     }
     if (used == 0)
         line("  none");

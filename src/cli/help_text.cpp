@@ -38,7 +38,6 @@ std::string toolHelp() {
     text += "\nOptions of every command:\n";
     for (const auto& option : kCommonOptions)
         text += optionLine(option);
-    text += optionLine({kVersion, "", "show the version and exit"});
     text += "\n'" + std::string(kToolName) +
             " COMMAND --help' describes a command. Exit status: 0 on success, 1 when the mouse\n"
             "or a file fails, 2 on a usage error.\n";

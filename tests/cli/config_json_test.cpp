@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
+#include "cli/record_rules.h"
+#include "config/config_file.h"
 #include "config/install_data.h"
 #include "support/random_record.h"
 
@@ -14,24 +18,40 @@ using Json = nlohmann::ordered_json;
 
 constexpr int kRandomRecords = 250;
 
-TEST(ConfigJsonTest, InstalledDefaultRoundTripsAndReadsInWords) {
+// What import says of a text: the JSON reader's fault, else the first rule the record breaks.
+std::string refusal(const std::string& text) {
+    const auto back = configFromJson(text);
+    if (!back.config)
+        return back.error;
+    const auto problems = cli::recordProblems(*back.config);
+    return problems.empty() ? std::string() : problems.front().text();
+}
+
+std::string fileText(const std::string& name) {
+    std::ifstream in(std::string(QUORVEL_SOURCE_DIR) + "/tests/data/cli/" + name, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST(ConfigJsonTest, InstalledDefaultReadsAsTheWindowShowsIt) {
     const MouseConfig config = defaultInstallRecord();
     const std::string text = configToJson(config);
     const auto back = configFromJson(text);
     ASSERT_TRUE(back.config) << back.error;
     EXPECT_EQ(*back.config, config);
-    EXPECT_TRUE(back.error.empty());
 
     const Json doc = Json::parse(text);
-    EXPECT_EQ(doc["format"], "QuorvelMouse configuration");
-    EXPECT_EQ(doc["version"], 1);
-    EXPECT_EQ(doc["report_rate_hz"], 1000);
-    EXPECT_EQ(doc["modes"]["B"][5]["function"], "DPI Switch");
-    EXPECT_EQ(doc["modes"]["B"][5]["dpi_switch"], 3);
-    EXPECT_EQ(doc["stages"][3]["colour"], "#ff00ff");
-    EXPECT_EQ(doc["lighting"]["neon_effect"], "RGB Flash");
-    EXPECT_EQ(doc["pointer"]["precision"], true);
-    EXPECT_EQ(text.back(), '\n');
+    EXPECT_EQ(doc["version"], 2);
+    EXPECT_EQ(doc["modes"]["B"]["6"], Json::parse(R"({"function": "DPI Switch",
+                                                      "dpi_switch": "DPI Loop"})"));
+    EXPECT_EQ(doc["modes"]["A"]["1"], Json::parse(R"({"function": "Left Click"})"));
+    EXPECT_EQ(doc["stages"]["4"]["colour"], "#ff00ff");
+    EXPECT_EQ(doc["lighting"]["standard"], Json::parse(R"({"parameter": "45%",
+                                                          "effect": "none"})"));
+    EXPECT_EQ(doc["lighting"]["neon"]["parameter"], "7.5S");
+    // A person edits it: the short form of a button is enough.
+    EXPECT_LT(std::count(text.begin(), text.end(), '\n'), 70);
 }
 
 TEST(ConfigJsonTest, RandomRecordsRoundTripByteForByte) {
@@ -39,14 +59,58 @@ TEST(ConfigJsonTest, RandomRecordsRoundTripByteForByte) {
     for (int i = 0; i < kRandomRecords; ++i) {
         const MouseConfig config = testing::randomValidRecord(rng);
         const std::string text = configToJson(config);
+        ASSERT_EQ(refusal(text), "") << "record " << i;
         const auto back = configFromJson(text);
-        ASSERT_TRUE(back.config) << "record " << i << ": " << back.error;
         ASSERT_EQ(*back.config, config) << "record " << i;
         ASSERT_EQ(configToJson(*back.config), text) << "record " << i;
     }
 }
 
-TEST(ConfigJsonTest, ValuesOutsideTheirRangesExportAsNullAndAreRefusedByName) {
+TEST(ConfigJsonTest, VersionOneFilesStillImport) {
+    const std::string bin = fileText("version1.bin");
+    ASSERT_EQ(bin.size(), config_file::kSize);
+    const auto back = configFromJson(fileText("version1.json"));
+    ASSERT_TRUE(back.config) << back.error;
+    EXPECT_EQ(configFileBytes(*back.config, kFirstRunNotSaved),
+              std::vector<std::uint8_t>(bin.begin(), bin.end()));
+    const Json doc = Json::parse(configToJson(*back.config));
+    EXPECT_EQ(doc["modes"]["A"]["7"], Json::parse(R"({"function": "Fire Key", "target": "B",
+                                                     "speed": 20, "times": 3})"));
+    EXPECT_EQ(doc["modes"]["A"]["8"], Json::parse(R"({"function": "Combo Key",
+        "modifiers": ["Left Ctrl", "Left Alt"], "first_key": "C"})"));
+    EXPECT_EQ(doc["modes"]["B"]["7"], Json::parse(R"({"function": "Macro Key", "slot": 3,
+        "repeat": "repeat until press any key to end"})"));
+    EXPECT_EQ(doc["modes"]["B"]["8"], Json::parse(R"({"function": "Windows",
+                                                     "key": "Calculator"})"));
+}
+
+// A hand-written button: names or numbers for keys, and no carried bytes at all.
+TEST(ConfigJsonTest, ButtonsTakeNamesOrCodes) {
+    Json doc = Json::parse(configToJson(defaultInstallRecord()));
+    doc["reserved"].erase("parameters");
+    doc["modes"]["A"]["7"] = Json::parse(R"({"function": "Single Key", "key": "Num Enter"})");
+    doc["modes"]["A"]["8"] = Json::parse(R"({"function": "Combo Key", "modifiers":
+        ["Right Win", "Left Shift"], "second_key": 62})");
+    doc["modes"]["B"]["7"] = Json::parse(R"({"function": "Fire Key", "target": "L-Button",
+                                             "speed": 5, "times": 0})");
+    doc["modes"]["B"]["8"] = Json::parse(R"({"function": "Fire Key", "target": 225,
+                                             "speed": 9, "times": 2})");
+    const auto back = configFromJson(doc.dump());
+    ASSERT_TRUE(back.config) << back.error;
+    const MouseConfig& c = *back.config;
+    EXPECT_EQ(c.buttonField(Mode::A, ButtonField::SingleKeyCode, 6), 0x58);
+    EXPECT_EQ(c.buttonField(Mode::A, ButtonField::ComboModifiers, 7), 0x82);
+    EXPECT_EQ(c.buttonField(Mode::A, ButtonField::ComboFirstKey, 7), 0);
+    EXPECT_EQ(c.buttonField(Mode::A, ButtonField::ComboSecondKey, 7), 0x3E);
+    EXPECT_EQ(c.buttonField(Mode::B, ButtonField::FireKeyCode, 6), 0xF0);
+    EXPECT_EQ(c.buttonField(Mode::B, ButtonField::FirePosition, 6), 54);
+    EXPECT_EQ(c.buttonField(Mode::B, ButtonField::FirePosition, 7), 37);  // "L-SHIFT"
+    EXPECT_EQ(c.dpiSwitchParameter(Mode::B, 5), 3);
+    EXPECT_EQ(c.buttonField(Mode::A, ButtonField::WindowsUsageLow, 0), 0);
+    EXPECT_EQ(refusal(doc.dump()), "");
+}
+
+TEST(ConfigJsonTest, ValuesWithoutANameAreRefusedByName) {
     struct Case {
         std::size_t offset;
         std::uint8_t value;
@@ -55,22 +119,21 @@ TEST(ConfigJsonTest, ValuesOutsideTheirRangesExportAsNullAndAreRefusedByName) {
     const std::vector<Case> cases = {
         {record::kReportRate, 3, "report_rate_hz"},
         {record::kShownMode, 2, "shown_mode"},
-        {record::kStageEnabled + 2, 7, "stages[2].enabled"},
-        {record::kDpiValueIndex + 1, 12, "stages[1].dpi_index"},
+        {record::kStageEnabled + 2, 7, "stages.3.enabled"},
+        {record::kDpiValueIndex + 1, 12, "stages.2.dpi_index"},
         {record::kLightingMode, 4, "lighting.mode"},
-        {record::kNeonParameter, 30, "lighting.neon_parameter"},
-        {record::kNeonEffect, 1, "lighting.neon_effect"},
-        {record::kKeyBlockModeB + key_block::kFunctionCode + 2, 16, "modes.B[2].function"},
-        {record::kDpiSwitchModeA + 5, 0, "modes.A[5].dpi_switch"},
+        {record::kNeonParameter, 30, "lighting.neon.parameter"},
+        {record::kNeonEffect, 1, "lighting.neon.effect"},
+        {record::kKeyBlockModeB + key_block::kFunctionCode + 2, 16, "modes.B.3.function"},
+        {record::kDpiSwitchModeA + 5, 0, "modes.A.6.dpi_switch"},
         {record::kPointerSettings + pointer_settings::kDoubleClickPosition, 0,
          "pointer.double_click_position"},
     };
     for (const auto& c : cases) {
         MouseConfig config = defaultInstallRecord();
         config.bytes()[c.offset] = c.value;
-        const auto back = configFromJson(configToJson(config));
-        EXPECT_FALSE(back.config) << c.field;
-        EXPECT_EQ(back.error.substr(0, c.field.size() + 1), c.field + ":") << back.error;
+        const std::string said = refusal(configToJson(config));
+        EXPECT_EQ(said.substr(0, c.field.size() + 1), c.field + ":") << said;
     }
 }
 
@@ -85,12 +148,7 @@ std::string damaged(const Damage& d) {
     Json doc = Json::parse(configToJson(defaultInstallRecord()));
     const Json::json_pointer at(d.pointer);
     if (d.value.is_string() && d.value == "-") {
-        Json& parent = doc[at.parent_pointer()];
-        if (parent.is_array()) {
-            parent.erase(std::stoul(at.back()));
-        } else {
-            parent.erase(at.back());
-        }
+        doc[at.parent_pointer()].erase(at.back());
     } else {
         doc[at] = d.value;
     }
@@ -100,67 +158,47 @@ std::string damaged(const Damage& d) {
 TEST(ConfigJsonTest, DamagedDocumentsNameTheFirstBadField) {
     const std::vector<Damage> cases = {
         {"/format", "Something else", "format"},
-        {"/version", 2, "version"},
-        {"/version", "1", "version"},
+        {"/version", 3, "version"},
+        {"/version", "2", "version"},
         {"/colour_depth", 8, "colour_depth"},
         {"/shown_mode", "-", "shown_mode"},
         {"/shown_mode", "C", "shown_mode"},
         {"/report_rate_hz", 300, "report_rate_hz"},
-        {"/report_rate_hz", -125, "report_rate_hz"},
+        {"/report_rate_hz", "1000", "report_rate_hz"},
         {"/report_rate_hz", 1000.0, "report_rate_hz"},
-        {"/stages", Json::array(), "stages"},
-        {"/stages/0/dpi_index", 12, "stages[0].dpi_index"},
-        {"/stages/1/dpi_index", 2.5, "stages[1].dpi_index"},
-        {"/stages/2/enabled", 1, "stages[2].enabled"},
-        {"/stages/3/colour", "#12345", "stages[3].colour"},
-        {"/stages/3/colour", "#12345g", "stages[3].colour"},
-        {"/stages/3/colour", "red", "stages[3].colour"},
+        {"/stages/0", Json::object(), "stages.0"},
+        {"/stages/1/dpi_index", 2.5, "stages.1.dpi_index"},
+        {"/stages/2/enabled", 1, "stages.2.enabled"},
+        {"/stages/3/colour", "#12345g", "stages.3.colour"},
         {"/lighting/mode", "Blink", "lighting.mode"},
-        {"/lighting/standard_parameter", 10, "lighting.standard_parameter"},
-        {"/lighting/respiration_effect", 256, "lighting.respiration_effect"},
-        {"/lighting/neon_effect", "RGB Effect", "lighting.neon_effect"},
-        {"/modes/A/7", "-", "modes.A"},
-        {"/modes/C", Json::array(), "modes.C"},
-        {"/modes/A/0/function", "Jump", "modes.A[0].function"},
-        {"/modes/B/5/dpi_switch", 4, "modes.B[5].dpi_switch"},
-        {"/modes/A/1/dpi_switch", 256, "modes.A[1].dpi_switch"},
-        {"/modes/A/2/fire/sped", 10, "modes.A[2].fire.sped"},
-        {"/modes/A/2/windows/usage", 65536, "modes.A[2].windows.usage"},
-        {"/modes/A/3/macro/slot", 18446744073709551615ULL, "modes.A[3].macro.slot"},
-        {"/modes/B/4/combo", 0, "modes.B[4].combo"},
-        {"/macro_table/3", std::string(254, '0'), "macro_table[3]"},
-        {"/macro_table/11", std::string(255, '0') + "x", "macro_table[11]"},
-        {"/pointer/speed_position", 0, "pointer.speed_position"},
+        {"/lighting/standard/parameter", "50%", "lighting.standard.parameter"},
+        {"/lighting/respiration/effect", 256, "lighting.respiration.effect"},
+        {"/lighting/neon/effect", "RGB Dazzle", "lighting.neon.effect"},
+        {"/modes/A/8", "-", "modes.A.8"},
+        {"/modes/A/1/function", "Jump", "modes.A.1.function"},
+        {"/modes/B/6/dpi_switch", "DPI Up", "modes.B.6.dpi_switch"},
+        {"/modes/A/2/key", "A", "modes.A.2.key"},
+        {"/modes/A/7", Json::parse(R"({"function": "Single Key", "key": "Hyper"})"),
+         "modes.A.7.key"},
+        {"/modes/A/7", Json::parse(R"({"function": "Fire Key", "target": 1, "speed": 9,
+                                       "times": 1})"),
+         "modes.A.7.target"},
+        {"/modes/A/7", Json::parse(R"({"function": "Combo Key", "modifiers": ["Ctrl"]})"),
+         "modes.A.7.modifiers[0]"},
+        {"/modes/A/7", Json::parse(R"({"function": "Windows", "key": "Mute"})"), "modes.A.7.key"},
+        {"/modes/A/7", Json::parse(R"({"function": "Macro Key", "slot": 0, "repeat": 1})"),
+         "modes.A.7.slot"},
+        {"/macro_table/12", std::string(255, '0') + "x", "macro_table.12"},
+        {"/macro_table/0", "", "macro_table.0"},
         {"/pointer/screen_per_notch", nullptr, "pointer.screen_per_notch"},
-        {"/reserved/after_mode_a", "00", "reserved.after_mode_a"},
+        {"/reserved/parameters", "00", "reserved.parameters"},
         {"/reserved/before_stages", -1, "reserved.before_stages"},
     };
     for (const auto& c : cases) {
-        const auto result = configFromJson(damaged(c));
-        EXPECT_FALSE(result.config) << c.pointer;
-        EXPECT_EQ(result.error.substr(0, c.field.size() + 1), c.field + ":")
-            << c.pointer << " gave: " << result.error;
+        const std::string said = refusal(damaged(c));
+        EXPECT_EQ(said.substr(0, c.field.size() + 1), c.field + ":")
+            << c.pointer << " gave: " << said;
     }
-}
-
-TEST(ConfigJsonTest, ParametersAreHeldToTheFunctionThatUsesThem) {
-    Json doc = Json::parse(configToJson(defaultInstallRecord()));
-    // Button 6 is "Key Off": its fire-key speed is a plain byte.
-    doc["modes"]["A"][6]["fire"]["speed"] = 0;
-    EXPECT_TRUE(configFromJson(doc.dump()).config);
-    doc["modes"]["A"][6]["function"] = "Fire Key";
-    const auto result = configFromJson(doc.dump());
-    EXPECT_FALSE(result.config);
-    EXPECT_EQ(result.error,
-              "modes.A[6].fire.speed: 0 is out of range (from 5 to 255 for a Fire Key button)");
-    doc["modes"]["A"][6]["fire"]["speed"] = 5;
-    doc["modes"]["A"][6]["windows"]["usage"] = 0x0192;
-    const auto fire = configFromJson(doc.dump());
-    ASSERT_TRUE(fire.config) << fire.error;
-    EXPECT_EQ(fire.config->functionCode(Mode::A, 6), codeByte(FunctionCode::FireKey));
-    EXPECT_EQ(fire.config->buttonField(Mode::A, ButtonField::FireSpeed, 6), 5);
-    EXPECT_EQ(fire.config->buttonField(Mode::A, ButtonField::WindowsUsageLow, 6), 0x92);
-    EXPECT_EQ(fire.config->buttonField(Mode::A, ButtonField::WindowsUsageHigh, 6), 0x01);
 }
 
 TEST(ConfigJsonTest, TextThatIsNotAConfigurationIsRefusedWithoutThrowing) {
@@ -174,7 +212,6 @@ TEST(ConfigJsonTest, TextThatIsNotAConfigurationIsRefusedWithoutThrowing) {
         EXPECT_FALSE(result.config);
         EXPECT_FALSE(result.error.empty());
     }
-    EXPECT_NE(configFromJson("{").error.find("not valid JSON"), std::string::npos);
 }
 
 }  // namespace

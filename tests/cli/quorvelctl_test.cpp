@@ -1,13 +1,15 @@
 // quorvelctl as a user runs it: the built tool with --simulate in a scratch directory.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
-#include "config/config_file.h"
 #include "cli/config_json.h"
+#include "config/config_file.h"
 #include "config/install_data.h"
 #include "ctl_runner.h"
 #include "device/apply_sequence.h"
+#include "macro/macro_block.h"
 #include "macro/macro_library.h"
 #include "ports/std_files.h"
 #include "sim/simulated_mouse.h"
@@ -42,16 +44,17 @@ TEST(QuorvelctlTest, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
         {"", "no command given"},
         {"frobnicate", "unknown command 'frobnicate'"},
         {"--simulate show --bogus", "unknown option '--bogus' for 'show'"},
-        {"--trace t.txt apply", "unknown option '--trace'"},
+        {"--trace t.txt show", "unknown option '--trace' for 'show'"},
         {"--simulate apply --config", "option '--config' needs a value"},
         {"--simulate show --json=yes", "option '--json' takes no value"},
         {"import", "'import' needs FILE.json"},
         {"import a.json b.json", "unexpected operand 'b.json'"},
-        {"--simulate --sensor 256 status", "--sensor takes a sensor type"},
+        {"--simulate --sensor 4 status", "--sensor takes a sensor type"},
         {"--simulate --sensor x status", "--sensor takes a sensor type"},
         {"--simulate watch --count 0", "--count takes a whole number"},
         {"watch --sim-notify 7:2", "--sim-notify needs --simulate"},
         {"--simulate watch --sim-notify 7-2", "--sim-notify takes KIND:VALUE"},
+        {"--simulate watch --sim-notify 6:1 --count 1", "--sim-notify takes KIND:VALUE"},
         {"-x", "unknown option '-x'"},
     };
     for (const auto& [args, message] : cases) {
@@ -68,8 +71,12 @@ TEST(QuorvelctlTest, HelpAndVersion) {
     CtlDirectory dir;
     const auto help = dir.run("--help");
     EXPECT_EQ(help.code, 0);
-    for (const char* command : {"list", "status", "apply", "show", "export", "import", "watch"}) {
+    for (const char* command :
+         {"init", "list", "status", "apply", "show", "export", "import", "watch"}) {
         EXPECT_TRUE(contains(help.out, "\n  " + std::string(command) + " ")) << command;
+        const auto version = dir.run(std::string(command) + " --version");
+        EXPECT_EQ(version.code, 0) << command;
+        EXPECT_EQ(version.out, "quorvelctl " QUORVEL_VERSION "\n") << command;
     }
     const auto apply = dir.run("apply --help");
     EXPECT_EQ(apply.code, 0);
@@ -127,14 +134,17 @@ TEST(QuorvelctlTest, ApplySendsTheWholeSequenceWithTheMacrosConvertedFirst) {
     const MouseConfig record = testing::randomValidRecord(rng);
     dir.write("mine.bin", configFileBytes(record, kFirstRunSaved));
     dir.write("record.ini",
-              std::string("[Copy]\r\nItemCount=4\r\nItem0=Left Ctrl   Dn\r\n"
-                          "Item1=C   Dn\r\nItem2=C   Up\r\nItem3=Left Ctrl   Up\r\n"));
+              std::string("[Copy]\r\nItemCount=7\r\nItem0=Ctrl   Dn\r\nItem1=C   Dn\r\n"
+                          "Item2=hello\r\nItem3=C   Up\r\nItem4=Ctrl   Up\r\nItem5=30 ms\r\n"));
+    // Options of the command may stand before it.
     const auto run = dir.run(
-        "--simulate --sensor 2 apply --config mine.bin --macros record.ini "
+        "--simulate --sensor 0 --config mine.bin apply --macros record.ini "
         "--trace trace.txt");
     EXPECT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out,
-              "applied mine.bin with the macros of record.ini to the mouse (sensor type 2)\n");
+    // What does not reach the mouse as written is named: the odd item, the missing one.
+    EXPECT_EQ(lines(run.err).size(), 2u) << run.err;
+    EXPECT_TRUE(contains(run.err, "\"Copy\", Item2: ")) << run.err;
+    EXPECT_TRUE(contains(run.err, "Item6")) << run.err;
 
     MouseConfig expected = record;
     StdFilesPort files;
@@ -142,9 +152,21 @@ TEST(QuorvelctlTest, ApplySendsTheWholeSequenceWithTheMacrosConvertedFirst) {
     ASSERT_TRUE(library.rebuildMacroTable().ran);
     ASSERT_FALSE(std::equal(expected.macroBlock(0).begin(), expected.macroBlock(0).end(),
                             record.macroBlock(0).begin()));
-    EXPECT_EQ(dir.text("trace.txt"), coreApplyTrace(expected, 2));
-    // The file itself is only read.
-    EXPECT_EQ(dir.bytes("mine.bin"), configFileBytes(record, kFirstRunSaved));
+    EXPECT_EQ(dir.text("trace.txt"), coreApplyTrace(expected, 0));
+    // The converted table stays in the file, the previous file beside it.
+    EXPECT_EQ(dir.bytes("mine.bin"), configFileBytes(expected, kFirstRunSaved));
+    EXPECT_EQ(dir.bytes("mine.bin.bak"), configFileBytes(record, kFirstRunSaved));
+    const auto shown = dir.run("show --config mine.bin --macros record.ini");
+    EXPECT_TRUE(contains(shown.out, "slot 1 \"Copy\": loop count " +
+                                        std::to_string(loopCountOf(expected.macroBlock(0))) +
+                                        ": Ctrl Dn, C Dn, C Up, Ctrl Up, 30 ms\n"))
+        << shown.out;
+
+    // Without --macros, or with a table that is already there, the file is not rewritten.
+    std::filesystem::remove(dir / "mine.bin.bak");
+    EXPECT_EQ(dir.run("--simulate apply --config mine.bin --macros record.ini").code, 0);
+    EXPECT_EQ(dir.run("--simulate apply --config mine.bin").code, 0);
+    EXPECT_FALSE(dir.exists("mine.bin.bak"));
 }
 
 TEST(QuorvelctlTest, ApplyRefusesADamagedOrMissingFileAndSendsNothing) {
@@ -162,17 +184,126 @@ TEST(QuorvelctlTest, ApplyRefusesADamagedOrMissingFileAndSendsNothing) {
             << run.err;
         EXPECT_FALSE(dir.exists("trace.txt"));
     }
-    const auto missing = dir.run("--simulate apply --config none.bin");
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_EQ(missing.err, "quorvelctl: none.bin: no such file; nothing was sent\n");
+    // A folder or a device is no configuration either, and says so rather than "no such file".
+    for (const char* path : {"none.bin", ".", "/dev/null"}) {
+        const auto run =
+            dir.run("--simulate apply --trace trace.txt --config " + std::string(path));
+        EXPECT_EQ(run.code, 1);
+        EXPECT_TRUE(isOneErrorLine(run.err)) << run.err;
+        EXPECT_EQ(contains(run.err, "no such file"), path == std::string("none.bin")) << run.err;
+        EXPECT_FALSE(dir.exists("trace.txt"));
+    }
     dir.write("config.bin", defaultConfigFileBytes());
     const auto noMacros = dir.run("--simulate apply --macros none.ini --trace trace.txt");
     EXPECT_EQ(noMacros.code, 1);
-    EXPECT_EQ(noMacros.err, "quorvelctl: none.ini: no such file\n");
+    EXPECT_TRUE(isOneErrorLine(noMacros.err)) << noMacros.err;
     EXPECT_FALSE(dir.exists("trace.txt"));
     const auto noMouse = dir.run("apply");  // no such mouse on a test machine
     EXPECT_EQ(noMouse.code, 1);
     EXPECT_TRUE(isOneErrorLine(noMouse.err)) << noMouse.err;
+}
+
+// Records whose values the mouse or the program cannot use, and the field each one names.
+TEST(QuorvelctlTest, ImportAndApplyRefuseRecordsTheMouseCannotUse) {
+    struct Case {
+        std::function<void(MouseConfig&)> damage;
+        std::string field;
+        std::string options;  // for import and apply
+    };
+    const auto set = [](Mode mode, int button, FunctionCode code, ButtonField field = {},
+                        std::uint8_t value = 0) {
+        return [=](MouseConfig& c) {
+            c.setFunctionCode(mode, button, codeByte(code));
+            if (field != ButtonField::FunctionCode)
+                c.setButtonField(mode, field, button, value);
+        };
+    };
+    const std::vector<Case> cases = {
+        {set(Mode::A, 2, FunctionCode::SingleKey, ButtonField::SingleKeyCode, 0), "modes.A.3.key",
+         ""},
+        {set(Mode::B, 7, FunctionCode::SingleKey, ButtonField::SingleKeyCode, 255), "modes.B.8.key",
+         ""},
+        {[](MouseConfig& c) {
+             c.setFunctionCode(Mode::A, 6, codeByte(FunctionCode::ComboKey));
+             c.setButtonField(Mode::A, ButtonField::ComboModifiers, 6, 0x01);
+             c.setButtonField(Mode::A, ButtonField::ComboFirstKey, 6, 0);
+             c.setButtonField(Mode::A, ButtonField::ComboSecondKey, 6, 0);
+         },
+         "modes.A.7", ""},
+        {set(Mode::B, 0, FunctionCode::RightClick), "modes.B", ""},
+        {[](MouseConfig& c) {
+             c.setFunctionCode(Mode::A, 6, codeByte(FunctionCode::Shift));
+             c.setFunctionCode(Mode::A, 7, codeByte(FunctionCode::Shift));
+         },
+         "modes.A", ""},
+        {[](MouseConfig& c) { c.setDpiValueIndex(2, 12); }, "stages.2.dpi_index", ""},
+        {[](MouseConfig& c) { c.setDpiValueIndex(4, 8); }, "stages.4.dpi_index", "--sensor 1"},
+        {[](MouseConfig& c) { c.setReportRate(119); }, "report_rate_hz", ""},
+        {set(Mode::A, 4, FunctionCode::MacroKey, ButtonField::MacroSlot, 12), "modes.A.5.slot", ""},
+    };
+    CtlDirectory dir;
+    for (const auto& c : cases) {
+        MouseConfig config = defaultInstallRecord();
+        c.damage(config);
+        const auto file = configFileBytes(config, kFirstRunSaved);
+        dir.write("bad.bin", file);
+        dir.write("config.bin", defaultConfigFileBytes());
+        std::filesystem::remove(dir / "config.bin.bak");
+
+        const auto exported = dir.run("export --config bad.bin --out bad.json " + c.options);
+        EXPECT_EQ(exported.code, 0) << c.field;
+        EXPECT_TRUE(contains(exported.err, "bad.bin: " + c.field + ": ")) << exported.err;
+        const auto imported = dir.run("import bad.json " + c.options);
+        EXPECT_EQ(imported.code, 1) << c.field;
+        EXPECT_TRUE(isOneErrorLine(imported.err)) << imported.err;
+        EXPECT_TRUE(contains(imported.err, "bad.json: " + c.field + ": ")) << imported.err;
+        EXPECT_EQ(dir.bytes("config.bin"), defaultConfigFileBytes());
+        EXPECT_FALSE(dir.exists("config.bin.bak"));
+
+        std::filesystem::remove(dir / "t.txt");
+        const auto refused =
+            dir.run("--simulate apply --config bad.bin --trace t.txt " + c.options);
+        EXPECT_EQ(refused.code, 1) << c.field;
+        EXPECT_TRUE(isOneErrorLine(refused.err)) << refused.err;
+        EXPECT_TRUE(contains(refused.err, "bad.bin: " + c.field + ": ")) << refused.err;
+        EXPECT_EQ(dir.text("t.txt").find("write "), std::string::npos) << c.field;
+        const auto forced =
+            dir.run("--simulate apply --force --config bad.bin --trace t.txt " + c.options);
+        EXPECT_EQ(forced.code, 0) << c.field << forced.err;
+        EXPECT_NE(dir.text("t.txt").find("write "), std::string::npos) << c.field;
+        EXPECT_EQ(dir.bytes("bad.bin"), file);
+    }
+    // The mouse's own sensor holds the stages to its list: sensor type 1 has eight values.
+    MouseConfig config = defaultInstallRecord();
+    config.setDpiValueIndex(1, 9);
+    dir.write("config.bin", configFileBytes(config, kFirstRunSaved));
+    EXPECT_EQ(dir.run("--simulate --sensor 0 apply").code, 0);
+    EXPECT_EQ(dir.run("--simulate --sensor 1 apply").code, 1);
+}
+
+TEST(QuorvelctlTest, InitMakesTheInstalledDefaultWhereThereIsNone) {
+    CtlDirectory dir;
+    for (const char* command : {"show", "--simulate apply", "export"}) {
+        const auto run = dir.run(command);
+        EXPECT_EQ(run.code, 1) << command;
+        EXPECT_TRUE(contains(run.err, "quorvelctl init")) << run.err;
+    }
+    EXPECT_EQ(dir.run("init").code, 0);
+    EXPECT_EQ(dir.bytes("config.bin"), defaultConfigFileBytes());
+    EXPECT_EQ(dir.run("--simulate apply").code, 0);
+
+    MouseConfig mine = defaultInstallRecord();
+    mine.setReportRate(kReportRates[3].code);
+    const auto mineFile = configFileBytes(mine, kFirstRunSaved);
+    dir.write("config.bin", mineFile);
+    const auto refused = dir.run("init");
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_TRUE(isOneErrorLine(refused.err));
+    EXPECT_EQ(dir.bytes("config.bin"), mineFile);
+    EXPECT_EQ(dir.run("init --force").code, 0);
+    EXPECT_EQ(dir.bytes("config.bin"), defaultConfigFileBytes());
+    EXPECT_EQ(dir.bytes("config.bin.bak"), mineFile);
+    EXPECT_EQ(dir.run("init --config sub/config.bin").code, 1);
 }
 
 TEST(QuorvelctlTest, ShowInWordsAndAsJson) {
@@ -195,7 +326,7 @@ TEST(QuorvelctlTest, ShowInWordsAndAsJson) {
              "Configuration config.bin\nReport rate: 1000 Hz\nDPI stages (sensor type 1):\n"
              "  1: on, 800 DPI, colour #ff0000\n",
              "  3: off, 2000 DPI, colour #0000ff\n",
-             "Lighting: Standard\n  Standard: 45%, effect Non-Disolay\n",
+             "Lighting: Standard\n  Standard: 45%, effect none\n",
              "  Neon: 7.5S, effect RGB Flash\n",
              "Mode A:\n  Button 1: Left Click\n",
              "  Button 8: Combo Key: Left Ctrl+Left Shift+C\n",
@@ -262,12 +393,11 @@ TEST(QuorvelctlTest, ImportOfDamagedJsonNamesTheFieldAndWritesNothing) {
         return text;
     };
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {replaced("\"version\": 1", "\"version\": 7"), "version: "},
-        {replaced("\"report_rate_hz\": 1000", "\"report_rate_hz\": 999"), "report_rate_hz: "},
-        {replaced("\"dpi_index\": 5", "\"dpi_index\": 12"), "stages[2].dpi_index: "},
-        {replaced("\"dpi_switch\": 3", "\"dpi_switch\": 0"), "modes.A[5].dpi_switch: "},
-        {replaced("\"neon_parameter\": 14", "\"neon_parameter\": 14, \"glow\": 1"),
-         "lighting.glow: unknown field"},
+        {replaced("\"version\": 2", "\"version\": 7"), "version: "},
+        {replaced("\"report_rate_hz\": 1000", "\"report_rate_hz\": \"1000\""), "report_rate_hz: "},
+        {replaced("\"dpi_index\": 5", "\"dpi_index\": 12"), "stages.3.dpi_index: "},
+        {replaced("\"DPI Loop\"", "\"DPI Loop\", \"key\": \"A\""), "modes.A.6.key: "},
+        {replaced("\"7.5S\"", "\"7.5S\", \"glow\": 1"), "lighting.neon.glow: unknown field"},
         {replaced("\"speed_position\": 6", "\"speed_position\": 12"), "pointer.speed_position: "},
         {good.substr(0, good.size() / 2), "(document): not valid JSON"},
         {"", "(document): not valid JSON"},
@@ -291,13 +421,14 @@ TEST(QuorvelctlTest, ExportWarnsAboutValuesImportWouldRefuse) {
     CtlDirectory dir;
     MouseConfig config = defaultInstallRecord();
     config.setReportRate(3);
+    config.setPointerSetting(pointer_settings::kSpeedPosition, 0);
     dir.write("config.bin", configFileBytes(config, kFirstRunSaved));
     const auto run = dir.run("export --out c.json");
     EXPECT_EQ(run.code, 0);
-    EXPECT_TRUE(contains(run.err,
-                         "quorvelctl: warning: config.bin holds a value out of range, "
-                         "written as null: report_rate_hz: "))
-        << run.err;
+    // Each of them, not only the first.
+    EXPECT_EQ(lines(run.err).size(), 2u) << run.err;
+    EXPECT_TRUE(contains(run.err, "quorvelctl: warning: config.bin: report_rate_hz: ")) << run.err;
+    EXPECT_TRUE(contains(run.err, "quorvelctl: warning: config.bin: pointer.speed_position: "));
     EXPECT_TRUE(contains(dir.text("c.json"), "\"report_rate_hz\": null,"));
     EXPECT_EQ(dir.run("import c.json").code, 1);
 }
@@ -305,16 +436,16 @@ TEST(QuorvelctlTest, ExportWarnsAboutValuesImportWouldRefuse) {
 TEST(QuorvelctlTest, WatchPrintsTheNotificationsAsTheyArrive) {
     CtlDirectory dir;
     dir.write("config.bin", defaultConfigFileBytes());
-    // Kind 6 and identifier-less noise are not notifications the mouse gives.
     const auto run =
-        dir.run("--simulate --sensor 1 watch --sim-notify 6:1,7:2,5:4,8:2,9:3,9:0 --count 5");
+        dir.run("--simulate --sensor 1 watch --sim-notify 7:2,5:4,8:2,9:3,9:0,9:13 --count 6");
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out,
-              "dpi-stage 2: Switch DPI into the second stage 1200\n"
-              "report-rate 4: Switch report rate into 250HZ\n"
-              "key-matrix 2: Switch to key matrix 2\n"
-              "macro-key 3: Switch to macro key3\n"
-              "macro-key 0\n");
+              "dpi-stage 2: DPI stage 2, 1200 DPI\n"
+              "report-rate 4: report rate 250 Hz\n"
+              "key-matrix 2: Mode B\n"
+              "macro-key 3: macro key 3\n"
+              "macro-key 0: macro key 0 (none)\n"
+              "macro-key 13: macro key 13 (no such slot)\n");
 
     // Until interrupted: Ctrl+C ends it normally.
     const auto interrupted = dir.script(
@@ -322,12 +453,12 @@ TEST(QuorvelctlTest, WatchPrintsTheNotificationsAsTheyArrive) {
         "for i in $(seq 200); do grep -q report-rate w.out && break; sleep 0.05; done; "
         "kill -INT $pid; wait $pid; echo \"exit $?\"");
     EXPECT_EQ(interrupted.out, "exit 0\n") << interrupted.err;
-    EXPECT_EQ(dir.text("w.out"), "report-rate 1: Switch report rate into 1000HZ\n");
+    EXPECT_EQ(dir.text("w.out"), "report-rate 1: report rate 1000 Hz\n");
 
     // Without a configuration the stage has no DPI text to give.
     std::filesystem::remove(dir / "config.bin");
     const auto bare = dir.run("--simulate watch --sim-notify 7:1 --count 1");
-    EXPECT_EQ(bare.out, "dpi-stage 1: Switch DPI into the first stage \n");
+    EXPECT_EQ(bare.out, "dpi-stage 1: DPI stage 1\n");
 
     dir.write("short.bin", std::string(10, '\0'));
     const auto badConfig = dir.run("--simulate watch --config short.bin --count 1");

@@ -38,6 +38,11 @@ ctl list
 ctl --simulate --sensor 1 show
 [ "$code" = 0 ] && [[ $out == *"  2: on, 1200 DPI, colour #00ff00"* ]] || fail "show: $code '$out'"
 
+ctl init --config fresh.bin
+[ "$code" = 0 ] && cmp -s fresh.bin "$installed" || fail "init: $code '$err'"
+ctl init --config fresh.bin
+[ "$code" = 1 ] || fail "init over a file: $code"
+
 ctl export --out mine.json
 [ "$code" = 0 ] || fail "export: $code '$err'"
 ctl import mine.json
@@ -58,7 +63,7 @@ ctl --simulate apply --config short.bin --trace short-trace.txt
 [ "$code" = 1 ] && [ ! -e short-trace.txt ] || fail "short apply: $code '$err'"
 
 ctl --simulate watch --sim-notify 7:2,9:4 --count 2
-[ "$code" = 0 ] && [ "$out" = $'dpi-stage 2: Switch DPI into the second stage 1000\nmacro-key 4: Switch to macro key4' ] ||
+[ "$code" = 0 ] && [ "$out" = $'dpi-stage 2: DPI stage 2, 1000 DPI\nmacro-key 4: macro key 4' ] ||
     fail "watch: $code '$out'"
 
 if ((failures)); then exit 1; fi

@@ -1,0 +1,153 @@
+// The checks the JSON readers share: each names the first bad field by its path.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "config/mouse_config.h"
+
+namespace quorvel::config_json {
+
+using Json = nlohmann::ordered_json;
+
+inline std::string child(const std::string& at, std::string_view name) {
+    return at.empty() ? std::string(name) : at + "." + std::string(name);
+}
+
+inline std::string element(const std::string& at, std::size_t index) {
+    return at + "[" + std::to_string(index) + "]";
+}
+
+inline std::string quotedList(std::span<const std::string_view> names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i != 0)
+            text += ", ";
+        text += "\"" + std::string(names[i]) + "\"";
+    }
+    return text;
+}
+
+inline int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    const int lower = std::tolower(static_cast<unsigned char>(c));
+    if (lower >= 'a' && lower <= 'f')
+        return lower - 'a' + 10;
+    return -1;
+}
+
+class Reader {
+  public:
+    const std::string& error() const { return error_; }
+
+    bool fail(const std::string& at, const std::string& what) {
+        if (error_.empty())
+            error_ = (at.empty() ? std::string("(document)") : at) + ": " + what;
+        return false;
+    }
+
+    // An object with exactly these fields; an unknown one is named before a missing one,
+    // since a misspelt field is usually both.
+    bool object(const Json& value, const std::string& at, std::span<const std::string_view> fields,
+                std::span<const std::string_view> optionalFields = {}) {
+        if (!value.is_object())
+            return fail(at, "must be an object");
+        for (auto it = value.begin(); it != value.end(); ++it) {
+            bool known = false;
+            for (auto f : fields)
+                known = known || it.key() == f;
+            for (auto f : optionalFields)
+                known = known || it.key() == f;
+            if (!known)
+                return fail(child(at, it.key()), "unknown field");
+        }
+        for (auto f : fields) {
+            if (!value.contains(f))
+                return fail(child(at, f), "missing");
+        }
+        return true;
+    }
+
+    bool array(const Json& value, const std::string& at, std::size_t size) {
+        if (!value.is_array())
+            return fail(at, "must be an array");
+        if (value.size() != size) {
+            return fail(at, "must have " + std::to_string(size) + " entries, not " +
+                                std::to_string(value.size()));
+        }
+        return true;
+    }
+
+    std::optional<int> integer(const Json& value, const std::string& at, int min, int max,
+                               std::string_view why = {}) {
+        const std::string range = "from " + std::to_string(min) + " to " + std::to_string(max);
+        std::string suffix = why.empty() ? "" : " " + std::string(why);
+        if (!value.is_number_integer()) {
+            fail(at, "must be a whole number " + range + suffix);
+            return std::nullopt;
+        }
+        const bool fits =
+            value.is_number_unsigned()
+                ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(max) &&
+                      static_cast<std::int64_t>(value.get<std::uint64_t>()) >= min
+                : value.get<std::int64_t>() >= min && value.get<std::int64_t>() <= max;
+        if (!fits) {
+            fail(at, value.dump() + " is out of range (" + range + suffix + ")");
+            return std::nullopt;
+        }
+        return static_cast<int>(value.get<std::int64_t>());
+    }
+
+    std::optional<bool> boolean(const Json& value, const std::string& at) {
+        if (!value.is_boolean()) {
+            fail(at, "must be true or false");
+            return std::nullopt;
+        }
+        return value.get<bool>();
+    }
+
+    // The position of the value's text among `names`.
+    std::optional<std::size_t> name(const Json& value, const std::string& at,
+                                    std::span<const std::string_view> names) {
+        if (value.is_string()) {
+            const auto& text = value.get_ref<const std::string&>();
+            for (std::size_t i = 0; i < names.size(); ++i) {
+                if (text == names[i])
+                    return i;
+            }
+        }
+        fail(at, "must be one of " + quotedList(names));
+        return std::nullopt;
+    }
+
+    bool hex(const Json& value, const std::string& at, std::span<std::uint8_t> out) {
+        const std::string want = std::to_string(out.size() * 2) + " hexadecimal digits";
+        if (!value.is_string())
+            return fail(at, "must be a string of " + want);
+        const auto& text = value.get_ref<const std::string&>();
+        if (text.size() != out.size() * 2)
+            return fail(at, "must hold exactly " + want);
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            const int high = hexDigit(text[2 * i]);
+            const int low = hexDigit(text[2 * i + 1]);
+            if (high < 0 || low < 0)
+                return fail(at, "must hold only hexadecimal digits");
+            out[i] = static_cast<std::uint8_t>(high << 4 | low);
+        }
+        return true;
+    }
+
+  private:
+    std::string error_;
+};
+
+// Version 2's reader; the version has been checked.
+bool readRecordV2(Reader& r, const Json& doc, MouseConfig& config);
+
+}  // namespace quorvel::config_json
