@@ -34,8 +34,7 @@ constexpr OptionSpec kWatchOptions[] = {
     {kConfig, "FILE", "read the stages' DPI texts from FILE (default: config.bin, if present)"},
     {kCount, "N", "stop after N notifications"},
     {kSimNotify, "KIND:VALUE,...",
-     "with --simulate: notices the simulated mouse sends; KIND is 5 (report rate code), "
-     "7 (DPI stage 1 to 4), 8 (mode: 1 is A, 2 is B) or 9 (macro key slot)"},
+     "with --simulate: notices to send; KIND 5 report rate, 7 DPI stage, 8 mode, 9 macro"},
 };
 
 constexpr std::array<Command, 8> kCommands = {{

@@ -1,9 +1,11 @@
 // quorvelctl as a user runs it: the built tool with --simulate in a scratch directory.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <sstream>
 
+#include "cli/command.h"
 #include "cli/config_json.h"
 #include "config/config_file.h"
 #include "config/install_data.h"
@@ -83,6 +85,22 @@ TEST(QuorvelctlTest, HelpAndVersion) {
     EXPECT_TRUE(contains(apply.out, "--trace FILE"));
     EXPECT_TRUE(contains(apply.out, "--simulate"));
     EXPECT_EQ(dir.run("help import").out, dir.run("import -h").out);
+    // The manual page knows every command and option the tool takes.
+    std::ifstream page(QUORVEL_SOURCE_DIR "/packaging/quorvelctl.1");
+    const std::string manual((std::istreambuf_iterator<char>(page)), {});
+    const auto roff = [](std::string_view name) {
+        std::string text = "\\-\\-";
+        for (char c : name)
+            text += c == '-' ? std::string("\\-") : std::string(1, c);
+        return text;
+    };
+    for (const auto& command : cli::commands()) {
+        EXPECT_TRUE(contains(manual, ".B " + std::string(command.name))) << command.name;
+        for (const auto& option : command.options)
+            EXPECT_TRUE(contains(manual, roff(option.name))) << option.name;
+    }
+    for (const auto& option : cli::kCommonOptions)
+        EXPECT_TRUE(contains(manual, roff(option.name))) << option.name;
     const auto version = dir.run("--version");
     EXPECT_EQ(version.code, 0);
     EXPECT_EQ(version.out, "quorvelctl " QUORVEL_VERSION "\n");
