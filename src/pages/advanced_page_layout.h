@@ -61,11 +61,11 @@ inline constexpr Rect kStopRecording{735, 265, 764, 294};
 inline constexpr Rect kDropDownBox{735, 402, 854, 416};
 inline constexpr Rect kDropDownListArea{734, 419, 854, 569};
 
-inline constexpr Rect kNameField{735, 322, 799, 336};
-inline constexpr Rect kLoopField{735, 362, 799, 376};
-inline constexpr Rect kMacroList{462, 220, 591, 512};
-inline constexpr Rect kSequenceList{592, 220, 725, 512};
-inline constexpr Rect kDropDownLabel{735, 402, 839, 416};
+inline constexpr Rect kNameFieldRect{735, 322, 799, 336};
+inline constexpr Rect kLoopFieldRect{735, 362, 799, 376};
+inline constexpr Rect kMacroListRect{462, 220, 591, 512};
+inline constexpr Rect kSequenceListRect{592, 220, 725, 512};
+inline constexpr Rect kDropDownLabelRect{735, 402, 839, 416};
 
 inline constexpr Rect kMacroHeading{469, 160, 578, 181};
 inline constexpr Rect kSelectMacroLabel{457, 196, 592, 220};

@@ -1,5 +1,6 @@
 #include "pages/macro_recorder.h"
 
+#include "keys/scan_code_names.h"
 #include "macro/macro_item.h"
 
 namespace quorvel {
@@ -10,53 +11,54 @@ constexpr std::string_view kHookFailedPrefix = "JournalRecordHook Install error 
 
 }  // namespace
 
-void MacroRecorder::start(const RecorderTexts& texts) {
+void MacroRecorder::start(RecorderHost& host, const RecorderTexts& texts) {
     if (editor_.macros().empty()) {
-        host_.show(texts.nameBlank, kWarning);
+        host.show(texts.nameBlank, kWarning);
         return;
     }
-    host_.show(texts.startRecording, kAppTitle);
-    endHook();
+    host.show(texts.startRecording, kAppTitle);
+    endHook(host);
     editor_.clearItems();
-    const HookInstall hook = host_.installKeyboardHook();
+    const HookInstall hook = host.installKeyboardHook();
     if (!hook.installed) {
-        host_.show(std::string(kHookFailedPrefix) + std::to_string(hook.errorCode) + "\n",
-                   kAppTitle);
+        host.show(std::string(kHookFailedPrefix) + std::to_string(hook.errorCode) + "\n",
+                  kAppTitle);
         return;
     }
     hooked_ = true;
     everStarted_ = true;
     eventRecorded_ = false;
     if (normalCaption_.empty())
-        normalCaption_ = host_.caption();
-    host_.setCaption(texts.pressCtrlBreak);
+        normalCaption_ = host.caption();
+    host.setCaption(texts.pressCtrlBreak);
 }
 
-void MacroRecorder::stop(const RecorderTexts& texts) {
-    endHook();
-    host_.show(texts.stopRecording, kAppTitle);
+void MacroRecorder::stop(RecorderHost& host, const RecorderTexts& texts) {
+    endHook(host);
+    host.show(texts.stopRecording, kAppTitle);
     if (!everStarted_)
-        host_.show(texts.notRecording, kWarning);
+        host.show(texts.notRecording, kWarning);
 }
 
-void MacroRecorder::leavePage() {
-    endHook();
+void MacroRecorder::leavePage(RecorderHost& host) {
+    endHook(host);
 }
 
-void MacroRecorder::endHook() {
+void MacroRecorder::endHook(RecorderHost& host) {
     if (!hooked_)
         return;
-    host_.removeKeyboardHook();
+    host.removeKeyboardHook();
     hooked_ = false;
     // The caption told how to stop; once stopped it would mislead.
     if (!normalCaption_.empty())
-        host_.setCaption(normalCaption_);
+        host.setCaption(normalCaption_);
 }
 
-void MacroRecorder::onKeystroke(const Keystroke& keystroke) {
+void MacroRecorder::onKeystroke(const HookedKey& keystroke) {
     if (!hooked_)
         return;
-    const std::string_view name = keyNameFromScanCode(keystroke.scanCode, keystroke.extended);
+    const std::string_view name =
+        keyNameFromScanCode(static_cast<std::uint8_t>(keystroke.scanCode), keystroke.extended);
     const bool sameKey = name == lastPressed_;
     if (keystroke.released) {
         // A release always has the previous-state bit set, so every release is reported.

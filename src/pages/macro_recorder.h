@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "keys/scan_code_names.h"
 #include "pages/macro_editor.h"
 #include "ports/message_box.h"
+#include "ui/skinned_window.h"
 
 namespace quorvel {
 
@@ -26,11 +26,6 @@ struct RecorderTexts {
     std::string_view notRecording;
 };
 
-struct HookInstall {
-    bool installed = false;
-    std::uint32_t errorCode = 0;  // the system's, when it failed
-};
-
 // What the recorder needs of the window it records for.
 class RecorderHost : public MessageBoxPort {
   public:
@@ -44,16 +39,16 @@ class RecorderHost : public MessageBoxPort {
 
 class MacroRecorder {
   public:
-    MacroRecorder(MacroEditor& editor, RecorderHost& host) : editor_(editor), host_(host) {}
+    explicit MacroRecorder(MacroEditor& editor) : editor_(editor) {}
 
-    void start(const RecorderTexts& texts);
+    void start(RecorderHost& host, const RecorderTexts& texts);
     // The hook goes before the box is shown: the key that closes it is not recorded.
-    void stop(const RecorderTexts& texts);
+    void stop(RecorderHost& host, const RecorderTexts& texts);
     // The page is replaced by another: a running recording ends without a word.
-    void leavePage();
+    void leavePage(RecorderHost& host);
 
     // One keystroke the hook saw on the user-interface thread.
-    void onKeystroke(const Keystroke& keystroke);
+    void onKeystroke(const HookedKey& keystroke);
 
     bool recording() const { return hooked_; }
     // While recording, key-downs do not act on the page (no typing, no Enter or Escape).
@@ -61,10 +56,9 @@ class MacroRecorder {
 
   private:
     void report(MacroKeyEvent event, std::string_view keyName);
-    void endHook();
+    void endHook(RecorderHost& host);
 
     MacroEditor& editor_;
-    RecorderHost& host_;
     bool hooked_ = false;
     bool everStarted_ = false;  // Stop before any recording only gets a warning
     bool eventRecorded_ = false;

@@ -24,11 +24,11 @@ constexpr std::uint8_t kEnter = 0x1C;
 const RecorderTexts kTexts{"Macro name is blank", "Start Recording", "Stop Recording",
                            "Press Ctrl+Break key to stop recording", "Not recording"};
 
-Keystroke down(std::uint8_t scan, bool wasDown = false) {
-    return Keystroke{scan, false, wasDown, false};
+HookedKey down(std::uint8_t scan, bool wasDown = false) {
+    return HookedKey{scan, false, false, wasDown};
 }
-Keystroke up(std::uint8_t scan) {
-    return Keystroke{scan, false, true, true};
+HookedKey up(std::uint8_t scan) {
+    return HookedKey{scan, false, true, true};
 }
 
 class FakeHost : public RecorderHost {
@@ -59,9 +59,9 @@ class MacroRecorderTest : public ::testing::Test {
         files.put(kPath, "[Copy]\r\nItemCount=1\r\nItem0=X   Dn\r\n");
         editor.show();
     }
-    Items record(std::initializer_list<Keystroke> strokes) {
-        recorder.start(kTexts);
-        for (const Keystroke& stroke : strokes) {
+    Items record(std::initializer_list<HookedKey> strokes) {
+        recorder.start(host, kTexts);
+        for (const HookedKey& stroke : strokes) {
             recorder.onKeystroke(stroke);
         }
         return editor.items();
@@ -72,7 +72,7 @@ class MacroRecorderTest : public ::testing::Test {
     MacroLibrary library{files, kPath, config};
     MacroEditor editor{library};
     FakeHost host;
-    MacroRecorder recorder{editor, host};
+    MacroRecorder recorder{editor};
 };
 
 TEST_F(MacroRecorderTest, KeystrokesBecomeEventsWithFiftyMillisecondsBetween) {
@@ -89,11 +89,11 @@ TEST_F(MacroRecorderTest, KeystrokesBecomeEventsWithFiftyMillisecondsBetween) {
     // Started while Ctrl was held: the release comes first, and the alternation holds.
     EXPECT_EQ(record({up(kCtrl), down(kA)}), (Items{"50 ms", "Ctrl   Up", "50 ms", "A   Dn"}));
     // Right Ctrl has its own name.
-    EXPECT_EQ(record({Keystroke{kCtrl, true, false, false}}), (Items{"Right Ctrl   Dn"}));
+    EXPECT_EQ(record({HookedKey{kCtrl, true, false, false}}), (Items{"Right Ctrl   Dn"}));
 }
 
 TEST_F(MacroRecorderTest, StartClearsTheSequenceAndMarksTheCaption) {
-    recorder.start(kTexts);
+    recorder.start(host, kTexts);
     EXPECT_TRUE(editor.items().empty());
     EXPECT_TRUE(recorder.recording());
     EXPECT_TRUE(recorder.swallowsKeyDown());
@@ -101,17 +101,17 @@ TEST_F(MacroRecorderTest, StartClearsTheSequenceAndMarksTheCaption) {
     EXPECT_EQ(host.shown, Items{"QuorvelMouse:Start Recording"});
 
     recorder.onKeystroke(down(kA));
-    recorder.start(kTexts);  // a new start drops what was recorded
+    recorder.start(host, kTexts);  // a new start drops what was recorded
     EXPECT_TRUE(editor.items().empty());
     EXPECT_TRUE(host.hooked);
 }
 
 TEST_F(MacroRecorderTest, StopEndsTheRecordingBeforeItsBoxCanBeAnswered) {
-    recorder.start(kTexts);
+    recorder.start(host, kTexts);
     recorder.onKeystroke(down(kA));
     host.onShow = [this] { recorder.onKeystroke(down(kEnter)); };  // Enter closes the box
     host.shown.clear();
-    recorder.stop(kTexts);
+    recorder.stop(host, kTexts);
     EXPECT_EQ(editor.items(), Items{"A   Dn"});
     EXPECT_FALSE(host.hooked);
     EXPECT_FALSE(recorder.swallowsKeyDown());
@@ -119,17 +119,17 @@ TEST_F(MacroRecorderTest, StopEndsTheRecordingBeforeItsBoxCanBeAnswered) {
     EXPECT_EQ(host.shown, Items{"QuorvelMouse:Stop Recording"});
 
     // Once a recording was made, Stop without one only shows its box.
-    recorder.stop(kTexts);
+    recorder.stop(host, kTexts);
     EXPECT_EQ(host.shown.size(), 2U);
 }
 
 TEST_F(MacroRecorderTest, StartAndStopRefuseWhatTheyCannotDo) {
-    recorder.stop(kTexts);
+    recorder.stop(host, kTexts);
     EXPECT_EQ(host.shown, (Items{"QuorvelMouse:Stop Recording", "Warning:Not recording"}));
 
     host.shown.clear();
     host.refuse = true;
-    recorder.start(kTexts);
+    recorder.start(host, kTexts);
     EXPECT_FALSE(recorder.recording());
     EXPECT_EQ(host.shown.back(), "QuorvelMouse:JournalRecordHook Install error code :1400\n");
     recorder.onKeystroke(down(kA));
@@ -139,21 +139,21 @@ TEST_F(MacroRecorderTest, StartAndStopRefuseWhatTheyCannotDo) {
     editor.show();
     host.shown.clear();
     host.refuse = false;
-    recorder.start(kTexts);
+    recorder.start(host, kTexts);
     EXPECT_EQ(host.shown, Items{"Warning:Macro name is blank"});
     EXPECT_FALSE(host.hooked);
 }
 
 TEST_F(MacroRecorderTest, LeavingThePageOrLosingTheSelectionStopsTheItems) {
-    recorder.start(kTexts);
+    recorder.start(host, kTexts);
     editor.deleteSelectedMacro();
     recorder.onKeystroke(down(kA));
     EXPECT_TRUE(editor.items().empty());
 
     SetUp();
-    recorder.start(kTexts);
+    recorder.start(host, kTexts);
     ASSERT_TRUE(host.hooked);
-    recorder.leavePage();
+    recorder.leavePage(host);
     EXPECT_FALSE(host.hooked);
     recorder.onKeystroke(down(kA));
     EXPECT_TRUE(editor.items().empty());
