@@ -59,8 +59,11 @@ void SkinnedDialog::onPress(int x, int y, WindowContext& context) {
     if (list && list->isOpen() && list->outside(x, y))
         closeDropDown(context);
     const auto endRun = [&](DialogButton button) {
-        if (button == DialogButton::Ok)
+        if (button == DialogButton::Ok) {
+            if (!okAllowed(context))
+                return;
             beforeOk(context);
+        }
         context.endModal(dialogEndFor(button));
     };
     if (dispatchPress<DialogButton>(kDialogButtons, x, y, endRun).hit)
@@ -71,6 +74,8 @@ void SkinnedDialog::onPress(int x, int y, WindowContext& context) {
 }
 
 void SkinnedDialog::onOkRequest(WindowContext& context) {
+    if (!okAllowed(context))
+        return;
     beforeOk(context);
     context.endModal(DialogEnd::Ok);
 }

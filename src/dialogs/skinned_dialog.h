@@ -45,13 +45,16 @@ class SkinnedDialog : public SkinnedWindow {
 
   protected:
     Language language() const { return look_.language; }
+    Colour textColour() const { return look_.textColour; }
     std::string_view text(const TextRow& row) const;
 
     // The dialog's own texts over the background, below the shared buttons.
     virtual void paintContent(Canvas&) {}
     // A press that neither the list handling nor a shared button took.
     virtual void onAreaPress(int /*x*/, int /*y*/, WindowContext&) {}
-    // OK was pressed; the run ends with OK right after.
+    // OK was pressed: false keeps the dialog open (the dialog says why).
+    virtual bool okAllowed(WindowContext&) { return true; }
+    // OK was pressed and allowed; the run ends with OK right after.
     virtual void beforeOk(WindowContext&) {}
 
     // The dialog's drop-down, if it has one, and what its list holds when it opens.

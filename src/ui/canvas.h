@@ -28,6 +28,7 @@ enum class TextPlacement : std::uint8_t {
     Centre,     // centred both ways, one line
     Right,      // right-aligned, vertically centred, one line
     TopCentre,  // centred horizontally at the top of the rectangle, one line
+    WrappedLeft,  // broken into lines at word ends, left-aligned, the block centred vertically
 };
 
 enum class FontRole : std::uint8_t {

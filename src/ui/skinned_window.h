@@ -64,6 +64,8 @@ class WindowContext {
     // again while installed keeps the one hook.
     virtual HookInstall installKeyboardHook() = 0;
     virtual void removeKeyboardHook() = 0;
+    // The system's colour dialog, started at `initial`; empty when it was cancelled.
+    virtual std::optional<Colour> chooseColour(Colour initial) = 0;
 };
 
 class SkinnedWindow {

@@ -12,11 +12,12 @@ namespace quorvel::win32 {
 
 namespace {
 
-constexpr std::array<UINT, 4> kTextFormats = {
+constexpr std::array<UINT, 5> kTextFormats = {
     DT_VCENTER | DT_SINGLELINE,              // Left
     DT_CENTER | DT_VCENTER | DT_SINGLELINE,  // Centre
     DT_RIGHT | DT_VCENTER | DT_SINGLELINE,   // Right
     DT_CENTER | DT_SINGLELINE,               // TopCentre
+    DT_WORDBREAK,                            // WrappedLeft (centred vertically by hand)
 };
 
 }  // namespace
@@ -97,6 +98,14 @@ void PageCanvas::drawText(std::string_view text, const Rect& rect, TextPlacement
     SetTextColor(dc, colour);
     std::wstring wide = wideFromUtf8(text);
     RECT box{rect.left, rect.top, rect.right, rect.bottom};
+    if (placement == TextPlacement::WrappedLeft) {
+        // DrawTextW centres single lines only: measure the wrapped block and move it down.
+        RECT measured = box;
+        const int height = DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &measured,
+                                     DT_WORDBREAK | DT_CALCRECT);
+        if (height > 0 && height < rect.height())
+            box.top += (rect.height() - height) / 2;
+    }
     DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &box, drawTextFormat(placement));
 }
 

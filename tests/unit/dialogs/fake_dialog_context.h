@@ -54,6 +54,10 @@ class FakeDialogContext : public WindowContext {
         return {hookInstalled, hookRefusal};
     }
     void removeKeyboardHook() override { hookInstalled = false; }
+    std::optional<Colour> chooseColour(Colour initial) override {
+        colourDialogStarts.push_back(initial);
+        return colourDialogAnswer;
+    }
 
     PictureCanvas picture;
     FakeControls fakeControls;
@@ -63,6 +67,8 @@ class FakeDialogContext : public WindowContext {
     std::vector<HoverRequest> hoverRequests;
     bool hookInstalled = false;
     std::uint32_t hookRefusal = 0;  // the error code a refused install reports
+    std::vector<Colour> colourDialogStarts;
+    std::optional<Colour> colourDialogAnswer;  // empty: the colour dialog is cancelled
 };
 
 }  // namespace quorvel::test
