@@ -1,0 +1,54 @@
+#include "app/modal_skin_chooser.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "../dialogs/fake_dialog_context.h"
+#include "support/fake_directory_listing.h"
+
+namespace quorvel::test {
+namespace {
+
+constexpr const char* kExe = "D:\\Games\\QuorvelMouse.exe";
+const std::string kRoot = "D:\\Games\\/Skins/";
+
+// Runs the model against a fake window: initialisation, then what the test's user does.
+class ScriptedRunner : public ModalRunner {
+  public:
+    DialogEnd runModal(SkinnedWindow& model) override {
+        FakeDialogContext context;
+        model.onInit(context);
+        user(model, context);
+        return context.ended.value_or(DialogEnd::Cancel);
+    }
+    std::function<void(SkinnedWindow&, FakeDialogContext&)> user;
+};
+
+TEST(ModalSkinChooser, GivesTheChoiceAfterOkAndNothingAfterCancel) {
+    testing::FakeDirectoryListing listing;
+    listing.directories[kRoot] = {{"Default", true}, {"Frost", true}};
+    SharedUiState shared;
+    ScriptedRunner runner;
+    ModalSkinChooser chooser(runner, listing, shared, kExe);
+    const SkinSetting current{kRoot + "Default", "Default", Rgb{230, 230, 230}};
+
+    runner.user = [](SkinnedWindow& dialog, FakeDialogContext& context) {
+        dialog.onPress(100, 135, context);
+        context.fakeControls.setSelection(562, 1);
+        dialog.onListSelectionChange(562, context);
+        dialog.onPress(200, 263, context);
+    };
+    EXPECT_EQ(chooser.choose(current), (SkinSetting{kRoot + "Frost", "Frost", Rgb{230, 230, 230}}));
+
+    runner.user = [](SkinnedWindow& dialog, FakeDialogContext& context) {
+        dialog.onPress(100, 135, context);
+        context.fakeControls.setSelection(562, 1);
+        dialog.onListSelectionChange(562, context);
+        dialog.onPress(360, 15, context);  // close
+    };
+    EXPECT_EQ(chooser.choose(current), std::nullopt);
+}
+
+}  // namespace
+}  // namespace quorvel::test
