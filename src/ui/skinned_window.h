@@ -64,8 +64,9 @@ class WindowContext {
     // again while installed keeps the one hook.
     virtual HookInstall installKeyboardHook() = 0;
     virtual void removeKeyboardHook() = 0;
-    // The system's colour dialog, started at `initial`; empty when it was cancelled.
-    virtual std::optional<Colour> chooseColour(Colour initial) = 0;
+    // The system's colour dialog, started at `initial`; empty when it was cancelled. Only the
+    // skin chooser asks, so a window that never shows one need not offer it.
+    virtual std::optional<Colour> chooseColour(Colour /*initial*/) { return std::nullopt; }
 };
 
 class SkinnedWindow {
