@@ -222,12 +222,19 @@ std::vector<std::uint8_t> IniDocument::serialize() const {
             text += kLineBreak;
         }
     }
-    // Text the legacy bytes cannot hold would be written as '?': lost, and a section name
-    // would no longer find its own section. Such a file is written as a new one is.
-    const TextEncoding encoding = encoding_ == TextEncoding::SingleByte && !fitsWindows1252(text)
-                                      ? TextEncoding::Utf16LeBom
-                                      : encoding_;
-    switch (encoding) {
+    if (encoding_ == TextEncoding::SingleByte) {
+        // Legacy bytes must read back as this text: one it has no byte for would be written
+        // as '?', and bytes that happen to form UTF-8 would read as other characters. Either
+        // way a name would no longer find its section, so such a file is written as new.
+        if (fitsWindows1252(text)) {
+            std::vector<std::uint8_t> legacy = windows1252FromUtf8(text);
+            TextEncoding readAs{};
+            if (decodeText(legacy, readAs) == text) {
+                return legacy;
+            }
+        }
+    }
+    switch (encoding_ == TextEncoding::SingleByte ? TextEncoding::Utf16LeBom : encoding_) {
         case TextEncoding::Utf16LeBom: {
             std::vector<std::uint8_t> out = {0xFF, 0xFE};
             const auto body = utf16LeFromUtf8(text);
@@ -247,7 +254,7 @@ std::vector<std::uint8_t> IniDocument::serialize() const {
             return std::vector<std::uint8_t>(valid.begin(), valid.end());
         }
         case TextEncoding::SingleByte:
-            return windows1252FromUtf8(text);
+            break;
     }
     return {};
 }

@@ -215,6 +215,20 @@ TEST_F(IniFileTest, TextLegacyEncodingCannotHoldTurnsTheFileIntoUtf16) {
     }
 }
 
+TEST_F(IniFileTest, LegacyTextWhoseBytesWouldReadAsUtf8IsNotRenamed) {
+    // "Ï‡" is CF 87 in Windows-1252, which is also "χ" in UTF-8: only the byte 97 ("—")
+    // marks the file as legacy, and deleting its section takes that byte out.
+    files.put(kPath, "[\xCF\x87]\r\nk=1\r\n[x\x97]\r\nk=2\r\n");
+    ASSERT_EQ(ini.sectionNames(), (std::vector<std::string>{"Ï‡", "x—"}));
+    EXPECT_TRUE(ini.deleteSection("x—"));
+    EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"Ï‡"}));
+    EXPECT_EQ(ini.readString("Ï‡", "k"), "1");
+    // Plain ASCII reads the same either way and stays single bytes.
+    files.put(kPath, "[A]\r\nk=1\r\n[x\x97]\r\nk=2\r\n");
+    EXPECT_TRUE(ini.deleteSection("x—"));
+    EXPECT_EQ(files.text(kPath), "[A]\r\nk=1\r\n");
+}
+
 TEST_F(IniFileTest, AByteOrderMarkAtTheStartOfALineIsIgnored) {
     // Two files joined together, or an editor that put its mark before a later line.
     const std::string bom = "\xEF\xBB\xBF";
