@@ -12,6 +12,7 @@
 #include "device/hid_system.h"
 #include "ports/clock.h"
 #include "ports/files.h"
+#include "sim/simulated_mouse.h"
 
 namespace quorvel::cli {
 
@@ -23,6 +24,10 @@ inline constexpr std::string_view kHidrawOpenFailureHint =
     "most likely its hidraw node is not readable by you: install the udev rule "
     "70-quorvelmouse.rules (see quorvelctl(1)) and plug the mouse in again";
 
+// hidraw nodes, as the simulated mouse's interfaces would be named on Linux.
+inline const sim::SimPaths kSimulatedHidrawPaths = {"/dev/hidraw-sim0", "/dev/hidraw-sim1",
+                                                    "/dev/hidraw-sim2"};
+
 struct Platform {
     // The system's HID port; nullptr when it cannot be had.
     std::function<std::unique_ptr<HidSystem>()> openHid;
@@ -32,6 +37,8 @@ struct Platform {
     std::string_view openFailureHint;
     // True once the user asked to stop (Ctrl+C); polled by long-running commands.
     std::function<bool()> interrupted;
+    // The simulated mouse's paths, in the form this system gives its own.
+    sim::SimPaths simulatedPaths = {};
 };
 
 // args without the program name. Output goes to `out`, every failure as one line to `err`.

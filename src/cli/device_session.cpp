@@ -66,6 +66,7 @@ DeviceSession::DeviceSession(const Context& context) : context_(context) {
     if (context.args.has(kSimulate)) {
         sim::SimOptions options;
         options.sensorType = static_cast<std::uint8_t>(context.sensor().value_or(0));
+        options.paths = context.platform.simulatedPaths;
         auto mouse = std::make_unique<sim::SimulatedMouse>(options);
         simulated_ = mouse.get();
         system_ = std::move(mouse);

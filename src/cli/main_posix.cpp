@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
         files,
         cli::kHidrawOpenFailureHint,
         cli::interruptRequested,
+        cli::kSimulatedHidrawPaths,
     };
     return static_cast<int>(cli::run(args, platform, std::cout, std::cerr));
 }

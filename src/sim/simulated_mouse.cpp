@@ -68,18 +68,18 @@ class SimCore {
         const bool longReports = options_.wireFault == WireFault::LongReports;
         const std::uint16_t chunk = longReports ? kLongReportLength : kCommandChunkLength;
         const std::uint16_t feature = longReports ? kLongReportLength : kCommandFeatureLength;
-        const SimInterface boot{std::string(kBootMousePath),
+        const SimInterface boot{options_.paths.bootMouse,
                                 kMouseAttributes,
                                 {kGenericDesktop, kMouseUsage, kBootMouseInputLength, 0, 0},
                                 InterfaceRole::Other,
                                 true};
         const SimInterface notification{
-            std::string(kNotificationPath),
+            options_.paths.notification,
             kMouseAttributes,
             {kNotificationUsage, kNotificationUsage, options_.notificationLength, 0, 0},
             InterfaceRole::Notification,
             true};
-        const SimInterface commandInterface{std::string(kCommandPath),
+        const SimInterface commandInterface{options_.paths.command,
                                             kMouseAttributes,
                                             {kCommandUsage, kCommandUsage, chunk, chunk, feature},
                                             InterfaceRole::Command,

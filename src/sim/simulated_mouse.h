@@ -44,6 +44,13 @@ struct SimInterface {
     bool openable = true;
 };
 
+// The interfaces' paths; by default the form Windows gives them.
+struct SimPaths {
+    std::string bootMouse{kBootMousePath};
+    std::string notification{kNotificationPath};
+    std::string command{kCommandPath};
+};
+
 // The plain fixture a test changes one field at a time.
 struct SimOptions {
     std::uint8_t sensorType = 0;
@@ -55,6 +62,7 @@ struct SimOptions {
     // The mouse goes away once it has taken this many feature writes.
     std::optional<std::size_t> unplugAfterFeatureSets;
     ScramblerKeys keys = kProgramKeys;
+    SimPaths paths;
 };
 
 class SimCore;

@@ -112,15 +112,16 @@ TEST(QuorvelctlTest, StatusAndListWithTheSimulatedMouse) {
     EXPECT_EQ(status.code, 0) << status.err;
     const auto statusLines = lines(status.out);
     ASSERT_EQ(statusLines.size(), 3u) << status.out;
-    EXPECT_EQ(statusLines[0], "discovery: found the mouse at " + std::string(sim::kCommandPath));
+    EXPECT_EQ(statusLines[0], "discovery: found the mouse at /dev/hidraw-sim2");
     EXPECT_EQ(statusLines[1], "handshake: answered (scrambled session)");
     EXPECT_EQ(statusLines[2], "sensor type: 3 (DPI 400 800 1200 1600 2000 2400 2800 3200)");
 
     const auto list = dir.run("--simulate list");
     EXPECT_EQ(list.code, 0);
-    EXPECT_TRUE(contains(list.out, std::string(sim::kCommandPath) +
-                                       "\n  usage page ff00, usage ff00 (command interface)\n"
-                                       "  report lengths: input 33, output 33, feature 9\n"));
+    EXPECT_TRUE(contains(list.out,
+                         "/dev/hidraw-sim2\n  usage page ff00, usage ff00 (command "
+                         "interface)\n"
+                         "  report lengths: input 33, output 33, feature 9\n"));
     EXPECT_TRUE(contains(list.out, "usage page ff01, usage ff01 (notification interface)"));
     EXPECT_EQ(lines(list.out).size(), 9u);
 }
