@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "ui/language_texts.h"
 #include "config/mouse_config.h"
 #include "config/settings_file.h"
 #include "dialogs/skins_dialog_choice.h"
+#include "ui/language_texts.h"
 
 namespace quorvel {
 
@@ -83,16 +83,6 @@ class SettingsStorePort {
     virtual void writeButtonLabels(std::string_view section, const ButtonLabelTexts& labels) = 0;
     // "RColor", "GColor", "BColor" and "Path" in one replace; false when they did not reach it.
     virtual bool writeSkinChoice(const SkinChoice& choice) = 0;
-};
-
-// The two pages drawn inside the window.
-class PagesPort {
-  public:
-    virtual ~PagesPort() = default;
-    virtual void showBasicPage() = 0;
-    virtual void showAdvancedPage() = 0;
-    // A click that no fixed button took; the page acts on it or drags the window.
-    virtual void click(int x, int y) = 0;
 };
 
 // The Windows pointer settings kept in the record.

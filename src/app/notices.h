@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "ui/language_texts.h"
 #include "config/mouse_config.h"
+#include "ui/language_texts.h"
 
 namespace quorvel {
 

@@ -5,12 +5,12 @@
 
 #include "app/notices.h"
 #include "ports/message_box.h"
+#include "ui/modal_runner.h"
 
 namespace quorvel {
 
-class ModalDialog;
-
-class ShellPort : public MessageBoxPort {
+// runModal runs a sub-dialog on the user-interface thread until it ends.
+class ShellPort : public MessageBoxPort, public ModalRunner {
   public:
     // One icon with the program's main icon and this tip; false when the shell refused it.
     virtual bool addTrayIcon(std::string_view tip) = 0;
@@ -22,8 +22,6 @@ class ShellPort : public MessageBoxPort {
     virtual void hideWindow() = 0;
     virtual void bringToForeground() = 0;
     virtual void openUrl(std::string_view url) = 0;
-    // Runs a sub-dialog on the user-interface thread until it ends; true when it ended with OK.
-    virtual bool runModal(ModalDialog& dialog) = 0;
     // Destroys the window (its clean-up runs) and ends the process with this code.
     virtual void endProcess(int exitCode) = 0;
 };

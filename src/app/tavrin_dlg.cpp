@@ -13,7 +13,6 @@ namespace {
 constexpr std::string_view kCreateEventFailed = "CreateEvent failed.";
 constexpr std::string_view kRegisterFailed = "RegisterDeviceNotification failed!!!";
 constexpr std::string_view kSkinsFolder = "/Skins/";
-constexpr std::string_view kDpiLoopLabel = "DPI Loop";
 // Start-up that cannot watch the mouse would leave a window that saves an unloaded record.
 constexpr int kStartUpFailedExitCode = 1;
 
@@ -39,22 +38,6 @@ std::uint8_t colourByteFromText(std::string_view text) {
     if (error != std::errc())
         return 0;
     return static_cast<std::uint8_t>(std::min(value, 255U));
-}
-
-ButtonLabelTexts defaultLabelTexts(const LanguageTexts& texts) {
-    constexpr std::array<TextId, 5> kFirstFunctions = {
-        TextId::LeftClick, TextId::RightClick, TextId::MidClick, TextId::Forward, TextId::Backward};
-    ButtonLabelTexts labels;
-    for (int mode = 0; mode < 2; ++mode) {
-        const int base = mode * kButtonCount;
-        for (std::size_t i = 0; i < kFirstFunctions.size(); ++i) {
-            labels[base + i] = std::string(texts.text(kFirstFunctions[i]));
-        }
-        labels[base + 5] = std::string(kDpiLoopLabel);
-        labels[base + 6] = std::string(texts.text(TextId::KeyOff));
-        labels[base + 7] = std::string(texts.text(TextId::KeyOff));
-    }
-    return labels;
 }
 
 CTavrinDlg::CTavrinDlg(TavrinPorts ports, SharedUiState& shared) : ports_(ports), shared_(shared) {

@@ -11,11 +11,14 @@
 #include "app/main_window_ports.h"
 #include "app/shell_port.h"
 #include "config/mouse_config.h"
+#include "pages/basic_page.h"
 #include "ui/language_texts.h"
 #include "ui/shared_ui_state.h"
+#include "ui/skinned_window.h"
 
 namespace quorvel {
 
+inline constexpr int kMainDialogTemplate = 700;
 inline constexpr int kExitCommand = 1028;
 inline constexpr std::string_view kTrayTip = "Gaming Mouse Setting";
 inline constexpr std::string_view kExecutableName = "QuorvelMouse.exe";
@@ -34,7 +37,8 @@ struct TavrinPorts {
     WindowHostPort& host;
     DeviceControlPort& device;
     SettingsStorePort& store;
-    PagesPort& pages;
+    // The host the window runs in: its surface, controls and dragging.
+    WindowContext& window;
     PointerSettingsPort& pointer;
     SkinChooserPort& skins;
 };
@@ -43,12 +47,23 @@ struct TavrinPorts {
 std::string formSkinDirectory(std::string_view executablePath, std::string_view skinName);
 // A colour text of str.ini as one byte: leading decimal digits, empty or junk 0, capped at 255.
 std::uint8_t colourByteFromText(std::string_view text);
-// The labels a first run and "Default" give: functions 0 to 4, "DPI Loop", "Key Off".
-ButtonLabelTexts defaultLabelTexts(const LanguageTexts& texts);
 
-class CTavrinDlg {
+class CTavrinDlg final : public SkinnedWindow {
   public:
     CTavrinDlg(TavrinPorts ports, SharedUiState& shared);
+
+    // The host's calls. The background depends on the skin read during start-up, which
+    // places it itself.
+    int templateId() const override { return kMainDialogTemplate; }
+    std::string_view backgroundImage() const override { return {}; }
+    void onInit(WindowContext&) override { onInitDialog(); }
+    void onPress(int x, int y, WindowContext&) override { onLButtonDown(x, y); }
+    bool onKeyBeforeDialogManager(unsigned key, KeyPhase phase, WindowContext&) override {
+        return phase == KeyPhase::Down && preTranslateKeyDown(key);
+    }
+    // Enter and Escape through the dialog manager, and the system close: back to the tray.
+    void onCancelRequest(WindowContext&) override { onClose(); }
+    void onOkRequest(WindowContext&) override { onClose(); }
 
     // Start-up; false when it stopped early (the window then stays with nothing loaded).
     bool onInitDialog();
@@ -68,8 +83,6 @@ class CTavrinDlg {
 
     void apply();
     void cancel();
-    void selectShownMode(Mode mode);
-    void restoreDefaultAssignment();
     void showBasicPage();
     void showAdvancedPage();
     // The skins button: a skin and colour chosen with OK take effect and are saved at once.
@@ -103,6 +116,7 @@ class CTavrinDlg {
     SharedUiState& shared_;
     LanguageTexts texts_;
     ButtonLabelTexts labels_;
+    BasicPage basicPage_{shared_, labels_, texts_};
     WindowSettings settings_;
     PageState pageState_ = PageState::None;
     bool deviceRead_ = false;

@@ -1,59 +1,17 @@
-// The fixed buttons of the main window, Apply, Cancel and the key configurations.
+// The fixed buttons of the main window, Apply, Cancel and the skin choice.
 #include "app/tavrin_dlg.h"
 
 namespace quorvel {
-namespace {
-
-// The basic page's key-configuration buttons; the first hit wins (Mode A at x = 357).
-enum class KeyConfigButton : std::uint8_t { ModeA, ModeB, Default };
-constexpr std::array<HitArea<KeyConfigButton>, 3> kKeyConfigButtons = {{
-    {{253, 518, 358, 539},
-     KeyConfigButton::ModeA,
-     false,
-     kNoHoverGroup,
-     skin_image::kButtonNormal,
-     skin_image::kButtonOver},
-    {{357, 518, 462, 539},
-     KeyConfigButton::ModeB,
-     false,
-     kNoHoverGroup,
-     skin_image::kButtonNormal,
-     skin_image::kButtonOver},
-    {{307, 549, 412, 570},
-     KeyConfigButton::Default,
-     false,
-     kNoHoverGroup,
-     skin_image::kButtonNormal,
-     skin_image::kButtonOver},
-}};
-
-}  // namespace
-
 void CTavrinDlg::onLButtonDown(int x, int y) {
     if (dispatchPress<FixedButton>(kFixedButtons, x, y, [&](FixedButton button) {
             perform(button);
         }).stopped) {
         return;
     }
-    if (pageState_ == PageState::Basic) {
-        const DispatchResult keyConfig =
-            dispatchPress<KeyConfigButton>(kKeyConfigButtons, x, y, [&](KeyConfigButton button) {
-                switch (button) {
-                    case KeyConfigButton::ModeA:
-                        selectShownMode(Mode::A);
-                        break;
-                    case KeyConfigButton::ModeB:
-                        selectShownMode(Mode::B);
-                        break;
-                    case KeyConfigButton::Default:
-                        restoreDefaultAssignment();
-                        break;
-                }
-            });
-        if (keyConfig.stopped)
-            return;
-    }
-    ports_.pages.click(x, y);
+    if (pageState_ == PageState::Basic && basicPage_.press(x, y, ports_.window))
+        return;
+    // A press on no control drags the window.
+    ports_.window.dragWindow(x, y);
 }
 
 void CTavrinDlg::perform(FixedButton button) {
@@ -107,17 +65,6 @@ void CTavrinDlg::cancel() {
     ports_.shell.hideWindow();
 }
 
-void CTavrinDlg::selectShownMode(Mode mode) {
-    shared_.records.live.setShownMode(mode);
-    ports_.pages.showBasicPage();
-}
-
-void CTavrinDlg::restoreDefaultAssignment() {
-    applyDefaultAssignment(shared_.records.live);
-    labels_ = defaultLabelTexts(texts_);
-    ports_.pages.showBasicPage();
-}
-
 void CTavrinDlg::showBasicPage() {
     if (!deviceRead_) {
         // The first showing in a run learns the sensor; a first run also gets default labels.
@@ -129,7 +76,7 @@ void CTavrinDlg::showBasicPage() {
         deviceRead_ = true;
     }
     pageState_ = PageState::Basic;
-    ports_.pages.showBasicPage();
+    basicPage_.show(ports_.window);
 }
 
 void CTavrinDlg::chooseSkin() {
@@ -161,7 +108,8 @@ void CTavrinDlg::chooseSkin() {
 
 void CTavrinDlg::showAdvancedPage() {
     pageState_ = PageState::Advanced;
-    ports_.pages.showAdvancedPage();
+    // The advanced page draws into the surface as it is built; until then the background.
+    ports_.window.canvas().copyToScreen();
 }
 
 }  // namespace quorvel

@@ -54,6 +54,31 @@ void DialogWindow::endModal(INT_PTR code) {
         PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
+namespace {
+
+// The dialog messages whose answer is the procedure's return value, not DWLP_MSGRESULT.
+bool answersDirectly(UINT message) {
+    switch (message) {
+        case WM_INITDIALOG:
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_COMPAREITEM:
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+        case WM_QUERYDRAGICON:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 INT_PTR CALLBACK DialogWindow::dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(window, DWLP_USER, lParam);
@@ -70,7 +95,7 @@ INT_PTR CALLBACK DialogWindow::dialogProc(HWND window, UINT message, WPARAM wPar
     }
     if (!handled)
         return FALSE;
-    if (message == WM_INITDIALOG)
+    if (answersDirectly(message))
         return static_cast<INT_PTR>(result);
     SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
     return TRUE;

@@ -2,57 +2,24 @@
 
 #include <dbt.h>
 #include <shellapi.h>
-#include <windowsx.h>
 
 #include <array>
 
-#include "app/modal_dialog.h"
-#include "platform/win32/sub_dialog_window.h"
+#include "platform/win32/hid_system_win32.h"
 #include "platform/win32/wide_text.h"
 
 namespace quorvel::win32 {
-namespace {
-
-// {4D1E55B2-F16F-11CF-88CB-001111000030}
-constexpr GUID kHidInterfaceClass = {
-    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
-
-}  // namespace
-
-struct MainWindowTable {
-    static constexpr std::array<MessageEntry<MainWindow>, 13> kEntries = {{
-        {WM_INITDIALOG, &MainWindow::onInitDialog},
-        {WM_PAINT, &MainWindow::onPaint},
-        {WM_QUERYDRAGICON, &MainWindow::onQueryDragIcon},
-        {WM_ERASEBKGND, &MainWindow::onEraseBackground},
-        {kTrayNotifyMessage, &MainWindow::onTrayNotify},
-        {kShowNoticeMessage, &MainWindow::onShowNotice},
-        {WM_DEVICECHANGE, &MainWindow::onDeviceChange},
-        {WM_COMMAND, &MainWindow::onCommand},
-        {WM_CLOSE, &MainWindow::onClose},
-        {WM_DESTROY, &MainWindow::onDestroy},
-        {WM_LBUTTONDOWN, &MainWindow::onLButtonDown},
-        {WM_NCPAINT, &MainWindow::onNcPaint},
-        {WM_WINDOWPOSCHANGING, &MainWindow::onWindowPosChanging},
-    }};
-};
 
 MainWindow::MainWindow(HINSTANCE instance, MainWindowServices services, SharedUiState& shared)
     : instance_(instance),
       shared_(shared),
       balloons_(services.balloons),
-      dialog_(TavrinPorts{*this, *this, services.device, services.store, *this, services.pointer,
+      dialog_(TavrinPorts{*this, *this, services.device, services.store, host_, services.pointer,
                           services.skins},
-              shared) {
+              shared),
+      host_(instance, dialog_, shared, *this, this) {
     icon_ = LoadIconW(instance_, MAKEINTRESOURCEW(kMainIconResource));
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
-}
-
-MainWindow::~MainWindow() {
-    if (deviceNotify_ != nullptr)
-        UnregisterDeviceNotification(deviceNotify_);
-    if (mutex_ != nullptr)
-        CloseHandle(mutex_);
 }
 
 bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -60,40 +27,59 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         dialog_.onTaskbarCreated();
         return false;
     }
-    return dispatchMessage<MainWindow>(*this, MainWindowTable::kEntries, message, wParam, lParam,
-                                       result);
-}
-
-bool MainWindow::preTranslateMessage(MSG& msg) {
-    if (msg.message == WM_KEYDOWN && (msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd))) {
-        return dialog_.preTranslateKeyDown(static_cast<unsigned>(msg.wParam));
+    switch (message) {
+        case WM_PAINT:
+            return onPaint();
+        case WM_QUERYDRAGICON:
+            result = reinterpret_cast<LRESULT>(icon_);
+            return true;
+        case kTrayNotifyMessage:
+            dialog_.onTrayNotify(static_cast<unsigned>(lParam));
+            return true;
+        case kShowNoticeMessage:
+            dialog_.onShowNotice(static_cast<long>(wParam), static_cast<long>(lParam));
+            return true;
+        case WM_DEVICECHANGE:
+            onDeviceChange(wParam, lParam);
+            result = TRUE;
+            return true;
+        case WM_COMMAND:
+            // Menu commands; the host takes the dialog manager's and the controls' own.
+            if (lParam != 0 || LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+                return false;
+            dialog_.onCommand(LOWORD(wParam));
+            return true;
+        case WM_DESTROY:
+            dialog_.onDestroy();
+            return false;
+        case WM_NCPAINT:
+            if (!dialog_.onNcPaint())
+                return false;
+            result = 0;
+            return true;
+        case WM_WINDOWPOSCHANGING: {
+            // Until the tray brings it up, the dialog manager's show is refused outright.
+            // Hiding a shown window is not enough: without a window manager Wine keeps it
+            // mapped for two seconds while it waits for the withdrawal, and on Windows it
+            // flashes.
+            auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
+            if (position != nullptr && !dialog_.shownFromTray())
+                position->flags &= ~static_cast<UINT>(SWP_SHOWWINDOW);
+            return false;
+        }
+        default:
+            return false;
     }
-    return false;
 }
 
 void MainWindow::onCreated() {
-    // The program starts in the tray. The show is refused below and the first non-client
+    // The program starts in the tray. The show is refused above and the first non-client
     // paints hide it; should anything else have shown it, start-up still ends hidden.
     if (!dialog_.shownFromTray())
         hideWindow();
 }
 
-bool MainWindow::onWindowPosChanging(WPARAM, LPARAM lParam, LRESULT&) {
-    // Until the tray brings it up, the dialog manager's show is refused outright. Hiding
-    // a shown window is not enough: without a window manager Wine keeps it mapped for two
-    // seconds while it waits for the withdrawal, and on Windows it flashes.
-    auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
-    if (position != nullptr && !dialog_.shownFromTray())
-        position->flags &= ~static_cast<UINT>(SWP_SHOWWINDOW);
-    return false;
-}
-
-bool MainWindow::onInitDialog(WPARAM, LPARAM, LRESULT& result) {
-    result = dialog_.onInitDialog() ? TRUE : FALSE;
-    return true;
-}
-
-bool MainWindow::onPaint(WPARAM, LPARAM, LRESULT&) {
+bool MainWindow::onPaint() {
     if (!IsIconic(hwnd()))
         return false;
     PAINTSTRUCT paint;
@@ -107,70 +93,13 @@ bool MainWindow::onPaint(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-bool MainWindow::onQueryDragIcon(WPARAM, LPARAM, LRESULT& result) {
-    result = reinterpret_cast<LRESULT>(icon_);
-    return true;
-}
-
-bool MainWindow::onEraseBackground(WPARAM wParam, LPARAM, LRESULT& result) {
-    result = eraseBackground(hwnd(), reinterpret_cast<HDC>(wParam), surface_);
-    return true;
-}
-
-bool MainWindow::onTrayNotify(WPARAM, LPARAM lParam, LRESULT&) {
-    dialog_.onTrayNotify(static_cast<unsigned>(lParam));
-    return true;
-}
-
-bool MainWindow::onShowNotice(WPARAM wParam, LPARAM lParam, LRESULT&) {
-    dialog_.onShowNotice(static_cast<long>(wParam), static_cast<long>(lParam));
-    return true;
-}
-
-bool MainWindow::onDeviceChange(WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    result = TRUE;
+void MainWindow::onDeviceChange(WPARAM wParam, LPARAM lParam) {
     const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
-    if (header == nullptr)
-        return true;
-    if (header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE)
-        return true;
+    if (header == nullptr || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE)
+        return;
     const auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(lParam);
     dialog_.onDeviceChange(static_cast<std::uint32_t>(wParam), header->dbch_devicetype,
                            utf8FromWide(iface->dbcc_name));
-    return true;
-}
-
-bool MainWindow::onCommand(WPARAM wParam, LPARAM, LRESULT&) {
-    const int command = LOWORD(wParam);
-    // Enter and Escape reach here as IDOK and IDCANCEL from the dialog manager.
-    if (command == IDOK || command == IDCANCEL) {
-        hideWindow();
-        return true;
-    }
-    dialog_.onCommand(command);
-    return true;
-}
-
-bool MainWindow::onClose(WPARAM, LPARAM, LRESULT&) {
-    dialog_.onClose();
-    return true;
-}
-
-bool MainWindow::onDestroy(WPARAM, LPARAM, LRESULT&) {
-    dialog_.onDestroy();
-    return false;
-}
-
-bool MainWindow::onLButtonDown(WPARAM, LPARAM lParam, LRESULT&) {
-    dialog_.onLButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    return true;
-}
-
-bool MainWindow::onNcPaint(WPARAM, LPARAM, LRESULT& result) {
-    if (!dialog_.onNcPaint())
-        return false;
-    result = 0;
-    return true;
 }
 
 // ShellPort
@@ -195,17 +124,22 @@ void MainWindow::removeTrayIcon() {
 
 void MainWindow::showTrayMenu(int command, std::string_view label) {
     POINT cursor{};
-    GetCursorPos(&cursor);
-    HMENU menu = CreatePopupMenu();
-    if (menu == nullptr)
+    // Without the pointer's place the menu opens at the screen's corner, still usable.
+    (void)GetCursorPos(&cursor);
+    UniqueMenu menu(CreatePopupMenu());
+    if (!menu)
         return;
-    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(command), wideFromUtf8(label).c_str());
+    if (!AppendMenuW(menu.get(), MF_STRING, static_cast<UINT_PTR>(command),
+                     wideFromUtf8(label).c_str())) {
+        return;  // an empty menu would offer nothing
+    }
     SetForegroundWindow(hwnd());
-    TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, hwnd(), nullptr);
+    // The choice arrives as WM_COMMAND; dismissing the menu chooses nothing.
+    (void)TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0,
+                         hwnd(), nullptr);
     // Without a message after it, the next tray menu can fail to close when the user clicks
     // elsewhere.
     PostMessageW(hwnd(), WM_NULL, 0, 0);
-    DestroyMenu(menu);
 }
 
 void MainWindow::showWindow() {
@@ -221,12 +155,14 @@ void MainWindow::bringToForeground() {
 }
 
 void MainWindow::openUrl(std::string_view url) {
-    ShellExecuteW(hwnd(), L"open", wideFromUtf8(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // No browser to open the page leaves nothing else to do; the user can still type it.
+    (void)ShellExecuteW(hwnd(), L"open", wideFromUtf8(url).c_str(), nullptr, nullptr,
+                        SW_SHOWNORMAL);
 }
 
-bool MainWindow::runModal(ModalDialog& dialog) {
-    SubDialogWindow window(instance_, dialog, shared_.skinDirectory, *this);
-    return window.run(hwnd()) == DialogEnd::Ok;
+DialogEnd MainWindow::runModal(SkinnedWindow& model) {
+    SkinnedHost dialog(instance_, model, shared_, *this);
+    return dialog.runModalOver(hwnd());
 }
 
 void MainWindow::endProcess(int exitCode) {
@@ -239,8 +175,8 @@ void MainWindow::endProcess(int exitCode) {
 // WindowHostPort
 
 bool MainWindow::claimSingleInstance() {
-    mutex_ = CreateMutexW(nullptr, FALSE, kInstanceMutexName);
-    return !(mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS);
+    mutex_.reset(CreateMutexW(nullptr, FALSE, kInstanceMutexName));
+    return !(mutex_.valid() && GetLastError() == ERROR_ALREADY_EXISTS);
 }
 
 void MainWindow::setMainIcons() {
@@ -270,8 +206,8 @@ bool MainWindow::registerDeviceNotifications() {
     filter.dbcc_size = sizeof(filter);
     filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
     filter.dbcc_classguid = kHidInterfaceClass;
-    deviceNotify_ = RegisterDeviceNotificationW(hwnd(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
-    return deviceNotify_ != nullptr;
+    deviceNotify_.reset(RegisterDeviceNotificationW(hwnd(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
+    return deviceNotify_.valid();
 }
 
 std::string MainWindow::executablePath() {
@@ -283,32 +219,16 @@ std::string MainWindow::executablePath() {
 }
 
 ImageSize MainWindow::adoptBackground(const std::string& imagePath) {
-    setUpBackground(hwnd(), imagePath, surface_);
-    return ImageSize{surface_.width(), surface_.height()};
+    host_.adoptBackground(imagePath);
+    return ImageSize{host_.surface().width(), host_.surface().height()};
 }
 
 void MainWindow::useSkin(const std::string& directory) {
-    setUpBackground(hwnd(), directory + std::string(kBasicBackground), surface_);
+    host_.adoptBackground(directory + std::string(kBasicBackground));
 }
 
 void MainWindow::createFonts(std::string_view languageCode) {
-    fonts_ = SkinFonts::forLanguage(languageCode);
-}
-
-// PagesPort: the pages draw into the surface once they are built; until then the
-// background itself is the page.
-
-void MainWindow::showBasicPage() {
-    InvalidateRect(hwnd(), nullptr, TRUE);
-}
-
-void MainWindow::showAdvancedPage() {
-    InvalidateRect(hwnd(), nullptr, TRUE);
-}
-
-void MainWindow::click(int x, int y) {
-    // A click on no control drags the window.
-    PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(x, y));
+    host_.createFonts(languageCode);
 }
 
 }  // namespace quorvel::win32

@@ -1,23 +1,20 @@
-// The Win32 host of the main window: the dialog template 700 run modally, its message table
-// turned into calls on CTavrinDlg, and the shell and window services the model asks for.
+// The main window: CTavrinDlg run on the skinned-window host without an owner, with the glue
+// only the main window has beside it (tray icon and menu, device-change notifications, the
+// instance mutex, the icon) and the shell and window services the model asks for.
 #pragma once
 
 #include <windows.h>
 
 #include <atomic>
-#include <memory>
-#include <optional>
 #include <string>
 
 #include "app/tavrin_dlg.h"
-#include "platform/win32/dialog_window.h"
-#include "platform/win32/page_surface.h"
-#include "platform/win32/skin_fonts.h"
+#include "platform/win32/skinned_host.h"
 #include "platform/win32/tray_icon.h"
+#include "platform/win32/unique_handle.h"
 
 namespace quorvel::win32 {
 
-inline constexpr int kMainDialogTemplate = 700;
 inline constexpr int kMainIconResource = 710;
 inline constexpr UINT kShowNoticeMessage = 0x0402;
 inline constexpr const wchar_t* kInstanceMutexName = L"PelsaR27Mutex";
@@ -29,7 +26,7 @@ class BalloonObserver {
     virtual void balloonShown(const Balloon& balloon, bool accepted) = 0;
 };
 
-// The services the host needs from the rest of the program, built by the application.
+// The services the window needs from the rest of the program, built by the application.
 struct MainWindowServices {
     DeviceControlPort& device;
     SettingsStorePort& store;
@@ -38,15 +35,14 @@ struct MainWindowServices {
     BalloonObserver* balloons = nullptr;
 };
 
-class MainWindow final : public DialogWindow,
-                         public ShellPort,
-                         public WindowHostPort,
-                         public PagesPort {
+class MainWindow final : public ShellPort, public WindowHostPort, private HostExtension {
   public:
     MainWindow(HINSTANCE instance, MainWindowServices services, SharedUiState& shared);
-    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
 
-    INT_PTR run() { return runModal(instance_, kMainDialogTemplate, nullptr); }
+    // Runs until the window is destroyed.
+    void run() { host_.runMain(); }
     // For the notification reader's thread.
     HWND publishedWindow() const { return published_.load(); }
 
@@ -60,7 +56,7 @@ class MainWindow final : public DialogWindow,
     void hideWindow() override;
     void bringToForeground() override;
     void openUrl(std::string_view url) override;
-    bool runModal(ModalDialog& dialog) override;
+    DialogEnd runModal(SkinnedWindow& model) override;
     void endProcess(int exitCode) override;
 
     // WindowHostPort
@@ -75,46 +71,26 @@ class MainWindow final : public DialogWindow,
     void createFonts(std::string_view languageCode) override;
     void useSkin(const std::string& directory) override;
 
-    // PagesPort
-    void showBasicPage() override;
-    void showAdvancedPage() override;
-    void click(int x, int y) override;
-
-    using DialogWindow::runModal;
-
   private:
+    // HostExtension: what the host does not do for every window.
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    bool preTranslateMessage(MSG& msg) override;
     void onCreated() override;
 
-    bool onInitDialog(WPARAM, LPARAM, LRESULT& result);
-    bool onPaint(WPARAM, LPARAM, LRESULT& result);
-    bool onQueryDragIcon(WPARAM, LPARAM, LRESULT& result);
-    bool onEraseBackground(WPARAM, LPARAM, LRESULT& result);
-    bool onTrayNotify(WPARAM, LPARAM, LRESULT& result);
-    bool onShowNotice(WPARAM, LPARAM, LRESULT& result);
-    bool onDeviceChange(WPARAM, LPARAM, LRESULT& result);
-    bool onCommand(WPARAM, LPARAM, LRESULT& result);
-    bool onClose(WPARAM, LPARAM, LRESULT& result);
-    bool onDestroy(WPARAM, LPARAM, LRESULT& result);
-    bool onLButtonDown(WPARAM, LPARAM, LRESULT& result);
-    bool onNcPaint(WPARAM, LPARAM, LRESULT& result);
-    bool onWindowPosChanging(WPARAM, LPARAM, LRESULT& result);
-    friend struct MainWindowTable;
-
-    void drawPlainPage();
+    bool onPaint();
+    void onDeviceChange(WPARAM wParam, LPARAM lParam);
+    HWND hwnd() const { return host_.hwnd(); }
 
     HINSTANCE instance_;
     SharedUiState& shared_;
     BalloonObserver* balloons_;
+    // Declared before the host, which holds it as its model.
     CTavrinDlg dialog_;
-    HICON icon_ = nullptr;
-    HANDLE mutex_ = nullptr;
-    HDEVNOTIFY deviceNotify_ = nullptr;
+    SkinnedHost host_;
+    HICON icon_ = nullptr;  // a shared resource icon: never destroyed
+    UniqueKernelHandle mutex_;
+    UniqueDeviceNotification deviceNotify_;
     UINT taskbarCreated_ = 0;
     TrayIcon tray_;
-    PageSurface surface_;
-    SkinFonts fonts_;
     std::atomic<HWND> published_{nullptr};
 };
 

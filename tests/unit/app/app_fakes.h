@@ -9,6 +9,7 @@
 #include "app/main_window_ports.h"
 #include "app/shell_port.h"
 #include "app/tavrin_dlg.h"
+#include "unit/dialogs/fake_dialog_context.h"
 
 namespace quorvel::test {
 
@@ -60,9 +61,9 @@ class FakeShell : public ShellPort {
     void hideWindow() override { log_.add("window:hide"); }
     void bringToForeground() override { log_.add("window:foreground"); }
     void openUrl(std::string_view url) override { log_.add("url:" + std::string(url)); }
-    bool runModal(ModalDialog&) override {
+    DialogEnd runModal(SkinnedWindow&) override {
         log_.add("modal");
-        return false;
+        return DialogEnd::Cancel;
     }
     void endProcess(int exitCode) override {
         exitCodes.push_back(exitCode);
@@ -207,17 +208,26 @@ class FakeStore : public SettingsStorePort {
     CallLog& log_;
 };
 
-class FakePages : public PagesPort {
+// The host as the main window's model sees it: drags and copies to the screen join the log.
+class LoggedWindow : public FakeDialogContext {
   public:
-    explicit FakePages(CallLog& log) : log_(log) {}
-    void showBasicPage() override { log_.add("page:basic"); }
-    void showAdvancedPage() override { log_.add("page:advanced"); }
-    void click(int x, int y) override {
-        log_.add("page:click:" + std::to_string(x) + "," + std::to_string(y));
+    explicit LoggedWindow(CallLog& log) : log_(log), canvas_(log) {}
+    Canvas& canvas() override { return canvas_; }
+    void dragWindow(int x, int y) override {
+        log_.add("window:drag:" + std::to_string(x) + "," + std::to_string(y));
     }
 
   private:
+    class LoggedCanvas : public PictureCanvas {
+      public:
+        explicit LoggedCanvas(CallLog& log) : log_(log) {}
+        void copyToScreen() override { log_.add("screen:copy"); }
+
+      private:
+        CallLog& log_;
+    };
     CallLog& log_;
+    LoggedCanvas canvas_;
 };
 
 class FakePointer : public PointerSettingsPort {
@@ -251,11 +261,11 @@ struct DialogRig {
     FakeHost host{log};
     FakeDevice device{log};
     FakeStore store{log};
-    FakePages pages{log};
+    LoggedWindow window{log};
     FakePointer pointer{log};
     FakeSkinChooser skins{log};
     SharedUiState shared;
-    CTavrinDlg dialog{TavrinPorts{shell, host, device, store, pages, pointer, skins}, shared};
+    CTavrinDlg dialog{TavrinPorts{shell, host, device, store, window, pointer, skins}, shared};
 
     // Starts the window and forgets the start-up calls.
     void start() {

@@ -37,7 +37,7 @@ TEST(SkinSwitch, OkTakesTheSkinSavesItAndRebuildsTheShownPage) {
     EXPECT_EQ(rig.shared.skinName, "Frost");
     EXPECT_EQ(rig.shared.textColour, (Rgb{255, 128, 0}));
     EXPECT_EQ(rig.host.skinDirectories, std::vector<std::string>{rig.frost.directory});
-    EXPECT_EQ(rig.log.count("page:basic"), 1);
+    EXPECT_EQ(rig.log.count("screen:copy"), 1);
     EXPECT_EQ(rig.dialog.pageState(), PageState::Basic);
     EXPECT_TRUE(rig.log.has("window:show"));
 
@@ -53,8 +53,7 @@ TEST(SkinSwitch, TheAdvancedPageIsRebuiltAsTheAdvancedPage) {
     rig.log.calls.clear();
     rig.skins.answer = rig.frost;
     rig.dialog.onLButtonDown(kSkinsX, kSkinsY);
-    EXPECT_EQ(rig.log.count("page:advanced"), 1);
-    EXPECT_EQ(rig.log.count("page:basic"), 0);
+    EXPECT_EQ(rig.log.count("screen:copy"), 1);
     EXPECT_EQ(rig.dialog.pageState(), PageState::Advanced);
 }
 
@@ -66,7 +65,7 @@ TEST(SkinSwitch, CancelChangesNothing) {
     EXPECT_EQ(rig.shared.skinName, "Default");
     EXPECT_EQ(rig.shared.skinDirectory, rig.installed);
     EXPECT_EQ(rig.shared.textColour, (Rgb{230, 230, 230}));
-    EXPECT_EQ(rig.log.count("page:basic"), 0);
+    EXPECT_EQ(rig.log.count("screen:copy"), 0);
 }
 
 }  // namespace

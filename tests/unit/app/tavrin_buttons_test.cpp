@@ -25,7 +25,7 @@ TEST(TavrinClicks, ApplyRunsItsFiveStepsInOrder) {
     rig.start();
     rig.dialog.onLButtonDown(700, 630);
     std::vector<std::string> expected = kApplySteps;
-    expected.push_back("page:click:700,630");  // Apply does not end the dispatch
+    expected.push_back("window:drag:700,630");  // Apply does not end the dispatch
     EXPECT_EQ(rig.log.calls, expected);
 }
 
@@ -35,7 +35,7 @@ TEST(TavrinClicks, OkAppliesThenHides) {
     rig.dialog.onLButtonDown(600, 630);
     std::vector<std::string> expected = kApplySteps;
     expected.push_back("window:hide");
-    expected.push_back("page:click:600,630");
+    expected.push_back("window:drag:600,630");
     EXPECT_EQ(rig.log.calls, expected);
 }
 
@@ -46,7 +46,7 @@ TEST(TavrinClicks, SharedColumnOfOkAndApplyDoesBoth) {
     std::vector<std::string> expected = kApplySteps;
     expected.push_back("window:hide");
     expected.insert(expected.end(), kApplySteps.begin(), kApplySteps.end());
-    expected.push_back("page:click:666,630");
+    expected.push_back("window:drag:666,630");
     EXPECT_EQ(rig.log.calls, expected);
 }
 
@@ -57,7 +57,7 @@ TEST(TavrinClicks, SharedColumnOfApplyAndCancelAppliesThenCancels) {
     rig.dialog.onLButtonDown(770, 630);
     std::vector<std::string> expected = kApplySteps;
     expected.push_back("window:hide");
-    expected.push_back("page:click:770,630");
+    expected.push_back("window:drag:770,630");
     EXPECT_EQ(rig.log.calls, expected);
     // Cancel restored the backup Apply had just taken.
     EXPECT_EQ(rig.shared.records.live.reportRate(), 8);
@@ -71,7 +71,7 @@ TEST(TavrinClicks, OkAndApplyDoNothingWhileDisconnected) {
     rig.dialog.onLButtonDown(600, 630);
     rig.dialog.onLButtonDown(700, 630);
     EXPECT_EQ(rig.log.calls,
-              (std::vector<std::string>{"page:click:600,630", "page:click:700,630"}));
+              (std::vector<std::string>{"window:drag:600,630", "window:drag:700,630"}));
 }
 
 TEST(TavrinClicks, MinimiseHidesAndStopsTheDispatch) {
@@ -89,7 +89,7 @@ TEST(TavrinClicks, EachStoppingButtonEndsTheDispatch) {
     rig.dialog.onLButtonDown(70, 58);   // Next page
     rig.dialog.onLButtonDown(59, 97);   // Previous page
     rig.dialog.onLButtonDown(300, 640);
-    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"exit:0", "page:advanced", "page:basic",
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"exit:0", "screen:copy", "screen:copy",
                                                        "url:" + std::string(kMakerWebAddress)}));
 }
 
@@ -97,7 +97,7 @@ TEST(TavrinClicks, SkinsGoesOnToThePage) {
     DialogRig rig;
     rig.start();
     rig.dialog.onLButtonDown(710, 10);
-    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"skins:choose", "page:click:710,10"}));
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"skins:choose", "window:drag:710,10"}));
 }
 
 TEST(TavrinClicks, CancelWorksWhileDisconnected) {
@@ -107,7 +107,7 @@ TEST(TavrinClicks, CancelWorksWhileDisconnected) {
     rig.shared.records.live.setReportRate(2);
     rig.dialog.onLButtonDown(800, 630);
     EXPECT_EQ(rig.shared.records.live, rig.shared.records.backup);
-    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:hide", "page:click:800,630"}));
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:hide", "window:drag:800,630"}));
 }
 
 TEST(TavrinApply, SendsTheLiveRecordAndRefreshesTheBackup) {
@@ -156,7 +156,7 @@ TEST(TavrinKeyConfigurations, ModeButtonsSetTheShownMode) {
     EXPECT_EQ(rig.shared.records.live.shownMode(), Mode::B);
     rig.dialog.onLButtonDown(357, 520);  // shared column: Mode A wins
     EXPECT_EQ(rig.shared.records.live.shownMode(), Mode::A);
-    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"page:basic", "page:basic"}));
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"screen:copy", "screen:copy"}));
 }
 
 TEST(TavrinKeyConfigurations, KeyButtonsBelongToTheBasicPageOnly) {
@@ -166,7 +166,7 @@ TEST(TavrinKeyConfigurations, KeyButtonsBelongToTheBasicPageOnly) {
     rig.log.calls.clear();
     rig.dialog.onLButtonDown(400, 520);
     EXPECT_EQ(rig.shared.records.live.shownMode(), Mode::A);
-    EXPECT_EQ(rig.log.calls, std::vector<std::string>{"page:click:400,520"});
+    EXPECT_EQ(rig.log.calls, std::vector<std::string>{"window:drag:400,520"});
 }
 
 TEST(TavrinKeyConfigurations, DefaultThenCancelBringsThePreviousAssignmentBack) {

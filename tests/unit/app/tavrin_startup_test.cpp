@@ -30,7 +30,7 @@ TEST(TavrinStartUp, RunsTheStepsInOrder) {
         "background:C:\\Program Files\\Quorvel\\/Skins/Default/BasicSet2.png",
         "fonts:CHT",
         "sensor",
-        "page:basic",
+        "screen:copy",
     };
     EXPECT_EQ(rig.log.calls, expected);
     EXPECT_EQ(rig.dialog.pageState(), PageState::Basic);
@@ -52,7 +52,7 @@ TEST(TavrinStartUp, WithoutTheMouseWarnsAndBuildsNoPage) {
     EXPECT_TRUE(rig.log.has("clear-connected"));
     EXPECT_TRUE(rig.log.has("reader:create"));
     EXPECT_FALSE(rig.log.has("reader:start"));
-    EXPECT_FALSE(rig.log.has("page:basic"));
+    EXPECT_FALSE(rig.log.has("screen:copy"));
     EXPECT_FALSE(rig.log.has("sensor"));
     ASSERT_EQ(rig.shell.balloons.size(), 1U);
     EXPECT_EQ(rig.shell.balloons[0].text, "The system did not detect the gaming mouse!");
@@ -68,7 +68,7 @@ TEST(TavrinStartUp, FailedHandshakeWarnsInTheChosenLanguage) {
     ASSERT_EQ(rig.shell.balloons.size(), 1U);
     EXPECT_EQ(rig.shell.balloons[0].text, "系统没有检测到游戏鼠标！");
     EXPECT_FALSE(rig.log.has("reader:start"));
-    EXPECT_FALSE(rig.log.has("page:basic"));
+    EXPECT_FALSE(rig.log.has("screen:copy"));
 }
 
 TEST(TavrinStartUp, EventFailureStopsBeforeAnythingIsLoaded) {

@@ -40,7 +40,7 @@ TEST(TavrinTray, FirstClickAfterALateArrivalShowsTheBasicPage) {
     rig.dialog.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
     rig.log.calls.clear();
     rig.dialog.onTrayNotify(kTrayLeftButtonDoubleClick);
-    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"sensor", "page:basic", "window:foreground",
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"sensor", "screen:copy", "window:foreground",
                                                        "window:show"}));
 }
 
@@ -51,7 +51,7 @@ TEST(TavrinTray, RestoreAfterCancelRereadsLabelsAndRebuildsThePage) {
     rig.store.settings.labels[3] = "Reread";
     rig.log.calls.clear();
     rig.dialog.onTrayNotify(kTrayLeftButtonUp);
-    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"settings:read:Setting-EN", "page:basic",
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"settings:read:Setting-EN", "screen:copy",
                                                        "window:foreground", "window:show"}));
     EXPECT_EQ(rig.dialog.labels()[3], "Reread");
     EXPECT_FALSE(rig.dialog.restorePending());
@@ -69,7 +69,7 @@ TEST(TavrinTray, RestoreAfterCancelOnTheAdvancedPageRebuildsIt) {
     rig.log.calls.clear();
     rig.dialog.onTrayNotify(kTrayLeftButtonUp);
     EXPECT_EQ(rig.log.calls,
-              (std::vector<std::string>{"page:advanced", "window:foreground", "window:show"}));
+              (std::vector<std::string>{"screen:copy", "window:foreground", "window:show"}));
 }
 
 TEST(TavrinTray, RightClickOffersExitInTheLanguage) {

@@ -1,0 +1,253 @@
+#include "platform/win32/skinned_host.h"
+
+#include <windowsx.h>
+
+#include <utility>
+
+namespace quorvel::win32 {
+namespace {
+
+constexpr DWORD kHoverTimeMs = 10;
+
+ControlKind kindOfRequest(UINT message) {
+    switch (message) {
+        case WM_CTLCOLORLISTBOX:
+            return ControlKind::List;
+        case WM_CTLCOLOREDIT:
+            return ControlKind::Edit;
+        default:
+            return ControlKind::StaticText;
+    }
+}
+
+bool isKeyMessage(UINT message) {
+    return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
+           message == WM_SYSKEYUP;
+}
+
+}  // namespace
+
+SkinnedHost::SkinnedHost(HINSTANCE instance, SkinnedWindow& model, const SharedUiState& shared,
+                         MessageBoxPort& messages, HostExtension* extension)
+    : instance_(instance),
+      model_(model),
+      shared_(shared),
+      messages_(messages),
+      extension_(extension),
+      cache_(decoder_) {}
+
+DialogEnd SkinnedHost::runModalOver(HWND owner) {
+    modal_ = true;
+    const INT_PTR end = runModal(instance_, model_.templateId(), owner);
+    return end == static_cast<INT_PTR>(DialogEnd::Ok) ? DialogEnd::Ok : DialogEnd::Cancel;
+}
+
+void SkinnedHost::runMain() {
+    modal_ = false;
+    runModal(instance_, model_.templateId(), nullptr);
+}
+
+bool SkinnedHost::adoptBackground(const std::string& imagePath) {
+    canvas_.reset();
+    return setUpBackground(hwnd(), imagePath, surface_);
+}
+
+void SkinnedHost::createFonts(std::string_view languageCode) {
+    fonts_ = SkinFonts::forLanguage(languageCode);
+    controls_.setFont(fonts_.font(FontRole::Text));
+}
+
+Canvas& SkinnedHost::canvas() {
+    if (!canvas_) {
+        cache_.setSkinDirectory(shared_.skinDirectory);
+        canvas_ = std::make_unique<PageCanvas>(hwnd(), surface_, fonts_, cache_);
+    }
+    return *canvas_;
+}
+
+void SkinnedHost::endModal(DialogEnd end) {
+    // The main window ends only with the process.
+    if (modal_)
+        DialogWindow::endModal(static_cast<INT_PTR>(end));
+}
+
+void SkinnedHost::dragWindow(int x, int y) {
+    // The system moves the window with the pointer as if its caption had been pressed.
+    PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(x, y));
+}
+
+void SkinnedHost::trackHover(HoverRequest request) {
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof(track);
+    track.dwFlags = TME_HOVER | (request == HoverRequest::RestAndLeave ? TME_LEAVE : 0);
+    track.hwndTrack = hwnd();
+    track.dwHoverTime = kHoverTimeMs;
+    // A refused request only means no highlight this time; the next move asks again.
+    (void)TrackMouseEvent(&track);
+}
+
+HookInstall SkinnedHost::installKeyboardHook() {
+    return hook_.install(*this);
+}
+
+void SkinnedHost::removeKeyboardHook() {
+    hook_.remove();
+}
+
+void SkinnedHost::hookedKey(const HookedKey& key) {
+    model_.onHookedKey(key, *this);
+}
+
+void SkinnedHost::onCreated() {
+    if (extension_ != nullptr) {
+        extension_->onCreated();
+    } else if (hwnd() != nullptr) {
+        // The sub-dialog templates are not visible; the run shows the dialog once it is set up.
+        ShowWindow(hwnd(), SW_SHOW);
+    }
+}
+
+void SkinnedHost::onInitDialog() {
+    controls_.attach(hwnd());
+    const std::string_view background = model_.backgroundImage();
+    if (!background.empty()) {
+        if (!adoptBackground(shared_.skinDirectory + std::string(background)) &&
+            !model_.loadFailureCaption().empty()) {
+            messages_.show(kBackgroundErrorText, model_.loadFailureCaption());
+            // Sized to a missing image the dialog would be an invisible modal window that
+            // nothing can reach: end it as cancelled instead.
+            endModal(DialogEnd::Cancel);
+            return;
+        }
+        createFonts(shared_.languageCode);
+    }
+    model_.onInit(*this);
+}
+
+bool SkinnedHost::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (extension_ != nullptr && extension_->onMessage(message, wParam, lParam, result))
+        return true;
+    switch (message) {
+        case WM_INITDIALOG:
+            onInitDialog();
+            result = TRUE;
+            return true;
+        case WM_ERASEBKGND:
+            model_.onPaint(*this);
+            // The surface must be out of the canvas's context before the erase selects it.
+            if (canvas_)
+                canvas_->copyToScreen();
+            result = eraseBackground(hwnd(), reinterpret_cast<HDC>(wParam), surface_);
+            return true;
+        case WM_LBUTTONDOWN:
+            model_.onPress(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), *this);
+            return true;
+        case WM_MOUSEMOVE:
+            model_.onMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), *this);
+            return false;
+        case WM_MOUSEHOVER:
+            model_.onHover(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), *this);
+            return true;
+        case WM_MOUSEWHEEL:
+            model_.onMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), *this);
+            return true;
+        case WM_MOUSELEAVE:
+            model_.onMouseLeave(*this);
+            return false;
+        case WM_COMMAND:
+            return onCommand(wParam, lParam);
+        case WM_CLOSE:
+            model_.onCancelRequest(*this);
+            return true;
+        case WM_HELP:
+            // F1 has no help to give.
+            result = TRUE;
+            return true;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            result = onColourRequest(message, reinterpret_cast<HDC>(wParam),
+                                     reinterpret_cast<HWND>(lParam));
+            return result != 0;
+        case WM_DESTROY:
+            onDestroy();
+            return false;
+        default:
+            return false;
+    }
+}
+
+bool SkinnedHost::onCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const UINT code = HIWORD(wParam);
+    if (lParam == 0) {
+        // The dialog manager's Enter and Escape; only a model's own OK button confirms.
+        if (id == IDCANCEL)
+            model_.onCancelRequest(*this);
+        else if (id == IDOK)
+            model_.onOkRequest(*this);
+        return id == IDOK || id == IDCANCEL;
+    }
+    const std::optional<ControlKind> kind = controls_.kindOf(id);
+    if (kind == ControlKind::List) {
+        if (code == LBN_SELCHANGE)
+            model_.onListSelectionChange(id, *this);
+        else if (code == LBN_DBLCLK)
+            model_.onListDoubleClick(id, *this);
+        return true;
+    }
+    if (kind == ControlKind::Edit) {
+        if (code == EN_CHANGE)
+            model_.onEditChange(id, *this);
+        else if (code == EN_KILLFOCUS)
+            model_.onEditKillFocus(id, *this);
+        return true;
+    }
+    return false;
+}
+
+LRESULT SkinnedHost::onColourRequest(UINT message, HDC dc, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    const ControlKind kind = controls_.kindOf(id).value_or(kindOfRequest(message));
+    const std::optional<ColourAnswer> answer = model_.colourFor(id, kind, *this);
+    if (!answer)
+        return 0;
+    SetTextColor(dc, answer->text);
+    if (answer->textBackground) {
+        SetBkMode(dc, OPAQUE);
+        SetBkColor(dc, *answer->textBackground);
+    } else {
+        SetBkMode(dc, TRANSPARENT);
+    }
+    if (answer->textFont && fonts_.font(FontRole::Text) != nullptr)
+        SelectObject(dc, fonts_.font(FontRole::Text));
+    // One brush at a time: the one handed out for the previous request is no longer in use.
+    UniqueBrush brush(CreateSolidBrush(answer->brush));
+    if (!brush)
+        return 0;
+    brush_ = std::move(brush);
+    return reinterpret_cast<LRESULT>(brush_.get());
+}
+
+void SkinnedHost::onDestroy() {
+    hook_.remove();
+    canvas_.reset();
+}
+
+bool SkinnedHost::preTranslateMessage(MSG& msg) {
+    if (hwnd() == nullptr || (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd)))
+        return false;
+    if (isKeyMessage(msg.message)) {
+        const KeyPhase phase = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN
+                                   ? KeyPhase::Down
+                                   : KeyPhase::Up;
+        return model_.onKeyBeforeDialogManager(static_cast<unsigned>(msg.wParam), phase, *this);
+    }
+    if (msg.message == WM_MOUSEMOVE && msg.hwnd != hwnd()) {
+        model_.onChildMouseMove(GetDlgCtrlID(msg.hwnd), GET_X_LPARAM(msg.lParam),
+                                GET_Y_LPARAM(msg.lParam), *this);
+    }
+    return false;
+}
+
+}  // namespace quorvel::win32

@@ -1,0 +1,217 @@
+#include "platform/win32/win32_controls.h"
+
+#include <windowsx.h>
+
+#include <vector>
+
+#include "platform/win32/wide_text.h"
+
+namespace quorvel::win32 {
+namespace {
+
+struct ControlClass {
+    const wchar_t* className;
+    DWORD style;
+};
+
+ControlClass classFor(ControlKind kind) {
+    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+    switch (kind) {
+        case ControlKind::List:
+            return {L"LISTBOX", kChild | WS_BORDER | LBS_NOTIFY};
+        case ControlKind::StaticText:
+        case ControlKind::ColourSwatch:
+            return {L"STATIC", kChild | SS_CENTER};
+        case ControlKind::CentredLabel:
+            return {L"STATIC", kChild | SS_CENTER | SS_CENTERIMAGE};
+        case ControlKind::Edit:
+            return {L"EDIT", kChild | ES_CENTER | ES_AUTOHSCROLL};
+    }
+    return {L"STATIC", kChild};
+}
+
+std::string windowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    if (length <= 0)
+        return {};
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+    const int copied = GetWindowTextW(window, buffer.data(), length + 1);
+    buffer[static_cast<std::size_t>(copied)] = L'\0';
+    return utf8FromWide(buffer.data());
+}
+
+}  // namespace
+
+HWND Win32Controls::child(int id) const {
+    return owner_ != nullptr ? GetDlgItem(owner_, id) : nullptr;
+}
+
+HWND Win32Controls::list(int id) const {
+    const auto kind = kindOf(id);
+    return kind == ControlKind::List ? child(id) : nullptr;
+}
+
+std::optional<ControlKind> Win32Controls::kindOf(int id) const {
+    const auto it = kinds_.find(id);
+    if (it == kinds_.end() || child(id) == nullptr)
+        return std::nullopt;
+    return it->second;
+}
+
+bool Win32Controls::create(int id, ControlKind kind, Rect rect, std::string_view text) {
+    if (owner_ == nullptr || child(id) != nullptr)
+        return false;
+    const ControlClass cls = classFor(kind);
+    const std::wstring wide = kind == ControlKind::ColourSwatch ? L"" : wideFromUtf8(text);
+    HWND created = CreateWindowExW(
+        0, cls.className, wide.c_str(), cls.style, rect.left, rect.top, rect.width(), rect.height(),
+        owner_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE)), nullptr);
+    if (created == nullptr)
+        return false;
+    if (font_ != nullptr)
+        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    kinds_[id] = kind;
+    return true;
+}
+
+void Win32Controls::destroy(int id) {
+    if (HWND window = child(id))
+        DestroyWindow(window);
+    kinds_.erase(id);
+}
+
+bool Win32Controls::exists(int id) const {
+    return child(id) != nullptr;
+}
+
+std::optional<std::string> Win32Controls::text(int id) const {
+    HWND window = child(id);
+    if (window == nullptr)
+        return std::nullopt;
+    return windowText(window);
+}
+
+void Win32Controls::setText(int id, std::string_view text) {
+    if (HWND window = child(id))
+        SetWindowTextW(window, wideFromUtf8(text).c_str());
+}
+
+void Win32Controls::redraw(int id) {
+    if (HWND window = child(id)) {
+        InvalidateRect(window, nullptr, TRUE);
+        UpdateWindow(window);
+    }
+}
+
+void Win32Controls::addItem(int id, std::string_view text) {
+    if (HWND window = list(id))
+        ListBox_AddString(window, wideFromUtf8(text).c_str());
+}
+
+void Win32Controls::insertItem(int id, int index, std::string_view text) {
+    HWND window = list(id);
+    if (window == nullptr)
+        return;
+    // Past the end appends, as -1 does for the list box.
+    const int at = index < 0 || index >= ListBox_GetCount(window) ? -1 : index;
+    ListBox_InsertString(window, at, wideFromUtf8(text).c_str());
+}
+
+void Win32Controls::removeItem(int id, int index) {
+    if (HWND window = list(id); window != nullptr && index >= 0)
+        ListBox_DeleteString(window, index);
+}
+
+void Win32Controls::clearItems(int id) {
+    if (HWND window = list(id))
+        ListBox_ResetContent(window);
+}
+
+int Win32Controls::itemCount(int id) const {
+    HWND window = list(id);
+    const int count = window != nullptr ? ListBox_GetCount(window) : 0;
+    return count == LB_ERR ? 0 : count;
+}
+
+std::optional<std::string> Win32Controls::itemText(int id, int index) const {
+    HWND window = list(id);
+    if (window == nullptr || index < 0)
+        return std::nullopt;
+    const int length = ListBox_GetTextLen(window, index);
+    if (length == LB_ERR)
+        return std::nullopt;
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+    const int copied = ListBox_GetText(window, index, buffer.data());
+    if (copied == LB_ERR)
+        return std::nullopt;
+    buffer[static_cast<std::size_t>(copied)] = L'\0';
+    return utf8FromWide(buffer.data());
+}
+
+std::optional<int> Win32Controls::selection(int id) const {
+    HWND window = list(id);
+    if (window == nullptr)
+        return std::nullopt;
+    const int selected = ListBox_GetCurSel(window);
+    return selected == LB_ERR ? std::nullopt : std::optional<int>(selected);
+}
+
+void Win32Controls::setSelection(int id, int index) {
+    HWND window = list(id);
+    if (window == nullptr)
+        return;
+    const bool inside = index >= 0 && index < ListBox_GetCount(window);
+    // The list box reports an out-of-range index as an error and keeps the old selection.
+    ListBox_SetCurSel(window, inside ? index : -1);
+}
+
+std::optional<int> Win32Controls::itemAtPoint(int id, int x, int y) const {
+    HWND window = list(id);
+    if (window == nullptr || ListBox_GetCount(window) <= 0)
+        return std::nullopt;
+    const LRESULT answer = SendMessageW(window, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y));
+    return static_cast<int>(LOWORD(answer));
+}
+
+std::optional<Rect> Win32Controls::itemRect(int id, int index) const {
+    HWND window = list(id);
+    RECT rect{};
+    if (window == nullptr || index < 0 || ListBox_GetItemRect(window, index, &rect) == LB_ERR)
+        return std::nullopt;
+    return Rect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void Win32Controls::scrollTo(int id, int index) {
+    if (HWND window = list(id); window != nullptr && index >= 0)
+        ListBox_SetTopIndex(window, index);
+}
+
+void Win32Controls::enable(int id, bool enabled) {
+    if (HWND window = child(id))
+        EnableWindow(window, enabled ? TRUE : FALSE);
+}
+
+bool Win32Controls::isEnabled(int id) const {
+    HWND window = child(id);
+    return window != nullptr && IsWindowEnabled(window) != FALSE;
+}
+
+void Win32Controls::setFocus(int id) {
+    if (HWND window = child(id))
+        SetFocus(window);
+}
+
+void Win32Controls::focusWindow() {
+    if (owner_ != nullptr)
+        SetFocus(owner_);
+}
+
+std::optional<int> Win32Controls::focusedControl() const {
+    HWND focus = GetFocus();
+    if (owner_ == nullptr || focus == nullptr || GetParent(focus) != owner_)
+        return std::nullopt;
+    return GetDlgCtrlID(focus);
+}
+
+}  // namespace quorvel::win32
