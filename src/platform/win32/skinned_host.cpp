@@ -196,7 +196,8 @@ bool SkinnedHost::onCommand(WPARAM wParam, LPARAM lParam) {
             model_.onListDoubleClick(id, *this);
         return true;
     }
-    if (kind == ControlKind::Edit) {
+    if (kind == ControlKind::Edit || kind == ControlKind::NumberEdit ||
+        kind == ControlKind::FramedNumber) {
         if (code == EN_CHANGE)
             model_.onEditChange(id, *this);
         else if (code == EN_KILLFOCUS)

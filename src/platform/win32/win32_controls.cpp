@@ -24,8 +24,14 @@ ControlClass classFor(ControlKind kind) {
             return {L"STATIC", kChild | SS_CENTER};
         case ControlKind::CentredLabel:
             return {L"STATIC", kChild | SS_CENTER | SS_CENTERIMAGE};
+        case ControlKind::LeftText:
+            return {L"STATIC", kChild | SS_LEFT};
         case ControlKind::Edit:
-            return {L"EDIT", kChild | ES_CENTER | ES_AUTOHSCROLL};
+            return {L"EDIT", kChild | ES_CENTER};
+        case ControlKind::NumberEdit:
+            return {L"EDIT", kChild | ES_NUMBER | ES_CENTER};
+        case ControlKind::FramedNumber:
+            return {L"EDIT", kChild | WS_BORDER | ES_NUMBER | ES_CENTER};
     }
     return {L"STATIC", kChild};
 }
