@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "platform/win32/system_library.h"
+
 namespace quorvel::win32 {
 
 std::optional<Colour> runColourDialog(HWND owner, Colour initial) {
@@ -15,7 +17,11 @@ std::optional<Colour> runColourDialog(HWND owner, Colour initial) {
     choice.rgbResult = initial;
     choice.lpCustColors = customColours.data();
     choice.Flags = CC_RGBINIT;
-    if (!ChooseColorW(&choice))
+    // Loaded from the system directory when first needed: an import would be resolved at
+    // start-up from beside the exe, where a planted comdlg32.dll could sit.
+    static const SystemLibrary library(L"comdlg32.dll");
+    const auto choose = library.function<BOOL WINAPI(LPCHOOSECOLORW)>("ChooseColorW");
+    if (choose == nullptr || !choose(&choice))
         return std::nullopt;  // cancelled, or the dialog could not be shown: nothing changes
     return static_cast<Colour>(choice.rgbResult);
 }

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "platform/win32/colour_dialog.h"
+
 namespace quorvel::win32 {
 namespace {
 
@@ -92,6 +94,10 @@ HookInstall SkinnedHost::installKeyboardHook() {
 
 void SkinnedHost::removeKeyboardHook() {
     hook_.remove();
+}
+
+std::optional<Colour> SkinnedHost::chooseColour(Colour initial) {
+    return runColourDialog(hwnd(), initial);
 }
 
 void SkinnedHost::hookedKey(const HookedKey& key) {

@@ -66,6 +66,7 @@ class SkinnedHost final : public DialogWindow, public WindowContext, private Hoo
     void trackHover(HoverRequest request) override;
     HookInstall installKeyboardHook() override;
     void removeKeyboardHook() override;
+    std::optional<Colour> chooseColour(Colour initial) override;
 
   private:
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
