@@ -27,19 +27,12 @@ namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
 
-// The system's notion of blank: ASCII white space and the old end-of-file mark.
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '\x1A';
 }
 
 std::string_view trim(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return trimIniBlanks(text);
 }
 
 char asciiLower(char c) {
@@ -130,6 +123,16 @@ std::string decodeText(std::span<const std::uint8_t> bytes, TextEncoding& encodi
 }
 
 }  // namespace
+
+std::string_view trimIniBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
 
 struct IniDocumentAccess {
     using Line = IniDocument::Line;

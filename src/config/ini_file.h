@@ -20,6 +20,10 @@ namespace quorvel {
 
 enum class TextEncoding : std::uint8_t { Utf16LeBom, Utf8Bom, Utf8, SingleByte };
 
+// Names and values without the blanks around them, as the system drops them: ASCII white
+// space and the old end-of-file mark.
+std::string_view trimIniBlanks(std::string_view text);
+
 // The 1024-character buffers the program reads values into: longer values are cut at 1023.
 inline constexpr std::size_t kIniValueLimit = 1023;
 

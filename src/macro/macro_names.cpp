@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "config/ini_file.h"
 #include "config/text_encoding.h"
 
 namespace quorvel {
@@ -43,6 +44,8 @@ std::vector<std::string> scanMacroNames(std::span<const std::string> sectionName
 }
 
 bool sameMacroName(std::string_view a, std::string_view b) {
+    a = trimIniBlanks(a);
+    b = trimIniBlanks(b);
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {

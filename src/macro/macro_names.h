@@ -26,7 +26,8 @@ std::string listedMacroName(std::string_view sectionName);
 // an empty name reads as the list's end.
 std::vector<std::string> scanMacroNames(std::span<const std::string> sectionNames);
 
-// Names are matched without regard to ASCII case, as the INI layer matches sections.
+// Names are matched as the INI layer matches sections: without regard to ASCII case or to
+// the blanks around them (a name cut at its limit may end in blanks the file never keeps).
 bool sameMacroName(std::string_view a, std::string_view b);
 
 // The name as the editor would add it: control characters dropped, surrounding blanks

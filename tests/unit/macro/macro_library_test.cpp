@@ -234,6 +234,21 @@ TEST_F(MacroLibraryTest, ANameCutBeforeABlankFindsItsSectionAgain) {
     EXPECT_TRUE(library.sectionNames().empty());
 }
 
+TEST_F(MacroLibraryTest, AListedNameCutInsideBlanksIsFoundAfterASave) {
+    // The file's long name is listed cut at 31 characters, inside its run of blanks.
+    files.put(kPath, section(std::string(20, 'n') + std::string(15, ' ') + "tail", {"A   Dn"}));
+    const std::string listed = library.sectionNames().at(0);
+    ASSERT_EQ(listed, std::string(20, 'n') + std::string(11, ' '));
+    const MacroSaveResult saved = library.writeMacro(listed, kCopy);
+    ASSERT_EQ(saved.slot, 0);
+    // The file keeps the name without its blanks, as it keeps every section name.
+    EXPECT_EQ(ini.sectionNames(), (Items{std::string(20, 'n')}));
+    EXPECT_TRUE(sameMacroName(library.sectionNames().at(0), listed));
+    EXPECT_EQ(library.readMacro(listed), kCopy);
+    EXPECT_EQ(checkNewMacroName(std::string(20, 'n'), library.sectionNames()).refusal,
+              NameRefusal::Exists);
+}
+
 TEST_F(MacroLibraryTest, LongNamesAreListedAndFoundCut) {
     const std::string longName(40, 'L');
     files.put(kPath, section(longName, {"A   Dn"}) + section("Other", {"B   Dn"}));
