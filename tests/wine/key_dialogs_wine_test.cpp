@@ -1,0 +1,197 @@
+// The key dialogs on the real host: number boxes that report their changes and their lost
+// focus, lists that open, scroll with the wheel and report a choice, the capture dialogs'
+// hook and their keys that are not commands.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "dialogs/capture_dialogs.h"
+#include "dialogs/fire_key_dialog.h"
+#include "dialogs/list_choice_dialogs.h"
+#include "drawing_support.h"
+#include "platform/win32/skinned_host.h"
+
+namespace quorvel::win32 {
+namespace {
+
+using Step = std::function<void(HWND)>;
+
+class RecordedMessages : public MessageBoxPort {
+  public:
+    void show(std::string_view text, std::string_view caption) override {
+        shown.emplace_back(text, caption);
+    }
+    std::vector<std::pair<std::string, std::string>> shown;
+};
+
+// Steps run from a thread timer inside the dialog's own loop; a run still going after the
+// last step is closed and counted as hung.
+struct Script {
+    std::vector<Step> steps;
+    SkinnedHost* window = nullptr;
+    std::size_t next = 0;
+    bool hung = false;
+};
+Script* gScript = nullptr;
+
+void CALLBACK onTick(HWND, UINT, UINT_PTR, DWORD) {
+    Script& script = *gScript;
+    const HWND dialog = script.window->hwnd();
+    if (dialog == nullptr)
+        return;
+    if (script.next < script.steps.size()) {
+        script.steps[script.next++](dialog);
+        return;
+    }
+    script.hung = true;
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+}
+
+struct DialogRun {
+    DialogEnd end = DialogEnd::Cancel;
+    bool hung = false;
+    std::vector<std::pair<std::string, std::string>> messages;
+};
+
+DialogRun runDialog(SkinnedWindow& model, std::vector<Step> steps) {
+    testing::TestWindow owner;
+    SharedUiState shared;
+    shared.skinDirectory = testing::kSkins + "Default";
+    RecordedMessages messages;
+    SkinnedHost window(GetModuleHandleW(nullptr), model, shared, messages);
+    Script script{std::move(steps), &window};
+    gScript = &script;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, &onTick);
+    DialogRun run;
+    run.end = window.runModalOver(owner.get());
+    KillTimer(nullptr, timer);
+    gScript = nullptr;
+    run.hung = script.hung;
+    run.messages = messages.shown;
+    return run;
+}
+
+void press(HWND dialog, int x, int y) {
+    PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+}
+
+std::wstring textOf(HWND dialog, int id) {
+    wchar_t buffer[64] = {};
+    GetDlgItemTextW(dialog, id, buffer, 64);
+    return buffer;
+}
+
+void notifyList(HWND dialog, int id, int entry, WORD code) {
+    const HWND list = GetDlgItem(dialog, id);
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(list));
+}
+
+TEST(KeyDialogsOnTheHost, FireKeyBoxesListAndWheelWorkThroughRealControls) {
+    CFireKeyDialog dialog{DialogLook{}};
+    constexpr int kSpeed = CFireKeyDialog::kSpeedBoxId;
+    constexpr int kTimes = CFireKeyDialog::kTimesBoxId;
+    constexpr int kList = CFireKeyDialog::kTargetListId;
+    std::wstring speedAfterFocusLeft, timesAfterChange;
+    LRESULT entries = 0, topAfterWheel = -1;
+    bool boxesDisabledWhileOpen = false;
+    const DialogRun run =
+        runDialog(dialog, {
+                              [&](HWND d) {
+                                  SetFocus(GetDlgItem(d, kSpeed));
+                                  SetDlgItemTextW(d, kSpeed, L"3");
+                                  SetFocus(GetDlgItem(d, kTimes));  // the speed box loses the focus
+                                  speedAfterFocusLeft = textOf(d, kSpeed);
+                                  SetDlgItemTextW(d, kTimes, L"256");
+                                  timesAfterChange = textOf(d, kTimes);
+                                  press(d, 60, 75);  // the target box
+                              },
+                              [&](HWND d) {
+                                  const HWND list = GetDlgItem(d, kList);
+                                  entries = SendMessageW(list, LB_GETCOUNT, 0, 0);
+                                  boxesDisabledWhileOpen = !IsWindowEnabled(GetDlgItem(d, kSpeed));
+                                  SendMessageW(d, WM_MOUSEWHEEL,
+                                               MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+                                  topAfterWheel = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+                                  notifyList(d, kList, 60, LBN_DBLCLK);
+                                  // Typed and confirmed at once: the speed counts without losing
+                                  // the focus.
+                                  SetFocus(GetDlgItem(d, kSpeed));
+                                  SetDlgItemTextW(d, kSpeed, L"77");
+                                  press(d, 200, 260);
+                              },
+                          });
+    EXPECT_EQ(run.end, DialogEnd::Ok);
+    EXPECT_FALSE(run.hung);
+    EXPECT_EQ(speedAfterFocusLeft, L"5");
+    EXPECT_EQ(timesAfterChange, L"1");
+    EXPECT_EQ(entries, 61);
+    EXPECT_TRUE(boxesDisabledWhileOpen);
+    EXPECT_EQ(topAfterWheel, 3);
+    const FireKeyDialogResult result = dialog.result();
+    EXPECT_EQ(result.targetPosition, 60);
+    EXPECT_EQ(result.targetName, "R-Tilt Wheel");
+    EXPECT_EQ(result.speed, 77);
+    EXPECT_EQ(result.times, 1);
+}
+
+TEST(KeyDialogsOnTheHost, CaptureDialogsHookTheKeyboardAndKeepEnterAndEscape) {
+    CSingleDialog single{DialogLook{}};
+    bool openAfterKeys = false;
+    const DialogRun singleRun =
+        runDialog(single, {
+                              [](HWND d) {
+                                  PostMessageW(d, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+                                  PostMessageW(d, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+                              },
+                              [&](HWND d) {
+                                  openAfterKeys = IsWindow(d) != FALSE;
+                                  press(d, 300, 260);
+                              },
+                          });
+    EXPECT_TRUE(openAfterKeys);
+    EXPECT_EQ(singleRun.end, DialogEnd::Cancel);
+    EXPECT_FALSE(singleRun.hung);
+    EXPECT_TRUE(singleRun.messages.empty());  // the hook was installed
+
+    CComboDialog combo{DialogLook{}};
+    std::wstring modifierShown;
+    bool keyBoxesEnabledAgain = false;
+    const DialogRun comboRun =
+        runDialog(combo, {
+                             [](HWND d) { press(d, 60, 75); },
+                             [&](HWND d) {
+                                 notifyList(d, CComboDialog::kModifierListId, 5, LBN_SELCHANGE);
+                                 modifierShown = textOf(d, CComboDialog::kModifierDisplayId);
+                                 keyBoxesEnabledAgain =
+                                     IsWindowEnabled(GetDlgItem(d, CComboDialog::kFirstKeyBoxId));
+                                 press(d, 200, 260);
+                             },
+                         });
+    EXPECT_EQ(comboRun.end, DialogEnd::Ok);
+    EXPECT_EQ(modifierShown, L"Right Shift");
+    EXPECT_TRUE(keyBoxesEnabledAgain);
+    EXPECT_EQ(combo.result().modifierName, "Right Shift");
+}
+
+TEST(KeyDialogsOnTheHost, AWindowsShortcutIsChosenFromItsList) {
+    CWindowsDialog dialog{DialogLook{Language::TraditionalChinese, kWhite}};
+    std::wstring shown;
+    const DialogRun run = runDialog(dialog, {
+                                                [](HWND d) { press(d, 60, 135); },
+                                                [&](HWND d) {
+                                                    notifyList(d, 533, 10, LBN_SELCHANGE);
+                                                    shown = textOf(d, 532);
+                                                    press(d, 200, 260);
+                                                },
+                                            });
+    EXPECT_EQ(run.end, DialogEnd::Ok);
+    EXPECT_EQ(shown, L"瀏覽器-我的最愛");
+    EXPECT_EQ(dialog.result().position, 10);
+}
+
+}  // namespace
+}  // namespace quorvel::win32
