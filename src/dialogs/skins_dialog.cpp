@@ -44,7 +44,8 @@ SkinSetting CSkinsDialog::result() const {
 }
 
 void CSkinsDialog::paintContent(Canvas& canvas) {
-    canvas.drawText(text(kPromptText), kPrompt, TextPlacement::Centre, FontRole::Text,
+    // Longer than the swatch is wide in English: two centred lines, not one cut at both ends.
+    canvas.drawText(text(kPromptText), kPrompt, TextPlacement::WrappedCentre, FontRole::Text,
                     textColour());
 }
 

@@ -29,6 +29,7 @@ enum class TextPlacement : std::uint8_t {
     Right,      // right-aligned, vertically centred, one line
     TopCentre,  // centred horizontally at the top of the rectangle, one line
     WrappedLeft,  // broken into lines at word ends, left-aligned, the block centred vertically
+    WrappedCentre,  // as WrappedLeft, each line centred
 };
 
 enum class FontRole : std::uint8_t {

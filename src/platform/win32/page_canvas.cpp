@@ -12,12 +12,13 @@ namespace quorvel::win32 {
 
 namespace {
 
-constexpr std::array<UINT, 5> kTextFormats = {
+constexpr std::array<UINT, 6> kTextFormats = {
     DT_VCENTER | DT_SINGLELINE,              // Left
     DT_CENTER | DT_VCENTER | DT_SINGLELINE,  // Centre
     DT_RIGHT | DT_VCENTER | DT_SINGLELINE,   // Right
     DT_CENTER | DT_SINGLELINE,               // TopCentre
     DT_WORDBREAK,                            // WrappedLeft (centred vertically by hand)
+    DT_WORDBREAK | DT_CENTER,                // WrappedCentre (likewise)
 };
 
 }  // namespace
@@ -98,11 +99,11 @@ void PageCanvas::drawText(std::string_view text, const Rect& rect, TextPlacement
     SetTextColor(dc, colour);
     std::wstring wide = wideFromUtf8(text);
     RECT box{rect.left, rect.top, rect.right, rect.bottom};
-    if (placement == TextPlacement::WrappedLeft) {
+    if (placement == TextPlacement::WrappedLeft || placement == TextPlacement::WrappedCentre) {
         // DrawTextW centres single lines only: measure the wrapped block and move it down.
         RECT measured = box;
         const int height = DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &measured,
-                                     DT_WORDBREAK | DT_CALCRECT);
+                                     drawTextFormat(placement) | DT_CALCRECT);
         if (height > 0 && height < rect.height())
             box.top += (rect.height() - height) / 2;
     }
