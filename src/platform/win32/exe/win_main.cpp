@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "app/modal_skin_chooser.h"
 #include "app/module_adapters.h"
 #include "app/program_options.h"
 #include "device/wire_trace.h"
 #include "platform/win32/clock_win32.h"
+#include "platform/win32/directory_listing_win32.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/gdiplus_api.h"
 #include "platform/win32/hid_system_win32.h"
@@ -95,10 +97,13 @@ ProgramOptions commandLineOptions() {
     return options;
 }
 
-// The skin chooser arrives with its dialog; until then the button does nothing.
-class PendingSkinChooser : public SkinChooserPort {
+// The main window runs the sub-dialogs, but is built after the services that run them.
+class MainWindowRunner : public ModalRunner {
   public:
-    std::optional<SkinSetting> choose(const SkinSetting&) override { return std::nullopt; }
+    DialogEnd runModal(SkinnedWindow& model) override {
+        return window != nullptr ? window->runModal(model) : DialogEnd::Cancel;
+    }
+    MainWindow* window = nullptr;
 };
 
 class CTavrinApp {
@@ -156,7 +161,10 @@ class CTavrinApp {
         Win32FilesPort files;
         FileSettingsStore store(files, messages, executablePath());
         SystemPointerSettings pointer(messages);
-        PendingSkinChooser skins;
+        SharedUiState shared;
+        MainWindowRunner runner;
+        Win32DirectoryListing listing;
+        ModalSkinChooser skins(runner, listing, shared, executablePath());
         std::unique_ptr<FileBalloonTrace> balloons;
         const std::wstring balloonPath = environment(L"QUORVEL_NOTICE_TRACE");
         if (!balloonPath.empty()) {
@@ -164,10 +172,10 @@ class CTavrinApp {
             if (!balloons->open())
                 balloons.reset();
         }
-        SharedUiState shared;
         MainWindow main(instance, MainWindowServices{device, store, pointer, skins, balloons.get()},
                         shared);
         window = &main;
+        runner.window = &main;
         main.run();
     }
 
