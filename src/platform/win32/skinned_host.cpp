@@ -74,6 +74,10 @@ void SkinnedHost::endModal(DialogEnd end) {
 }
 
 void SkinnedHost::dragWindow(int x, int y) {
+    // A press that ran a modal dialog first (the skins button goes on to the page) is over
+    // by now: a move loop started then would carry the window with the released pointer.
+    if ((GetKeyState(VK_LBUTTON) & 0x8000) == 0)
+        return;
     // The system moves the window with the pointer as if its caption had been pressed.
     PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(x, y));
 }
