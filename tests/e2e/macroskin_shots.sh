@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Pictures for docs/: the skin chooser, the macro-key dialog and the basic page in each skin.
+source "$(dirname "$0")/macroskin_lib.sh"
+cp "$e2e_root/tests/e2e/macroskin_record.ini" "$case_dir/record.ini"
+start_program --simulate
+wait_for 150 have_notice "$detected_notice" || fail "start-up did not finish"
+show_from_tray || fail "tray click did not show the window"
+sleep 0.5
+doc_shot basic-page-default
+for entry in 0 1 2; do
+    open_skin_chooser || fail "the skins button did not open the chooser"
+    dialog=$(sub_dialog)
+    click_in "$dialog" 100 135
+    sleep 0.5
+    [ "$entry" -eq 0 ] && doc_shot skins-dialog "$dialog"
+    click_entry "$dialog" "$entry" 146
+    sleep 0.3
+    click_in "$dialog" 200 263
+    wait_for 30 dialog_closed || fail "OK did not close the chooser"
+    name=$(setting Path)
+    sleep 0.5
+    [ "$name" != "Default" ] && doc_shot "basic-page-$(echo "$name" | tr '[:upper:]' '[:lower:]')"
+done
+pass
