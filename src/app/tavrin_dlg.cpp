@@ -88,7 +88,7 @@ bool CTavrinDlg::onInitDialog() {
     }
 
     settings_ = ports_.store.readSettings(texts_.sectionName());
-    labels_ = settings_.labels;
+    labels_.texts() = settings_.labels;
 
     const std::string skinDirectory =
         formSkinDirectory(ports_.host.executablePath(), settings_.skinName);
@@ -147,11 +147,9 @@ void CTavrinDlg::restoreFromTray() {
         restorePending_ = false;
         if (pageState_ == PageState::Basic) {
             settings_ = ports_.store.readSettings(texts_.sectionName());
-            labels_ = settings_.labels;
-            showBasicPage();
-        } else if (pageState_ == PageState::Advanced) {
-            showAdvancedPage();
+            labels_.texts() = settings_.labels;
         }
+        rebuildPage();
     } else if (!deviceRead_) {
         showBasicPage();
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/fixed_buttons.h"
+#include "app/main_window_pages.h"
 #include "app/main_window_ports.h"
 #include "app/shell_port.h"
 #include "config/mouse_config.h"
@@ -41,6 +42,8 @@ struct TavrinPorts {
     WindowContext& window;
     PointerSettingsPort& pointer;
     SkinChooserPort& skins;
+    // The sub-dialogs the key lists' functions open.
+    KeyDialogPort& keyDialogs;
 };
 
 // The skin directory: the executable's path without its file name, "/Skins/", the skin name.
@@ -58,6 +61,20 @@ class CTavrinDlg final : public SkinnedWindow {
     std::string_view backgroundImage() const override { return {}; }
     void onInit(WindowContext&) override { onInitDialog(); }
     void onPress(int x, int y, WindowContext&) override { onLButtonDown(x, y); }
+    void onMouseMove(int x, int y, WindowContext& w) override { pages_.move(pageState_, x, y, w); }
+    void onHover(int x, int y, WindowContext& w) override { pages_.rest(pageState_, x, y, w); }
+    void onChildMouseMove(int id, int x, int y, WindowContext& w) override {
+        pages_.onChildMouseMove(pageState_, id, x, y, w);
+    }
+    void onListSelectionChange(int id, WindowContext& w) override {
+        pages_.onListChoice(pageState_, id, w);
+    }
+    void onListDoubleClick(int id, WindowContext& w) override {
+        pages_.onListChoice(pageState_, id, w);
+    }
+    std::optional<ColourAnswer> colourFor(int id, ControlKind kind, WindowContext&) override {
+        return pages_.colourFor(pageState_, id, kind);
+    }
     bool onKeyBeforeDialogManager(unsigned key, KeyPhase phase, WindowContext&) override {
         return phase == KeyPhase::Down && preTranslateKeyDown(key);
     }
@@ -89,8 +106,8 @@ class CTavrinDlg final : public SkinnedWindow {
     void chooseSkin();
 
     const LanguageTexts& texts() const { return texts_; }
-    const ButtonLabelTexts& labels() const { return labels_; }
-    ButtonLabelTexts& labels() { return labels_; }
+    const ButtonLabelTexts& labels() const { return labels_.texts(); }
+    ButtonLabelTexts& labels() { return labels_.texts(); }
     PageState pageState() const { return pageState_; }
     bool restorePending() const { return restorePending_; }
     bool deviceRead() const { return deviceRead_; }
@@ -106,6 +123,8 @@ class CTavrinDlg final : public SkinnedWindow {
     void startReaderOnce();
     void stopStartUp();
     void showConnectionNotice(bool connected);
+    // The shown page's child windows go and the page is drawn again from the record.
+    void rebuildPage();
 
     struct PendingNotice {
         long kind;
@@ -115,8 +134,8 @@ class CTavrinDlg final : public SkinnedWindow {
     TavrinPorts ports_;
     SharedUiState& shared_;
     LanguageTexts texts_;
-    ButtonLabelTexts labels_;
-    BasicPage basicPage_{shared_, labels_, texts_};
+    ButtonLabels labels_;
+    MainWindowPages pages_{BasicPageEnv{shared_, texts_, labels_, ports_.keyDialogs}};
     WindowSettings settings_;
     PageState pageState_ = PageState::None;
     bool deviceRead_ = false;

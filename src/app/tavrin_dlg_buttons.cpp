@@ -3,15 +3,7 @@
 
 namespace quorvel {
 void CTavrinDlg::onLButtonDown(int x, int y) {
-    if (dispatchPress<FixedButton>(kFixedButtons, x, y, [&](FixedButton button) {
-            perform(button);
-        }).stopped) {
-        return;
-    }
-    if (pageState_ == PageState::Basic && basicPage_.press(x, y, ports_.window))
-        return;
-    // A press on no control drags the window.
-    ports_.window.dragWindow(x, y);
+    pages_.press(pageState_, x, y, ports_.window, [this](FixedButton button) { perform(button); });
 }
 
 void CTavrinDlg::perform(FixedButton button) {
@@ -54,7 +46,7 @@ void CTavrinDlg::apply() {
     MouseConfig& live = shared_.records.live;
     ports_.device.applyToDevice(live, shared_.sensorType);
     ports_.store.saveConfigFile(live);
-    ports_.store.writeButtonLabels(texts_.sectionName(), labels_);
+    ports_.store.writeButtonLabels(texts_.sectionName(), labels_.texts());
     shared_.records.takeBackup();
     ports_.pointer.apply(live);
 }
@@ -66,17 +58,31 @@ void CTavrinDlg::cancel() {
 }
 
 void CTavrinDlg::showBasicPage() {
+    if (pageState_ == PageState::Basic)
+        return;
+    if (pageState_ == PageState::Advanced)
+        pages_.leave(PageState::Advanced, ports_.window.controls());
+    pageState_ = PageState::Basic;
     if (!deviceRead_) {
         // The first showing in a run learns the sensor; a first run also gets default labels.
         shared_.sensorType = ports_.device.refreshSensorInfo();
         if (!ports_.store.savedBefore()) {
-            labels_ = defaultLabelTexts(texts_);
-            ports_.store.writeButtonLabels(texts_.sectionName(), labels_);
+            labels_.texts() = defaultLabelTexts(texts_);
+            ports_.store.writeButtonLabels(texts_.sectionName(), labels_.texts());
         }
         deviceRead_ = true;
     }
-    pageState_ = PageState::Basic;
-    basicPage_.show(ports_.window);
+    pages_.paint(PageState::Basic, ports_.window);
+}
+
+void CTavrinDlg::rebuildPage() {
+    const PageState shown = pageState_;
+    pages_.leave(shown, ports_.window.controls());
+    pageState_ = PageState::None;
+    if (shown == PageState::Basic)
+        showBasicPage();
+    else if (shown == PageState::Advanced)
+        showAdvancedPage();
 }
 
 void CTavrinDlg::chooseSkin() {
@@ -96,20 +102,16 @@ void CTavrinDlg::chooseSkin() {
     (void)ports_.store.writeSkinChoice(SkinChoice{chosen->textColour, chosen->name});
     ports_.host.useSkin(chosen->directory);
     // The shown page is built again from the new skin's images.
-    const PageState shown = pageState_;
-    pageState_ = PageState::None;
-    if (shown == PageState::Basic)
-        showBasicPage();
-    else if (shown == PageState::Advanced)
-        showAdvancedPage();
+    rebuildPage();
     ports_.shell.bringToForeground();
     ports_.shell.showWindow();
 }
 
 void CTavrinDlg::showAdvancedPage() {
+    if (pageState_ == PageState::Basic)
+        pages_.leave(PageState::Basic, ports_.window.controls());
     pageState_ = PageState::Advanced;
-    // The advanced page draws into the surface as it is built; until then the background.
-    ports_.window.canvas().copyToScreen();
+    pages_.paint(PageState::Advanced, ports_.window);
 }
 
 }  // namespace quorvel

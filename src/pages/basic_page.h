@@ -1,72 +1,92 @@
-// The basic settings page as a model over the skinned-window layer: its areas, what a press
-// on them does, and how it is drawn. Owned by the main window, shown while the page state is
-// Basic.
+// The basic settings page of the main window: six key boxes with their lists in two modes,
+// the key restore, the report rate, four DPI stages (tick, colour, level) and the lighting
+// area. Every edit changes the record at once and redraws only what it changed.
 #pragma once
 
 #include <array>
-#include <cstdint>
-#include <string>
+#include <optional>
 
-#include "config/mouse_config.h"
 #include "config/settings_file.h"
-#include "ui/hit_map.h"
+#include "keys/key_dialog_port.h"
+#include "pages/basic_page_areas.h"
+#include "pages/lighting_area.h"
+#include "ui/hover.h"
 #include "ui/language_texts.h"
 #include "ui/shared_ui_state.h"
-#include "ui/skin_images.h"
 #include "ui/skinned_window.h"
 
 namespace quorvel {
 
 // The labels of the key boxes: Mode A buttons 0 to 7, then Mode B.
 using KeyLabels = std::array<std::string, kButtonLabelCount>;
-
-// The labels a first run and "Default" give: functions 0 to 4, "DPI Loop", "Key Off".
+// The labels a first run gives: functions 0 to 4, "DPI Loop", "Key Off".
 KeyLabels defaultLabelTexts(const LanguageTexts& texts);
 
-enum class BasicPageArea : std::uint8_t { ModeA, ModeB, KeyRestore };
+inline constexpr int kFirstSwatchId = 71;  // stage c has 70 + c
 
-// In dispatch order; Mode A and Mode B share x = 357, where Mode A wins.
-inline constexpr std::array<HitArea<BasicPageArea>, 3> kBasicPageAreas = {{
-    {{253, 518, 358, 539},
-     BasicPageArea::ModeA,
-     false,
-     kNoHoverGroup,
-     skin_image::kButtonNormal,
-     skin_image::kButtonOver},
-    {{357, 518, 462, 539},
-     BasicPageArea::ModeB,
-     false,
-     kNoHoverGroup,
-     skin_image::kButtonNormal,
-     skin_image::kButtonOver},
-    {{307, 549, 412, 570},
-     BasicPageArea::KeyRestore,
-     false,
-     kNoHoverGroup,
-     skin_image::kButtonNormal,
-     skin_image::kButtonOver},
-}};
+struct BasicPageEnv {
+    SharedUiState& shared;
+    const LanguageTexts& texts;
+    ButtonLabels& labels;
+    KeyDialogPort& keyDialogs;
+};
 
 class BasicPage {
   public:
-    // All three outlive the page; `texts` may change language before the page is first shown.
-    BasicPage(SharedUiState& shared, KeyLabels& labels, const LanguageTexts& texts)
-        : shared_(shared), labels_(labels), texts_(texts) {}
+    explicit BasicPage(BasicPageEnv env);
 
-    // Builds the page in the window's surface and shows it.
-    void show(WindowContext& window);
-    // A press that no fixed button stopped; false when it hit none of the page's areas.
-    bool press(int x, int y, WindowContext& window);
+    // Draws the whole page over its background into the page surface (the window's own
+    // buttons are not the page's) and creates the page's child windows if they are missing.
+    // Nothing is copied to the screen.
+    void paint(WindowContext& context);
+    // The page's part of a press: lists the press is outside of close, then the first area
+    // hit acts. False when no area took it (the window is then dragged).
+    bool press(int x, int y, WindowContext& context);
 
-    // The key configuration shown: Mode A or Mode B.
-    void selectShownMode(Mode mode, WindowContext& window);
-    // "Default": the first-run assignment and labels of both modes.
-    void restoreDefaultAssignment(WindowContext& window);
+    // Hover over the page's own areas; the window copies to the screen once per update.
+    bool hoverableAt(int x, int y) const;
+    // Lights the area under the pointer; true when something was drawn.
+    bool rest(int x, int y, Canvas& canvas);
+    // Every lit area back to normal; true when something was drawn.
+    bool clearHover(Canvas& canvas);
+
+    // Selection change or double click of a list on the page.
+    void onListChoice(int id, WindowContext& context);
+    // The pointer over a child list: an open key list follows it and opens the DPI sub-list
+    // beside "DPI Switch"; the sub-list follows it too.
+    void onChildMouseMove(int id, int x, int y, WindowContext& context);
+    std::optional<ColourAnswer> colourFor(int id, ControlKind kind) const;
+    static bool ownsControl(int id);
+
+    // The page is left or rebuilt: its child windows and lists go, marks are cleared.
+    void destroyChildren(ControlsPort& controls);
 
   private:
-    SharedUiState& shared_;
-    KeyLabels& labels_;
-    const LanguageTexts& texts_;
+    MouseConfig& config() { return env_.shared.records.live; }
+    const MouseConfig& config() const { return env_.shared.records.live; }
+    Colour textColour() const;
+
+    void act(const BasicAction& action, WindowContext& context);
+    void closeListsOutside(ControlsPort& controls, int x, int y);
+    void clickKeyBox(int button, WindowContext& context);
+    void selectMode(Mode mode, Canvas& canvas);
+    void restoreKeys(Canvas& canvas);
+    void clickReportRate(int segment, Canvas& canvas);
+    void clickStageTick(int stage, Canvas& canvas);
+    void clickSwatch(int stage, WindowContext& context);
+    void clickLevel(int stage, int level, Canvas& canvas);
+
+    void paintKeyBox(Canvas& canvas, int button, bool over) const;
+    void paintKeyBoxes(Canvas& canvas) const;
+    void paintModeButtons(Canvas& canvas) const;
+    void paintKeyRestore(Canvas& canvas, bool over) const;
+    void paintStage(Canvas& canvas, int stage, int lit) const;
+    void paintArea(Canvas& canvas, std::size_t index, bool over) const;
+    void createChildren(ControlsPort& controls) const;
+
+    BasicPageEnv env_;
+    LightingArea lighting_;
+    Hover<BasicAction> hover_;
 };
 
 }  // namespace quorvel

@@ -8,11 +8,6 @@ namespace quorvel {
 namespace {
 
 constexpr int kEightLevels = 8;
-constexpr int kCellLeft = 554;
-constexpr int kCellTop = 500;
-constexpr int kColumnPitch = 27;
-constexpr int kLevelPitch = 18;
-constexpr int kCellSize = 16;
 constexpr int kLabelRightGap = 10;
 constexpr int kEightLevelLabelWidth = 50;
 constexpr int kTwelveLevelLabelWidth = 30;
@@ -41,12 +36,6 @@ int respondingDpiLevels(int sensorType) {
 
 std::span<const std::string_view> dpiLevelLabels(int sensorType) {
     return dpiValueList(eightLevelSensor(sensorType) ? sensorType : 0);
-}
-
-Rect dpiLevelCell(int stage, int level) {
-    const int left = kCellLeft + kColumnPitch * (stage - 1);
-    const int top = kCellTop - kLevelPitch * (level - 1);
-    return Rect{left, top, left + kCellSize, top + kCellSize};
 }
 
 Rect dpiLevelLabelRect(int sensorType, int level) {

@@ -28,7 +28,11 @@ int respondingDpiLevels(int sensorType);
 std::span<const std::string_view> dpiLevelLabels(int sensorType);
 
 // Stage 1 to 4, level 1 (bottom) to 12.
-Rect dpiLevelCell(int stage, int level);
+constexpr Rect dpiLevelCell(int stage, int level) {
+    const int left = 554 + 27 * (stage - 1);
+    const int top = 500 - 18 * (level - 1);
+    return Rect{left, top, left + 16, top + 16};
+}
 // Where the DPI text of `level` is drawn, right-aligned beside stage 1's column.
 Rect dpiLevelLabelRect(int sensorType, int level);
 // Cells lit when the page draws `stage`: none when it is off, otherwise its level and those

@@ -15,7 +15,7 @@ MainWindow::MainWindow(HINSTANCE instance, MainWindowServices services, SharedUi
       shared_(shared),
       balloons_(services.balloons),
       dialog_(TavrinPorts{*this, *this, services.device, services.store, host_, services.pointer,
-                          services.skins},
+                          services.skins, services.keyDialogs},
               shared),
       host_(instance, dialog_, shared, *this, this) {
     icon_ = LoadIconW(instance_, MAKEINTRESOURCEW(kMainIconResource));

@@ -32,6 +32,7 @@ struct MainWindowServices {
     SettingsStorePort& store;
     PointerSettingsPort& pointer;
     SkinChooserPort& skins;
+    KeyDialogPort& keyDialogs;
     BalloonObserver* balloons = nullptr;
 };
 

@@ -10,6 +10,7 @@
 #include "app/shell_port.h"
 #include "app/tavrin_dlg.h"
 #include "unit/dialogs/fake_dialog_context.h"
+#include "unit/keys/fake_key_dialogs.h"
 
 namespace quorvel::test {
 
@@ -265,7 +266,9 @@ struct DialogRig {
     FakePointer pointer{log};
     FakeSkinChooser skins{log};
     SharedUiState shared;
-    CTavrinDlg dialog{TavrinPorts{shell, host, device, store, window, pointer, skins}, shared};
+    FakeKeyDialogs keyDialogs;
+    CTavrinDlg dialog{TavrinPorts{shell, host, device, store, window, pointer, skins, keyDialogs},
+                      shared};
 
     // Starts the window and forgets the start-up calls.
     void start() {

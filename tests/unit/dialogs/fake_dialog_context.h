@@ -30,6 +30,14 @@ class PictureCanvas : public Canvas {
         const auto found = images.find({x, y});
         return found == images.end() ? std::string() : found->second;
     }
+    // The last text drawn in a rectangle with this top-left corner.
+    std::string textAt(int x, int y) const {
+        for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
+            if (it->rect.left == x && it->rect.top == y)
+                return it->text;
+        }
+        return {};
+    }
 
     struct DrawnText {
         std::string text;

@@ -97,6 +97,18 @@ ProgramOptions commandLineOptions() {
     return options;
 }
 
+// The button functions' sub-dialogs arrive with their own change; until then each ends as
+// cancelled, which leaves the button as it was.
+class CancelledKeyDialogs : public KeyDialogPort {
+  public:
+    std::optional<ListDialogResult> runWindowsDialog() override { return std::nullopt; }
+    std::optional<ListDialogResult> runMediaDialog() override { return std::nullopt; }
+    std::optional<FireKeyDialogResult> runFireKeyDialog() override { return std::nullopt; }
+    std::optional<SingleDialogResult> runSingleDialog() override { return std::nullopt; }
+    std::optional<ComboDialogResult> runComboDialog() override { return std::nullopt; }
+    std::optional<MacroDialogResult> runMacroDialog() override { return std::nullopt; }
+};
+
 // The main window runs the sub-dialogs, but is built after the services that run them.
 class MainWindowRunner : public ModalRunner {
   public:
@@ -165,6 +177,7 @@ class CTavrinApp {
         MainWindowRunner runner;
         Win32DirectoryListing listing;
         ModalSkinChooser skins(runner, listing, shared, executablePath());
+        CancelledKeyDialogs keyDialogs;
         std::unique_ptr<FileBalloonTrace> balloons;
         const std::wstring balloonPath = environment(L"QUORVEL_NOTICE_TRACE");
         if (!balloonPath.empty()) {
@@ -172,8 +185,9 @@ class CTavrinApp {
             if (!balloons->open())
                 balloons.reset();
         }
-        MainWindow main(instance, MainWindowServices{device, store, pointer, skins, balloons.get()},
-                        shared);
+        MainWindow main(
+            instance, MainWindowServices{device, store, pointer, skins, keyDialogs, balloons.get()},
+            shared);
         window = &main;
         runner.window = &main;
         main.run();

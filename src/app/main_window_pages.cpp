@@ -1,0 +1,197 @@
+#include "app/main_window_pages.h"
+
+#include "ui/painters.h"
+#include "ui/skin_images.h"
+
+namespace quorvel {
+namespace {
+
+std::optional<TextId> captionOf(FixedButton button) {
+    switch (button) {
+        case FixedButton::Ok:
+            return TextId::OK;
+        case FixedButton::Apply:
+            return TextId::Apply;
+        case FixedButton::Cancel:
+            return TextId::Cancel;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<TextId> captionOf(AdvancedControl control) {
+    switch (control) {
+        case AdvancedControl::Default:
+            return TextId::AdvancedDefault;
+        case AdvancedControl::New:
+            return TextId::New;
+        case AdvancedControl::Delete:
+            return TextId::Delete;
+        case AdvancedControl::Confirm:
+            return TextId::Confirm;
+        default:
+            return std::nullopt;
+    }
+}
+
+template <typename Action>
+bool hoverableAt(HitMap<Action> map, int x, int y) {
+    for (const HitArea<Action>& area : map) {
+        if (area.hoverGroup != kNoHoverGroup && area.rect.contains(x, y))
+            return true;
+    }
+    return false;
+}
+
+constexpr Colour kBlack = 0x000000;
+constexpr Colour kStaticBackground = rgbColour(100, 150, 100);
+
+}  // namespace
+
+MainWindowPages::MainWindowPages(BasicPageEnv env)
+    : env_(env),
+      basic_(env),
+      fixedHover_(HitMap<FixedButton>(kFixedButtons)),
+      advancedHover_(HitMap<AdvancedAction>(kAdvancedPageAreas)) {}
+
+Colour MainWindowPages::textColour() const {
+    const Rgb c = env_.shared.textColour;
+    return rgbColour(c.red, c.green, c.blue);
+}
+
+void MainWindowPages::paintFixed(Canvas& canvas, std::size_t index, bool over) const {
+    const HitArea<FixedButton>& area = kFixedButtons[index];
+    if (const auto caption = captionOf(area.action)) {
+        paintTextButton(canvas, area.rect, over, env_.texts.text(*caption), textColour());
+    } else if (!area.normalImage.empty()) {
+        paintImageButton(canvas, area, over);
+    }
+}
+
+void MainWindowPages::paintFixedButtons(Canvas& canvas) const {
+    for (std::size_t i = 0; i < kFixedButtons.size(); ++i)
+        paintFixed(canvas, i, false);
+}
+
+void MainWindowPages::paint(PageState page, WindowContext& context) {
+    Canvas& canvas = context.canvas();
+    fixedHover_.clearAll();
+    advancedHover_.clearAll();
+    if (page == PageState::Basic) {
+        basic_.paint(context);
+    } else if (page == PageState::Advanced) {
+        canvas.drawImage(skin_image::kAdvancedBackground, 0, 0);
+    }
+    paintFixedButtons(canvas);
+    canvas.copyToScreen();
+}
+
+void MainWindowPages::press(PageState page, int x, int y, WindowContext& context,
+                            const std::function<void(FixedButton)>& perform) {
+    const DispatchResult fixed =
+        dispatchPress<FixedButton>(kFixedButtons, x, y, [&](FixedButton b) { perform(b); });
+    if (fixed.stopped)
+        return;
+    bool taken = false;
+    if (page == PageState::Basic) {
+        taken = basic_.press(x, y, context);
+    } else if (page == PageState::Advanced) {
+        // The advanced page's actions come with that page; its areas already take the press.
+        taken = dispatchPress<AdvancedAction>(kAdvancedPageAreas, x, y, [](AdvancedAction) {}).hit;
+    }
+    // A press the page's areas do not take moves the window, also after OK, Apply, Skins or
+    // Cancel acted: the system's move ends with the button's release.
+    if (!taken)
+        context.dragWindow(x, y);
+}
+
+bool MainWindowPages::pageHoverableAt(PageState page, int x, int y) const {
+    if (page == PageState::Basic)
+        return basic_.hoverableAt(x, y);
+    if (page == PageState::Advanced)
+        return hoverableAt<AdvancedAction>(kAdvancedPageAreas, x, y);
+    return false;
+}
+
+void MainWindowPages::move(PageState page, int x, int y, WindowContext& context) {
+    if (hoverableAt<FixedButton>(kFixedButtons, x, y) || pageHoverableAt(page, x, y)) {
+        context.trackHover(HoverRequest::RestAndLeave);
+        return;
+    }
+    Canvas& canvas = context.canvas();
+    bool drew = false;
+    for (std::size_t index : fixedHover_.clearAll()) {
+        paintFixed(canvas, index, false);
+        drew = true;
+    }
+    drew = basic_.clearHover(canvas) || drew;
+    for (std::size_t index : advancedHover_.clearAll()) {
+        const HitArea<AdvancedAction>& area = kAdvancedPageAreas[index];
+        if (const auto caption = captionOf(area.action.control))
+            paintTextButton(canvas, area.rect, false, env_.texts.text(*caption), textColour());
+        drew = true;
+    }
+    if (drew)
+        canvas.copyToScreen();
+}
+
+void MainWindowPages::rest(PageState page, int x, int y, WindowContext& context) {
+    Canvas& canvas = context.canvas();
+    const HoverStep fixed = fixedHover_.rest(x, y);
+    for (std::size_t index : fixed.toNormal)
+        paintFixed(canvas, index, false);
+    if (fixed.lit)
+        paintFixed(canvas, *fixed.lit, true);
+    bool drew = fixed.redraws();
+    if (!fixed.lit) {
+        if (page == PageState::Basic) {
+            drew = basic_.rest(x, y, canvas) || drew;
+        } else if (page == PageState::Advanced) {
+            const HoverStep step = advancedHover_.rest(x, y);
+            auto paint = [&](std::size_t index, bool over) {
+                const HitArea<AdvancedAction>& area = kAdvancedPageAreas[index];
+                if (const auto caption = captionOf(area.action.control))
+                    paintTextButton(canvas, area.rect, over, env_.texts.text(*caption),
+                                    textColour());
+            };
+            for (std::size_t index : step.toNormal)
+                paint(index, false);
+            if (step.lit)
+                paint(*step.lit, true);
+            drew = step.redraws() || drew;
+        }
+    }
+    if (drew)
+        canvas.copyToScreen();
+}
+
+void MainWindowPages::leave(PageState page, ControlsPort& controls) {
+    fixedHover_.clearAll();
+    advancedHover_.clearAll();
+    if (page == PageState::Basic)
+        basic_.destroyChildren(controls);
+}
+
+void MainWindowPages::onListChoice(PageState page, int id, WindowContext& context) {
+    if (page == PageState::Basic && BasicPage::ownsControl(id))
+        basic_.onListChoice(id, context);
+}
+
+void MainWindowPages::onChildMouseMove(PageState page, int id, int x, int y,
+                                       WindowContext& context) {
+    if (page == PageState::Basic)
+        basic_.onChildMouseMove(id, x, y, context);
+}
+
+std::optional<ColourAnswer> MainWindowPages::colourFor(PageState page, int id,
+                                                       ControlKind kind) const {
+    if (page == PageState::Basic && BasicPage::ownsControl(id))
+        return basic_.colourFor(id, kind);
+    if (kind == ControlKind::List)
+        return ColourAnswer{kWhite, std::nullopt, kBlack, false};
+    if (kind == ControlKind::StaticText || kind == ControlKind::CentredLabel)
+        return ColourAnswer{textColour(), kStaticBackground, kStaticBackground, true};
+    return std::nullopt;
+}
+
+}  // namespace quorvel

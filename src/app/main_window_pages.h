@@ -1,0 +1,58 @@
+// The main window's surface as the pointer meets it: the fixed buttons of both pages, then the
+// page that is shown. One click dispatch, one set of hover marks, the lists' notifications and
+// the colour answers of the page's child windows.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "app/fixed_buttons.h"
+#include "pages/advanced_page_areas.h"
+#include "pages/basic_page.h"
+#include "ui/hover.h"
+#include "ui/language_texts.h"
+#include "ui/shared_ui_state.h"
+#include "ui/skinned_window.h"
+
+namespace quorvel {
+
+class MainWindowPages {
+  public:
+    explicit MainWindowPages(BasicPageEnv env);
+
+    BasicPage& basic() { return basic_; }
+
+    // The fixed buttons, normal, with their captions (both pages show them).
+    void paintFixedButtons(Canvas& canvas) const;
+    // The page drawn from scratch; nothing lit. Copies to the screen.
+    void paint(PageState page, WindowContext& context);
+
+    // A left-button press. `perform` acts for a fixed button; the table decides whether the
+    // tests go on after it. A press no area takes drags the window.
+    void press(PageState page, int x, int y, WindowContext& context,
+               const std::function<void(FixedButton)>& perform);
+
+    // Pointer movement: over anything that lights up, ask to hear when the pointer rests;
+    // elsewhere every lit control goes back to normal in one update.
+    void move(PageState page, int x, int y, WindowContext& context);
+    void rest(PageState page, int x, int y, WindowContext& context);
+
+    // The page is left or rebuilt: its child windows go and nothing stays lit.
+    void leave(PageState page, ControlsPort& controls);
+
+    void onListChoice(PageState page, int id, WindowContext& context);
+    void onChildMouseMove(PageState page, int id, int x, int y, WindowContext& context);
+    std::optional<ColourAnswer> colourFor(PageState page, int id, ControlKind kind) const;
+
+  private:
+    Colour textColour() const;
+    void paintFixed(Canvas& canvas, std::size_t index, bool over) const;
+    bool pageHoverableAt(PageState page, int x, int y) const;
+
+    BasicPageEnv env_;
+    BasicPage basic_;
+    Hover<FixedButton> fixedHover_;
+    Hover<AdvancedAction> advancedHover_;
+};
+
+}  // namespace quorvel

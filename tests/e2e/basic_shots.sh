@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Pictures of the basic page for docs/: English and Simplified Chinese, each also with a key
+# list open, and the 8-level DPI columns of sensor type 1.
+source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/basic_lib.sh"
+
+set_language() {
+    local ini=$case_dir/str.ini
+    iconv -f UTF-16LE -t UTF-8 "$ini" | sed "s/^\(\xef\xbb\xbf\)\?Lan=.*\r\?$/\1Lan=$1\r/" |
+        iconv -f UTF-8 -t UTF-16LE >"$ini.new"
+    mv "$ini.new" "$ini"
+}
+# $1: the detected notice in the session's language; the rest goes to the program.
+run_session() {
+    local notice=$1
+    shift
+    rm -f "$work_dir/rc" "$work_dir/notices.txt"
+    start_program --simulate "$@"
+    wait_for 150 have_notice "$notice" || fail "start-up did not finish"
+    show_from_tray || fail "tray click did not show the window"
+    sleep 1
+}
+end_session() {
+    choose_exit || fail "no tray menu"
+    wait_for 50 program_ended || fail "the program did not end"
+}
+
+run_session "$detected_notice"
+doc_shot basic-page
+press_at 350 232 1
+doc_shot basic-page-list
+end_session
+
+set_language CHS
+run_session "$(printf 'Info\t100\t系统检测到游戏鼠标。')"
+doc_shot basic-page-chs
+press_at 350 255 1
+doc_shot basic-page-chs-list
+end_session
+
+set_language ""
+run_session "$detected_notice" --sensor 1
+doc_shot basic-page-sensor1
+end_session
+pass
