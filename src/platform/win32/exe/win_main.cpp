@@ -13,6 +13,9 @@
 #include "app/modal_skin_chooser.h"
 #include "app/module_adapters.h"
 #include "app/program_options.h"
+#include "dialogs/macro_dialog.h"
+#include "dialogs/modal_key_dialogs.h"
+#include "macro/macro_library.h"
 #include "device/wire_trace.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/directory_listing_win32.h"
@@ -97,18 +100,6 @@ ProgramOptions commandLineOptions() {
     return options;
 }
 
-// The button functions' sub-dialogs arrive with their own change; until then each ends as
-// cancelled, which leaves the button as it was.
-class CancelledKeyDialogs : public KeyDialogPort {
-  public:
-    std::optional<ListDialogResult> runWindowsDialog() override { return std::nullopt; }
-    std::optional<ListDialogResult> runMediaDialog() override { return std::nullopt; }
-    std::optional<FireKeyDialogResult> runFireKeyDialog() override { return std::nullopt; }
-    std::optional<SingleDialogResult> runSingleDialog() override { return std::nullopt; }
-    std::optional<ComboDialogResult> runComboDialog() override { return std::nullopt; }
-    std::optional<MacroDialogResult> runMacroDialog() override { return std::nullopt; }
-};
-
 // The main window runs the sub-dialogs, but is built after the services that run them.
 class MainWindowRunner : public ModalRunner {
   public:
@@ -177,7 +168,10 @@ class CTavrinApp {
         MainWindowRunner runner;
         Win32DirectoryListing listing;
         ModalSkinChooser skins(runner, listing, shared, executablePath());
-        CancelledKeyDialogs keyDialogs;
+        // The macro-key dialog lists record.ini as it is when the dialog opens.
+        MacroLibrary macros(files, store.paths().recordFile, shared.records.live);
+        KeyDialogsWithMacros dialogModels(shared, macros);
+        ModalKeyDialogs keyDialogs(runner, dialogModels);
         std::unique_ptr<FileBalloonTrace> balloons;
         const std::wstring balloonPath = environment(L"QUORVEL_NOTICE_TRACE");
         if (!balloonPath.empty()) {
