@@ -84,9 +84,13 @@ inline constexpr std::array<HitArea<FixedButton>, 9> kFixedButtons = {{
     {{273, 627, 449, 647}, FixedButton::WebLink, false, kNoHoverGroup, {}, {}},
 }};
 
+// A loop, not findArea: comparing a pointer with null is no constant expression under UBSan.
 constexpr Rect rectOf(FixedButton button) {
-    const HitArea<FixedButton>* area = findArea<FixedButton>(kFixedButtons, button);
-    return area != nullptr ? area->rect : Rect{};
+    for (const HitArea<FixedButton>& area : kFixedButtons) {
+        if (area.action == button)
+            return area.rect;
+    }
+    return {};
 }
 
 }  // namespace quorvel
