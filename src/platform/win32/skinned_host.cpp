@@ -229,6 +229,8 @@ LRESULT SkinnedHost::onColourRequest(UINT message, HDC dc, HWND control) {
         SetBkColor(dc, *answer->textBackground);
     } else {
         SetBkMode(dc, TRANSPARENT);
+        // List boxes fill each entry with the background colour whatever the mode.
+        SetBkColor(dc, answer->brush);
     }
     if (answer->textFont && fonts_.font(FontRole::Text) != nullptr)
         SelectObject(dc, fonts_.font(FontRole::Text));
