@@ -24,11 +24,11 @@ constexpr Colour rgbColour(std::uint8_t red, std::uint8_t green, std::uint8_t bl
 inline constexpr Colour kWhite = 0xFFFFFF;
 
 enum class TextPlacement : std::uint8_t {
-    Left,       // left-aligned, vertically centred, one line
-    Centre,     // centred both ways, one line
-    Right,      // right-aligned, vertically centred, one line
-    TopCentre,  // centred horizontally at the top of the rectangle, one line
-    WrappedLeft,  // broken into lines at word ends, left-aligned, the block centred vertically
+    Left,           // left-aligned, vertically centred, one line
+    Centre,         // centred both ways, one line
+    Right,          // right-aligned, vertically centred, one line
+    TopCentre,      // centred horizontally at the top of the rectangle, one line
+    WrappedLeft,    // broken into lines at word ends, left-aligned, the block centred vertically
     WrappedCentre,  // as WrappedLeft, each line centred
 };
 

@@ -2,7 +2,6 @@
 // record, and the apply itself against the simulated mouse, which must end up holding it.
 #include <algorithm>
 
-#include "ui/language_texts.h"
 #include "app/notices.h"
 #include "config/config_file.h"
 #include "config/dpi_tables.h"
@@ -16,6 +15,7 @@
 #include "support/device/fake_clock.h"
 #include "support/fake_files.h"
 #include "support/recording_message_box.h"
+#include "ui/language_texts.h"
 
 namespace {
 

@@ -1,3 +1,3 @@
 #pragma once
-#include "ports/clock.h"
 #include "app/tray.h"
+#include "ports/clock.h"
