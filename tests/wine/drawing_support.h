@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/unique_handle.h"
+
 namespace quorvel::win32::testing {
 
 inline const std::string kTestData = QUORVEL_TEST_DATA;
@@ -56,33 +58,29 @@ class Surface {
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
-        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         auto* p = static_cast<std::uint32_t*>(bits);
         for (int i = 0; i < width * height; ++i)
             p[i] = fill;
-        dc_ = CreateCompatibleDC(nullptr);
-        old_ = SelectObject(dc_, bitmap_);
+        dc_.reset(CreateCompatibleDC(nullptr));
+        old_ = SelectObject(dc_.get(), bitmap_.get());
     }
-    ~Surface() {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-        DeleteObject(bitmap_);
-    }
+    ~Surface() { SelectObject(dc_.get(), old_); }
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
-    HDC dc() const { return dc_; }
+    HDC dc() const { return dc_.get(); }
     std::vector<Rgb> pixels() const {
         GdiFlush();
-        return readPixels(bitmap_, width_, height_);
+        return readPixels(bitmap_.get(), width_, height_);
     }
 
   private:
     int width_;
     int height_;
-    HBITMAP bitmap_;
-    HDC dc_;
-    HGDIOBJ old_;
+    UniqueBitmap bitmap_;
+    UniqueMemoryDc dc_;
+    HGDIOBJ old_ = nullptr;
 };
 
 // A hidden top-level popup window, as a skinned window is.
@@ -125,16 +123,16 @@ inline bool saveBmp(HBITMAP bitmap, int width, int height, const std::wstring& p
             row[x * 3 + 2] = static_cast<std::uint8_t>(p >> 16);
         }
     }
-    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (out == INVALID_HANDLE_VALUE)
+    UniqueKernelHandle out(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!out.valid())
         return false;
     DWORD written = 0;
-    bool ok = WriteFile(out, &file, sizeof(file), &written, nullptr) &&
-              WriteFile(out, &header, sizeof(header), &written, nullptr) &&
-              WriteFile(out, data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
-    CloseHandle(out);
-    return ok;
+    const bool ok =
+        WriteFile(out.get(), &file, sizeof(file), &written, nullptr) &&
+        WriteFile(out.get(), &header, sizeof(header), &written, nullptr) &&
+        WriteFile(out.get(), data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
+    return out.close() && ok;
 }
 
 }  // namespace quorvel::win32::testing

@@ -13,6 +13,7 @@
 #include "config/ini_file.h"
 #include "config/settings_file.h"
 #include "macro/macro_library.h"
+#include "platform/win32/unique_handle.h"
 #include "support/recording_message_box.h"
 #include "support/replace_step_hooks.h"
 
@@ -154,13 +155,13 @@ TEST_F(Win32FilesTest, LockedConfigFileIsRefusedWithTheSystemsCode) {
     const fs::path target = directory / "config.bin";
     const std::vector<std::uint8_t> old(config_file::kSize, 0x55);
     ASSERT_FALSE(files.replace(utf8(target), old).has_value());
-    const HANDLE lock = CreateFileW(target.wstring().c_str(), GENERIC_READ, 0, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    win32::UniqueKernelHandle lock(CreateFileW(target.wstring().c_str(), GENERIC_READ, 0, nullptr,
+                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(lock.valid());
     testing::RecordingMessageBox messages;
     const ProgramPaths paths = ProgramPaths::fromExecutable(utf8(directory / "QuorvelMouse.exe"));
     saveConfigFile(files, messages, paths, MouseConfig{});
-    CloseHandle(lock);
+    ASSERT_TRUE(lock.close());
     ASSERT_EQ(messages.shown.size(), 1u);
     // Access denied where the rename meets the open file, a sharing violation elsewhere.
     EXPECT_THAT(messages.shown[0].text,

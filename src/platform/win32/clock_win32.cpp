@@ -80,8 +80,9 @@ void Win32Clock::endPreciseWaits() {
     if (preciseDepth_ == 0 || --preciseDepth_ > 0 || !periodRaised_)
         return;
     auto* end = winmm_->function<TimePeriodFunction>("timeEndPeriod");
+    // Only a period that was never begun is refused, and periodRaised_ rules that out.
     if (end != nullptr)
-        end(kOneMillisecondPeriod);
+        (void)end(kOneMillisecondPeriod);
     periodRaised_ = false;
 }
 

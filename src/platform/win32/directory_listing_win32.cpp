@@ -2,28 +2,10 @@
 
 #include <windows.h>
 
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 
 namespace quorvel::win32 {
-namespace {
-
-class FindHandle {
-  public:
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    ~FindHandle() {
-        if (valid())
-            FindClose(handle_);  // nothing to do about a failed close of a search
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-
-  private:
-    HANDLE handle_;
-};
-
-}  // namespace
 
 std::vector<DirectoryEntry> Win32DirectoryListing::list(const std::string& directory) {
     std::wstring pattern = wideFromUtf8(directory);
@@ -31,7 +13,7 @@ std::vector<DirectoryEntry> Win32DirectoryListing::list(const std::string& direc
         pattern += L'\\';
     pattern += L"*.*";
     WIN32_FIND_DATAW found{};
-    FindHandle search(FindFirstFileW(pattern.c_str(), &found));
+    const UniqueFindHandle search(FindFirstFileW(pattern.c_str(), &found));
     std::vector<DirectoryEntry> entries;
     if (!search.valid())
         return entries;
@@ -39,6 +21,8 @@ std::vector<DirectoryEntry> Win32DirectoryListing::list(const std::string& direc
         entries.push_back(DirectoryEntry{utf8FromWide(found.cFileName),
                                          (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
     } while (FindNextFileW(search.get(), &found));
+    // FindNextFileW ends with ERROR_NO_MORE_FILES; any other error also ends the list, and the
+    // entries read so far are all there is to show.
     return entries;
 }
 

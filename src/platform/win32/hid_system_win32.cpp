@@ -64,9 +64,11 @@ constexpr DWORD kTransferTimeoutMs = 1000;
 class Win32Event : public WakeEvent {
   public:
     Win32Event() : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-    void set() override { SetEvent(event_.get()); }
-    void reset() override { ResetEvent(event_.get()); }
-    void wait() override { WaitForSingleObject(event_.get(), INFINITE); }
+    // These fail only on a handle that was never made (the process ran out of handles); the
+    // reader then does not wake, as createEvent says.
+    void set() override { (void)SetEvent(event_.get()); }
+    void reset() override { (void)ResetEvent(event_.get()); }
+    void wait() override { (void)WaitForSingleObject(event_.get(), INFINITE); }
     bool isSet() const override { return WaitForSingleObject(event_.get(), 0) == WAIT_OBJECT_0; }
     HANDLE get() const { return event_.get(); }
 
@@ -183,15 +185,18 @@ class Win32HidDevice : public HidDevice {
         if (GetLastError() != ERROR_IO_INCOMPLETE)
             return 0;
         // Woken by someone else: cancel, and let the cancel finish before the buffer and
-        // the OVERLAPPED block go out of scope.
-        CancelIoEx(handle_.get(), &overlapped);
+        // the OVERLAPPED block go out of scope. A cancel that fails means the read already
+        // ended; the wait below covers both.
+        (void)CancelIoEx(handle_.get(), &overlapped);
         (void)GetOverlappedResult(handle_.get(), &overlapped, &read, TRUE);
         return 0;
     }
 
   private:
     OVERLAPPED transfer() {
-        ResetEvent(transferDone_.get());
+        // Without the event (out of handles) the wait in finish() fails and the transfer
+        // counts as timed out.
+        (void)ResetEvent(transferDone_.get());
         OVERLAPPED overlapped{};
         overlapped.hEvent = transferDone_.get();
         return overlapped;
@@ -203,7 +208,8 @@ class Win32HidDevice : public HidDevice {
             return 0;
         DWORD moved = 0;
         if (WaitForSingleObject(transferDone_.get(), kTransferTimeoutMs) != WAIT_OBJECT_0) {
-            CancelIoEx(handle_.get(), &overlapped);
+            // As in readInput: a failed cancel means it finished; the wait covers both.
+            (void)CancelIoEx(handle_.get(), &overlapped);
             (void)GetOverlappedResult(handle_.get(), &overlapped, &moved, TRUE);
             return 0;
         }

@@ -6,7 +6,6 @@
 
 #include "platform/win32/skin_drawing.h"
 #include "platform/win32/wide_text.h"
-#include "ui/skin_path.h"
 
 namespace quorvel::win32 {
 
@@ -43,16 +42,17 @@ struct PageCanvas::Repaint {
         if (memory && oldFont != nullptr)
             SelectObject(memory->dc(), oldFont);
         memory.reset();
+        // A window's common context: releasing it cannot fail in a way we could act on.
         if (windowDc != nullptr)
-            ReleaseDC(window, windowDc);
+            (void)ReleaseDC(window, windowDc);
     }
     Repaint(const Repaint&) = delete;
     Repaint& operator=(const Repaint&) = delete;
 };
 
 PageCanvas::PageCanvas(HWND window, const PageSurface& surface, const SkinFonts& fonts,
-                       SkinImageCache& cache, ImageSource source)
-    : window_(window), surface_(surface), fonts_(fonts), cache_(cache), source_(source) {}
+                       SkinImageCache& cache)
+    : window_(window), surface_(surface), fonts_(fonts), cache_(cache) {}
 
 PageCanvas::~PageCanvas() {
     end();
@@ -83,10 +83,7 @@ bool PageCanvas::drawImage(std::string_view fileName, int x, int y) {
     Repaint* repaint = begin();
     if (!repaint->drawable)
         return false;
-    HDC dc = repaint->memory->dc();
-    if (source_ == ImageSource::Cached)
-        return DrawSkinImage(dc, cache_, fileName, x, y);
-    return DrawSkinImage(dc, SkinPath(cache_.skinDirectory(), fileName), x, y);
+    return DrawSkinImage(repaint->memory->dc(), cache_, fileName, x, y);
 }
 
 void PageCanvas::drawText(std::string_view text, const Rect& rect, TextPlacement placement,
@@ -107,14 +104,18 @@ void PageCanvas::drawText(std::string_view text, const Rect& rect, TextPlacement
         if (height > 0 && height < rect.height())
             box.top += (rect.height() - height) / 2;
     }
-    DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &box, drawTextFormat(placement));
+    // A text that cannot be drawn leaves the page as it was; there is no one to tell.
+    (void)DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &box,
+                    drawTextFormat(placement));
 }
 
 void PageCanvas::copyToScreen() {
     Repaint* repaint = begin();
     if (repaint->windowDc != nullptr && repaint->memory) {
-        BitBlt(repaint->windowDc, 0, 0, repaint->client.right - repaint->client.left,
-               repaint->client.bottom - repaint->client.top, repaint->memory->dc(), 0, 0, SRCCOPY);
+        // A failed copy leaves the old picture; the next repaint copies again.
+        (void)BitBlt(repaint->windowDc, 0, 0, repaint->client.right - repaint->client.left,
+                     repaint->client.bottom - repaint->client.top, repaint->memory->dc(), 0, 0,
+                     SRCCOPY);
     }
     end();
 }

@@ -16,16 +16,11 @@
 
 namespace quorvel::win32 {
 
-enum class ImageSource {
-    Cached,         // decode each image once per skin directory
-    DecodeEachDraw  // decode from disk on every draw
-};
-
 class PageCanvas : public Canvas {
   public:
     // All four must outlive the canvas. The cache's skin directory names the images.
     PageCanvas(HWND window, const PageSurface& surface, const SkinFonts& fonts,
-               SkinImageCache& cache, ImageSource source = ImageSource::Cached);
+               SkinImageCache& cache);
     ~PageCanvas() override;
     PageCanvas(const PageCanvas&) = delete;
     PageCanvas& operator=(const PageCanvas&) = delete;
@@ -44,7 +39,6 @@ class PageCanvas : public Canvas {
     const PageSurface& surface_;
     const SkinFonts& fonts_;
     SkinImageCache& cache_;
-    ImageSource source_;
     std::unique_ptr<Repaint> repaint_;
 };
 

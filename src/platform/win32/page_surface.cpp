@@ -23,7 +23,8 @@ bool setUpBackground(HWND window, std::string_view imagePath, PageSurface& surfa
     std::optional<DibImage> image = decodeImageFile(wideFromUtf8(imagePath), Preparation::Plain);
     const int width = image ? image->width() : 0;
     const int height = image ? image->height() : 0;
-    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    // Fails only for a destroyed window, which has nothing left to show.
+    (void)SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
     if (!image) {
         surface.reset();
         return false;

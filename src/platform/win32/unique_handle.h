@@ -61,6 +61,14 @@ struct KernelHandleTraits {
     static bool close(Type h) { return CloseHandle(h) != FALSE; }
 };
 
+// A directory search of FindFirstFileW, which gives INVALID_HANDLE_VALUE for none.
+struct FindHandleTraits {
+    using Type = HANDLE;
+    static Type empty() { return INVALID_HANDLE_VALUE; }
+    static bool owns(Type h) { return h != INVALID_HANDLE_VALUE; }
+    static bool close(Type h) { return FindClose(h) != FALSE; }
+};
+
 template <typename Object>
 struct GdiObjectTraits {
     using Type = Object;
@@ -113,6 +121,7 @@ struct IconTraits {
 };
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
 using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;

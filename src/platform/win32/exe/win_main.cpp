@@ -36,7 +36,9 @@ constexpr ATOM kSystemDialogClass = 0x8002;
 class SystemMessageBox : public MessageBoxPort {
   public:
     void show(std::string_view text, std::string_view caption) override {
-        MessageBoxW(nullptr, wideFromUtf8(text).c_str(), wideFromUtf8(caption).c_str(), MB_OK);
+        // An OK-only box: the one answer carries nothing.
+        (void)MessageBoxW(nullptr, wideFromUtf8(text).c_str(), wideFromUtf8(caption).c_str(),
+                          MB_OK);
     }
 };
 
@@ -93,7 +95,7 @@ ProgramOptions commandLineOptions() {
     std::vector<std::string> words;
     for (int i = 1; arguments != nullptr && i < count; ++i)
         words.push_back(utf8FromWide(arguments[i]));
-    LocalFree(arguments);
+    (void)LocalFree(arguments);  // a failed free leaks one small block, once
     ProgramOptions options = parseProgramOptions(words);
     if (environment(L"QUORVEL_DEVICE") == L"sim")
         options.simulate = true;
@@ -116,7 +118,8 @@ class CTavrinApp {
         INITCOMMONCONTROLSEX controls{};
         controls.dwSize = sizeof(controls);
         controls.dwICC = 0xFF;
-        InitCommonControlsEx(&controls);
+        // The skinned windows use only the base controls, which are there without it.
+        (void)InitCommonControlsEx(&controls);
 
         WNDCLASSW windowClass{};
         if (!GetClassInfoW(nullptr, MAKEINTATOM(kSystemDialogClass), &windowClass))
@@ -195,7 +198,8 @@ class CTavrinApp {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Elevated: never take a DLL from beside the exe or the current directory.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // Refused only for flags it does not know, and these are fixed.
+    (void)SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     quorvel::win32::CTavrinApp app;
     app.initInstance(instance);
     app.exitInstance();
