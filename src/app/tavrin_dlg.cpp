@@ -1,44 +1,20 @@
 #include "app/tavrin_dlg.h"
 
-#include <algorithm>
-#include <charconv>
 #include <utility>
 
 #include "app/device_change.h"
 #include "ports/message_box.h"
+#include "ui/skin_path.h"
 
 namespace quorvel {
 namespace {
 
 constexpr std::string_view kCreateEventFailed = "CreateEvent failed.";
 constexpr std::string_view kRegisterFailed = "RegisterDeviceNotification failed!!!";
-constexpr std::string_view kSkinsFolder = "/Skins/";
 // Start-up that cannot watch the mouse would leave a window that saves an unloaded record.
 constexpr int kStartUpFailedExitCode = 1;
 
 }  // namespace
-
-std::string formSkinDirectory(std::string_view executablePath, std::string_view skinName) {
-    std::string directory(executablePath);
-    for (std::size_t at = directory.find(kExecutableName); at != std::string::npos;
-         at = directory.find(kExecutableName, at)) {
-        directory.erase(at, kExecutableName.size());
-    }
-    directory += kSkinsFolder;
-    directory += skinName;
-    return directory;
-}
-
-std::uint8_t colourByteFromText(std::string_view text) {
-    unsigned value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    (void)end;
-    if (error == std::errc::result_out_of_range)
-        return 0xFF;
-    if (error != std::errc())
-        return 0;
-    return static_cast<std::uint8_t>(std::min(value, 255U));
-}
 
 CTavrinDlg::CTavrinDlg(TavrinPorts ports, SharedUiState& shared) : ports_(ports), shared_(shared) {
     shared_.textColour = Rgb{0, 255, 0};
@@ -91,13 +67,12 @@ bool CTavrinDlg::onInitDialog() {
     labels_.texts() = settings_.labels;
 
     const std::string skinDirectory =
-        formSkinDirectory(ports_.host.executablePath(), settings_.skinName);
+        skinDirectoryFor(ports_.host.executablePath(), settings_.skinName);
     ports_.host.adoptBackground(skinDirectory + std::string(kBasicBackground));
 
     shared_.skinDirectory = skinDirectory;
-    shared_.textColour =
-        Rgb{colourByteFromText(settings_.redText), colourByteFromText(settings_.greenText),
-            colourByteFromText(settings_.blueText)};
+    shared_.textColour = Rgb{colourByte(settings_.redText), colourByte(settings_.greenText),
+                             colourByte(settings_.blueText)};
     shared_.skinName = settings_.skinName;
 
     ports_.host.createFonts(shared_.languageCode);

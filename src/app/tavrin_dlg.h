@@ -22,7 +22,6 @@ namespace quorvel {
 inline constexpr int kMainDialogTemplate = 700;
 inline constexpr int kExitCommand = 1028;
 inline constexpr std::string_view kTrayTip = "Gaming Mouse Setting";
-inline constexpr std::string_view kExecutableName = "QuorvelMouse.exe";
 inline constexpr std::string_view kBasicBackground = "/BasicSet2.png";
 
 // Mouse messages of the tray callback.
@@ -46,10 +45,6 @@ struct TavrinPorts {
     KeyDialogPort& keyDialogs;
 };
 
-// The skin directory: the executable's path without its file name, "/Skins/", the skin name.
-std::string formSkinDirectory(std::string_view executablePath, std::string_view skinName);
-// A colour text of str.ini as one byte: leading decimal digits, empty or junk 0, capped at 255.
-std::uint8_t colourByteFromText(std::string_view text);
 
 class CTavrinDlg final : public SkinnedWindow {
   public:

@@ -1,5 +1,8 @@
 #include "config/settings_file.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "config/dpi_tables.h"
 
 namespace quorvel {
@@ -45,16 +48,6 @@ ButtonLabels defaultButtonLabels(const DefaultLabelNames& names) {
     return labels;
 }
 
-std::string_view languageSection(std::string_view languageCode) {
-    if (languageCode == "CHS") {
-        return kSimplifiedChineseSection;
-    }
-    if (languageCode == "CHT") {
-        return kTraditionalChineseSection;
-    }
-    return kEnglishSection;
-}
-
 std::string readLanguageCode(const IniFile& settings) {
     return settings.readString(kSkinsSection, kLanguageKey);
 }
@@ -92,20 +85,14 @@ bool writeSkinChoice(IniFile& settings, const SkinChoice& choice) {
 }
 
 std::uint8_t colourByte(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
-        ++pos;
-    }
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    unsigned value = 0;  // only the low byte survives, so the sum is kept modulo 256
-    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-        value = (value * 10 + static_cast<unsigned>(text[pos] - '0')) & 0xFF;
-    }
-    return static_cast<std::uint8_t>(negative ? (0x100 - value) & 0xFF : value);
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    (void)end;  // what follows the digits does not matter
+    if (error == std::errc::result_out_of_range)
+        return 0xFF;
+    if (error != std::errc())
+        return 0;
+    return static_cast<std::uint8_t>(std::min(value, 255U));
 }
 
 }  // namespace quorvel

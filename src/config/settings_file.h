@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "config/ini_file.h"
+#include "config/language.h"
 #include "config/mouse_config.h"
 
 namespace quorvel {
@@ -16,10 +17,6 @@ inline constexpr std::string_view kSkinPathKey = "Path";
 inline constexpr std::string_view kRedKey = "RColor";
 inline constexpr std::string_view kGreenKey = "GColor";
 inline constexpr std::string_view kBlueKey = "BColor";
-
-inline constexpr std::string_view kEnglishSection = "Setting-EN";
-inline constexpr std::string_view kSimplifiedChineseSection = "Setting-CHS";
-inline constexpr std::string_view kTraditionalChineseSection = "Setting-CHT";
 
 inline constexpr int kButtonLabelCount = 2 * kButtonCount;
 
@@ -63,8 +60,6 @@ struct SettingsTexts {
     std::string skinName;
 };
 
-// The comparison is exact: "cht" is not "CHT" and gives English.
-std::string_view languageSection(std::string_view languageCode);
 std::string readLanguageCode(const IniFile& settings);
 
 SettingsTexts readSettings(const IniFile& settings, std::string_view languageSection);
@@ -80,8 +75,8 @@ struct SkinChoice {
 std::array<std::string, 3> colourTexts(Rgb colour);
 bool writeSkinChoice(IniFile& settings, const SkinChoice& choice);
 
-// "RColor" etc. as the program turns them into a byte: leading decimal digits, 0 when
-// there are none; values past 255 keep their low byte, as a byte cast would.
+// "RColor" etc. as one byte: the leading decimal digits, capped at 255; empty or junk
+// (a sign or blank in front included) is 0.
 std::uint8_t colourByte(std::string_view text);
 
 }  // namespace quorvel

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "config/language.h"
+
 namespace quorvel {
 
 struct WindowsVersion {
@@ -26,12 +28,11 @@ struct FontChoice {
 inline constexpr int kTextFontWeight = 400;
 inline constexpr int kTitleFontWeight = 700;
 
-// "CHS" and "CHT" pick Chinese faces; any other code is English. Windows 6.2 exactly swaps
-// the Simplified Chinese face.
-FontChoice chooseFonts(std::string_view language, WindowsVersion version);
+// Windows 6.2 exactly swaps the Simplified Chinese face.
+FontChoice chooseFonts(Language language, WindowsVersion version);
 
 // The dialogs' single font: the text font of the same rule.
-inline FontSpec chooseTextFont(std::string_view language, WindowsVersion version) {
+inline FontSpec chooseTextFont(Language language, WindowsVersion version) {
     return chooseFonts(language, version).text;
 }
 

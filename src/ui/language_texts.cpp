@@ -101,30 +101,7 @@ constexpr std::array<TextRow, kTextCount> kTexts = {{
 }};
 static_assert(static_cast<std::size_t>(TextId::NotRecordingStop) + 1 == kTextCount);
 
-struct CodeEntry {
-    std::string_view code;
-    Language language;
-};
-constexpr std::array<CodeEntry, 2> kCodes = {{
-    {"CHS", Language::SimplifiedChinese},
-    {"CHT", Language::TraditionalChinese},
-}};
-
-constexpr std::array<std::string_view, 3> kSections = {"Setting-EN", "Setting-CHS", "Setting-CHT"};
-
 }  // namespace
-
-Language languageFromCode(std::string_view code) {
-    for (const CodeEntry& entry : kCodes) {
-        if (entry.code == code)
-            return entry.language;
-    }
-    return Language::English;
-}
-
-std::string_view settingsSectionFor(Language language) {
-    return kSections[static_cast<std::size_t>(language)];
-}
 
 const std::array<TextRow, kTextCount>& languageTextTable() {
     return kTexts;

@@ -7,18 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "config/language.h"
+
 namespace quorvel {
 
 // The maker's web page: shown as the web link and opened by it.
 inline constexpr std::string_view kMakerWebAddress = "https://quorvelmouse.invalid/docs";
-
-enum class Language : std::uint8_t { English, SimplifiedChinese, TraditionalChinese };
-
-// The code is compared exactly: "CHS" and "CHT" only; anything else (lower case, blanks,
-// empty) is English.
-Language languageFromCode(std::string_view code);
-// The str.ini section that keeps this language's button labels.
-std::string_view settingsSectionFor(Language language);
 
 // One slot per row, in the order the slots are filled; named after the English text.
 enum class TextId : std::uint8_t {

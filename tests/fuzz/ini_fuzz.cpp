@@ -213,7 +213,8 @@ void fileStep(ByteSource& source, quorvel::testing::FakeFiles& files, IniFile& i
             break;
         case 4: {
             // str.ini as the program reads it at start-up, and the labels it writes back.
-            const std::string_view language = languageSection(readLanguageCode(ini));
+            const std::string_view language =
+                settingsSectionFor(languageFromCode(readLanguageCode(ini)));
             const SettingsTexts texts = readSettings(ini, language);
             (void)colourByte(texts.red);
             (void)colourByte(texts.green);

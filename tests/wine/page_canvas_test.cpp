@@ -186,7 +186,7 @@ LOGFONTW describe(HFONT font) {
 }
 
 TEST(SkinFontsTest, FontsAreMadeFromTheLanguageChoice) {
-    const SkinFonts chinese(chooseFonts("CHS", WindowsVersion{6, 1}));
+    const SkinFonts chinese(chooseFonts(Language::SimplifiedChinese, WindowsVersion{6, 1}));
     const LOGFONTW text = describe(chinese.font(FontRole::Text));
     EXPECT_STREQ(text.lfFaceName, L"宋体");
     EXPECT_EQ(text.lfHeight, 13);

@@ -22,8 +22,8 @@ UniqueFont createSkinFont(const FontSpec& spec) {
 SkinFonts::SkinFonts(const FontChoice& choice)
     : text_(createSkinFont(choice.text)), title_(createSkinFont(choice.title)) {}
 
-SkinFonts SkinFonts::forLanguage(std::string_view language) {
-    return SkinFonts(chooseFonts(language, windowsVersion()));
+SkinFonts SkinFonts::forLanguage(std::string_view languageCode) {
+    return SkinFonts(chooseFonts(languageFromCode(languageCode), windowsVersion()));
 }
 
 }  // namespace quorvel::win32

@@ -22,7 +22,7 @@ class SkinFonts {
     SkinFonts() = default;
     explicit SkinFonts(const FontChoice& choice);
     // For the UI language code on this Windows version.
-    static SkinFonts forLanguage(std::string_view language);
+    static SkinFonts forLanguage(std::string_view languageCode);
 
     HFONT font(FontRole role) const { return role == FontRole::Title ? title_.get() : text_.get(); }
 

@@ -146,22 +146,5 @@ TEST(TavrinStartUp, ATrayRestoreEndsTheHiding) {
     EXPECT_FALSE(rig.dialog.onNcPaint());
 }
 
-TEST(SkinDirectory, DropsTheExecutableNameEverywhere) {
-    EXPECT_EQ(formSkinDirectory("C:\\a\\QuorvelMouse.exe", "Default"), "C:\\a\\/Skins/Default");
-    EXPECT_EQ(formSkinDirectory("C:\\QuorvelMouse.exe\\QuorvelMouse.exe", "x"), "C:\\\\/Skins/x");
-    EXPECT_EQ(formSkinDirectory("C:\\a\\Other.exe", ""), "C:\\a\\Other.exe/Skins/");
-}
-
-TEST(ColourText, ReadsLeadingDecimal) {
-    EXPECT_EQ(colourByteFromText(""), 0);
-    EXPECT_EQ(colourByteFromText("0"), 0);
-    EXPECT_EQ(colourByteFromText("255"), 255);
-    EXPECT_EQ(colourByteFromText("12abc"), 12);
-    EXPECT_EQ(colourByteFromText("abc"), 0);
-    EXPECT_EQ(colourByteFromText("-5"), 0);
-    EXPECT_EQ(colourByteFromText("300"), 255);
-    EXPECT_EQ(colourByteFromText("99999999999999999999"), 255);
-}
-
 }  // namespace
 }  // namespace quorvel::test

@@ -17,15 +17,6 @@ class SettingsFileTest : public ::testing::Test {
     IniFile ini{files, kPath};
 };
 
-TEST(LanguageSectionTest, ChoosesByExactCode) {
-    EXPECT_EQ(languageSection("CHS"), "Setting-CHS");
-    EXPECT_EQ(languageSection("CHT"), "Setting-CHT");
-    EXPECT_EQ(languageSection("cht"), "Setting-EN");
-    EXPECT_EQ(languageSection("CHS "), "Setting-EN");
-    EXPECT_EQ(languageSection(""), "Setting-EN");
-    EXPECT_EQ(languageSection("EN"), "Setting-EN");
-}
-
 TEST(ButtonLabelsTest, DefaultsFollowTheDefaultAssignment) {
     const ButtonLabels labels = defaultButtonLabels();
     const std::array<std::string_view, 8> expected = {"Left Click", "Right Click", "Mid Click",
@@ -65,7 +56,7 @@ TEST_F(SettingsFileTest, ReadsLabelsOfTheLanguageAndTheSkin) {
               "[Setting-CHS]\r\nItem1=左键\r\nItem13=右键\r\nItem83=按键关闭\r\n");
     const std::string code = readLanguageCode(ini);
     EXPECT_EQ(code, "CHS");
-    const SettingsTexts texts = readSettings(ini, languageSection(code));
+    const SettingsTexts texts = readSettings(ini, settingsSectionFor(languageFromCode(code)));
     EXPECT_EQ(texts.labels.label(Mode::A, 0), "左键");
     EXPECT_EQ(texts.labels.label(Mode::B, 0), "右键");
     EXPECT_EQ(texts.labels.label(Mode::B, 7), "按键关闭");
@@ -79,7 +70,8 @@ TEST_F(SettingsFileTest, ReadsLabelsOfTheLanguageAndTheSkin) {
 
 TEST_F(SettingsFileTest, MissingLanguageSectionGivesEmptyLabels) {
     files.put(kPath, "[Skins]\r\nPath=Default\r\n");
-    const SettingsTexts texts = readSettings(ini, languageSection(readLanguageCode(ini)));
+    const SettingsTexts texts =
+        readSettings(ini, settingsSectionFor(languageFromCode(readLanguageCode(ini))));
     for (const auto& text : texts.labels.texts()) {
         EXPECT_EQ(text, "");
     }
@@ -117,14 +109,14 @@ TEST_F(SettingsFileTest, FailedLabelWriteKeepsEveryOldLabel) {
     EXPECT_EQ(files.text(kPath), "[Setting-EN]\r\nItem1=Old\r\n");
 }
 
-TEST(ColourByteTest, ReadsLikeADecimalConversionToAByte) {
+TEST(ColourByteTest, ReadsLeadingDigitsCappedAt255AndJunkAsZero) {
     EXPECT_EQ(colourByte("230"), 230);
-    EXPECT_EQ(colourByte(""), 0);
-    EXPECT_EQ(colourByte("abc"), 0);
-    EXPECT_EQ(colourByte(" 12px"), 12);
-    EXPECT_EQ(colourByte("256"), 0);
-    EXPECT_EQ(colourByte("-1"), 255);
-    EXPECT_EQ(colourByte("+7"), 7);
+    EXPECT_EQ(colourByte("12px"), 12);
+    EXPECT_EQ(colourByte("255"), 255);
+    EXPECT_EQ(colourByte("256"), 255);
+    EXPECT_EQ(colourByte("99999999999999999999"), 255);
+    for (const char* junk : {"", "abc", " 12", "-5", "+7"})
+        EXPECT_EQ(colourByte(junk), 0) << junk;
 }
 
 }  // namespace

@@ -11,43 +11,39 @@ constexpr WindowsVersion kWindows81{6, 3};
 constexpr WindowsVersion kVersion7dot2{7, 2};
 
 TEST(FontChoice, EnglishUsesArialAndTahoma) {
-    const FontChoice fonts = chooseFonts("EN", kWindows7);
-    EXPECT_EQ(fonts.text, (FontSpec{"Arial", 14, 400}));
-    EXPECT_EQ(fonts.title, (FontSpec{"Tahoma", 18, 700}));
-}
-
-TEST(FontChoice, UnknownAndEmptyCodesAreEnglish) {
-    for (const char* code : {"", "chs", "CH", "CHSX", "DE"}) {
-        EXPECT_EQ(chooseFonts(code, kWindows8).text.face, "Arial") << code;
-        EXPECT_EQ(chooseFonts(code, kWindows8).title.face, "Tahoma") << code;
+    for (WindowsVersion version : {kWindows7, kWindows8}) {
+        const FontChoice fonts = chooseFonts(Language::English, version);
+        EXPECT_EQ(fonts.text, (FontSpec{"Arial", 14, 400}));
+        EXPECT_EQ(fonts.title, (FontSpec{"Tahoma", 18, 700}));
     }
 }
 
 TEST(FontChoice, SimplifiedChineseUsesSongOutsideVersion62) {
     for (WindowsVersion version : {kWindows7, kWindows81, kVersion7dot2, WindowsVersion{10, 0}}) {
-        const FontChoice fonts = chooseFonts("CHS", version);
+        const FontChoice fonts = chooseFonts(Language::SimplifiedChinese, version);
         EXPECT_EQ(fonts.text, (FontSpec{"宋体", 13, 400}));
         EXPECT_EQ(fonts.title, (FontSpec{"宋体", 18, 700}));
     }
 }
 
 TEST(FontChoice, SimplifiedChineseOnVersion62UsesHeiForBoth) {
-    const FontChoice fonts = chooseFonts("CHS", kWindows8);
+    const FontChoice fonts = chooseFonts(Language::SimplifiedChinese, kWindows8);
     EXPECT_EQ(fonts.text, (FontSpec{"黑体", 13, 400}));
     EXPECT_EQ(fonts.title, (FontSpec{"黑体", 18, 700}));
 }
 
 TEST(FontChoice, TraditionalChineseUsesHeiEverywhere) {
     for (WindowsVersion version : {kWindows7, kWindows8}) {
-        const FontChoice fonts = chooseFonts("CHT", version);
+        const FontChoice fonts = chooseFonts(Language::TraditionalChinese, version);
         EXPECT_EQ(fonts.text, (FontSpec{"黑体", 14, 400}));
         EXPECT_EQ(fonts.title, (FontSpec{"黑体", 18, 700}));
     }
 }
 
 TEST(FontChoice, DialogFontIsTheTextFont) {
-    EXPECT_EQ(chooseTextFont("CHS", kWindows8), chooseFonts("CHS", kWindows8).text);
-    EXPECT_EQ(chooseTextFont("EN", kWindows7).height, 14);
+    EXPECT_EQ(chooseTextFont(Language::SimplifiedChinese, kWindows8),
+              chooseFonts(Language::SimplifiedChinese, kWindows8).text);
+    EXPECT_EQ(chooseTextFont(Language::English, kWindows7).height, 14);
 }
 
 }  // namespace

@@ -26,24 +26,6 @@ TEST(LanguageTexts, ChineseColumnsAreNotEnglishCopies) {
     EXPECT_EQ(sameAsEnglish, 3);  // "Shift", "Windows" and the web address
 }
 
-TEST(LanguageTexts, CodeIsComparedExactly) {
-    EXPECT_EQ(languageFromCode("CHS"), Language::SimplifiedChinese);
-    EXPECT_EQ(languageFromCode("CHT"), Language::TraditionalChinese);
-    EXPECT_EQ(languageFromCode("chs"), Language::English);
-    EXPECT_EQ(languageFromCode("cht"), Language::English);
-    EXPECT_EQ(languageFromCode("CHS "), Language::English);
-    EXPECT_EQ(languageFromCode("CH"), Language::English);
-    EXPECT_EQ(languageFromCode(""), Language::English);
-    EXPECT_EQ(languageFromCode("EN"), Language::English);
-}
-
-TEST(LanguageTexts, SectionFollowsLanguage) {
-    EXPECT_EQ(LanguageTexts(languageFromCode("CHS")).sectionName(), "Setting-CHS");
-    EXPECT_EQ(LanguageTexts(languageFromCode("CHT")).sectionName(), "Setting-CHT");
-    EXPECT_EQ(LanguageTexts(languageFromCode("")).sectionName(), "Setting-EN");
-    EXPECT_EQ(LanguageTexts().sectionName(), "Setting-EN");
-}
-
 TEST(LanguageTexts, SlotsHoldTheirLanguagesText) {
     const LanguageTexts english(Language::English);
     const LanguageTexts simplified(Language::SimplifiedChinese);
