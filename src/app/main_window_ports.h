@@ -14,18 +14,6 @@
 
 namespace quorvel {
 
-// Item1 to Item8 ("Mode A" buttons 0 to 7), then Item13 to Item83 ("Mode B").
-using ButtonLabelTexts = std::array<std::string, kButtonLabelCount>;
-
-// What str.ini gives the window at start-up.
-struct WindowSettings {
-    ButtonLabelTexts labels;
-    std::string redText;
-    std::string greenText;
-    std::string blueText;
-    std::string skinName;
-};
-
 struct ImageSize {
     int width = 0;
     int height = 0;
@@ -79,8 +67,8 @@ class SettingsStorePort {
     virtual bool savedBefore() const = 0;
     virtual void saveConfigFile(const MouseConfig& config) = 0;
     virtual std::string readLanguageCode() = 0;
-    virtual WindowSettings readSettings(std::string_view section) = 0;
-    virtual void writeButtonLabels(std::string_view section, const ButtonLabelTexts& labels) = 0;
+    virtual SettingsTexts readSettings(std::string_view section) = 0;
+    virtual void writeButtonLabels(std::string_view section, const ButtonLabels& labels) = 0;
     // "RColor", "GColor", "BColor" and "Path" in one replace; false when they did not reach it.
     virtual bool writeSkinChoice(const SkinChoice& choice) = 0;
 };

@@ -66,24 +66,14 @@ std::string FileSettingsStore::readLanguageCode() {
     return quorvel::readLanguageCode(IniFile(files_, paths_.settingsFile));
 }
 
-WindowSettings FileSettingsStore::readSettings(std::string_view section) {
-    SettingsTexts texts = quorvel::readSettings(IniFile(files_, paths_.settingsFile), section);
-    WindowSettings settings;
-    settings.labels = texts.labels.texts();
-    settings.redText = std::move(texts.red);
-    settings.greenText = std::move(texts.green);
-    settings.blueText = std::move(texts.blue);
-    settings.skinName = std::move(texts.skinName);
-    return settings;
+SettingsTexts FileSettingsStore::readSettings(std::string_view section) {
+    return quorvel::readSettings(IniFile(files_, paths_.settingsFile), section);
 }
 
-void FileSettingsStore::writeButtonLabels(std::string_view section,
-                                          const ButtonLabelTexts& labels) {
-    ButtonLabels stored;
-    stored.texts() = labels;
+void FileSettingsStore::writeButtonLabels(std::string_view section, const ButtonLabels& labels) {
     IniFile settings(files_, paths_.settingsFile);
     // Failed writes go unnoticed by design: the labels stay in memory until the next Apply.
-    (void)quorvel::writeButtonLabels(settings, section, stored);
+    (void)quorvel::writeButtonLabels(settings, section, labels);
 }
 
 bool FileSettingsStore::writeSkinChoice(const SkinChoice& choice) {

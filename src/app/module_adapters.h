@@ -46,8 +46,8 @@ class FileSettingsStore : public SettingsStorePort {
     bool savedBefore() const override { return firstRunFlag_ != kFirstRunNotSaved; }
     void saveConfigFile(const MouseConfig& config) override;
     std::string readLanguageCode() override;
-    WindowSettings readSettings(std::string_view section) override;
-    void writeButtonLabels(std::string_view section, const ButtonLabelTexts& labels) override;
+    SettingsTexts readSettings(std::string_view section) override;
+    void writeButtonLabels(std::string_view section, const ButtonLabels& labels) override;
     bool writeSkinChoice(const SkinChoice& choice) override;
     const ProgramPaths& paths() const { return paths_; }
 

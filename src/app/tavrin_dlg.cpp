@@ -64,15 +64,15 @@ bool CTavrinDlg::onInitDialog() {
     }
 
     settings_ = ports_.store.readSettings(texts_.sectionName());
-    labels_.texts() = settings_.labels;
+    labels_ = settings_.labels;
 
     const std::string skinDirectory =
         skinDirectoryFor(ports_.host.executablePath(), settings_.skinName);
     ports_.host.adoptBackground(skinDirectory + std::string(kBasicBackground));
 
     shared_.skinDirectory = skinDirectory;
-    shared_.textColour = Rgb{colourByte(settings_.redText), colourByte(settings_.greenText),
-                             colourByte(settings_.blueText)};
+    shared_.textColour =
+        Rgb{colourByte(settings_.red), colourByte(settings_.green), colourByte(settings_.blue)};
     shared_.skinName = settings_.skinName;
 
     ports_.host.createFonts(shared_.languageCode);
@@ -122,7 +122,7 @@ void CTavrinDlg::restoreFromTray() {
         restorePending_ = false;
         if (pageState_ == PageState::Basic) {
             settings_ = ports_.store.readSettings(texts_.sectionName());
-            labels_.texts() = settings_.labels;
+            labels_ = settings_.labels;
         }
         rebuildPage();
     } else if (!deviceRead_) {

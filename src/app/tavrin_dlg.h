@@ -45,7 +45,6 @@ struct TavrinPorts {
     KeyDialogPort& keyDialogs;
 };
 
-
 class CTavrinDlg final : public SkinnedWindow {
   public:
     CTavrinDlg(TavrinPorts ports, SharedUiState& shared);
@@ -101,8 +100,8 @@ class CTavrinDlg final : public SkinnedWindow {
     void chooseSkin();
 
     const LanguageTexts& texts() const { return texts_; }
-    const ButtonLabelTexts& labels() const { return labels_.texts(); }
-    ButtonLabelTexts& labels() { return labels_.texts(); }
+    const ButtonLabels& labels() const { return labels_; }
+    ButtonLabels& labels() { return labels_; }
     PageState pageState() const { return pageState_; }
     bool restorePending() const { return restorePending_; }
     bool deviceRead() const { return deviceRead_; }
@@ -131,7 +130,7 @@ class CTavrinDlg final : public SkinnedWindow {
     LanguageTexts texts_;
     ButtonLabels labels_;
     MainWindowPages pages_{BasicPageEnv{shared_, texts_, labels_, ports_.keyDialogs}};
-    WindowSettings settings_;
+    SettingsTexts settings_;
     PageState pageState_ = PageState::None;
     bool deviceRead_ = false;
     bool restorePending_ = false;

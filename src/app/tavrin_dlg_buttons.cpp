@@ -46,7 +46,7 @@ void CTavrinDlg::apply() {
     MouseConfig& live = shared_.records.live;
     ports_.device.applyToDevice(live, shared_.sensorType);
     ports_.store.saveConfigFile(live);
-    ports_.store.writeButtonLabels(texts_.sectionName(), labels_.texts());
+    ports_.store.writeButtonLabels(texts_.sectionName(), labels_);
     shared_.records.takeBackup();
     ports_.pointer.apply(live);
 }
@@ -67,8 +67,8 @@ void CTavrinDlg::showBasicPage() {
         // The first showing in a run learns the sensor; a first run also gets default labels.
         shared_.sensorType = ports_.device.refreshSensorInfo();
         if (!ports_.store.savedBefore()) {
-            labels_.texts() = defaultLabelTexts(texts_);
-            ports_.store.writeButtonLabels(texts_.sectionName(), labels_.texts());
+            labels_ = defaultLabelTexts(texts_);
+            ports_.store.writeButtonLabels(texts_.sectionName(), labels_);
         }
         deviceRead_ = true;
     }
@@ -95,9 +95,9 @@ void CTavrinDlg::chooseSkin() {
     shared_.textColour = chosen->textColour;
     settings_.skinName = chosen->name;
     const auto colourTexts = quorvel::colourTexts(chosen->textColour);
-    settings_.redText = colourTexts[0];
-    settings_.greenText = colourTexts[1];
-    settings_.blueText = colourTexts[2];
+    settings_.red = colourTexts[0];
+    settings_.green = colourTexts[1];
+    settings_.blue = colourTexts[2];
     // Failed writes go unnoticed, as for the labels: the choice holds until the program ends.
     (void)ports_.store.writeSkinChoice(SkinChoice{chosen->textColour, chosen->name});
     ports_.host.useSkin(chosen->directory);

@@ -60,12 +60,11 @@ bool isKeyList(int id) {
 
 }  // namespace
 
-KeyLabels defaultLabelTexts(const LanguageTexts& texts) {
-    const DefaultLabelNames names{
+ButtonLabels defaultLabelTexts(const LanguageTexts& texts) {
+    return defaultButtonLabels(DefaultLabelNames{
         {texts.text(TextId::LeftClick), texts.text(TextId::RightClick),
          texts.text(TextId::MidClick), texts.text(TextId::Forward), texts.text(TextId::Backward)},
-        texts.text(TextId::KeyOff)};
-    return defaultButtonLabels(names).texts();
+        texts.text(TextId::KeyOff)});
 }
 
 BasicPage::BasicPage(BasicPageEnv env)
@@ -273,7 +272,7 @@ void BasicPage::selectMode(Mode mode, Canvas& canvas) {
 
 void BasicPage::restoreKeys(Canvas& canvas) {
     applyDefaultAssignment(config());
-    env_.labels.texts() = defaultLabelTexts(env_.texts);
+    env_.labels = defaultLabelTexts(env_.texts);
     paintKeyBoxes(canvas);
     canvas.copyToScreen();
 }

@@ -17,10 +17,8 @@
 
 namespace quorvel {
 
-// The labels of the key boxes: Mode A buttons 0 to 7, then Mode B.
-using KeyLabels = std::array<std::string, kButtonLabelCount>;
-// The labels a first run gives: functions 0 to 4, "DPI Loop", "Key Off".
-KeyLabels defaultLabelTexts(const LanguageTexts& texts);
+// The labels a first run and "Default" give: functions 0 to 4, "DPI Loop", "Key Off".
+ButtonLabels defaultLabelTexts(const LanguageTexts& texts);
 
 inline constexpr int kFirstSwatchId = 71;  // stage c has 70 + c
 

@@ -183,11 +183,11 @@ class FakeStore : public SettingsStorePort {
         log_.add("lan");
         return languageCode;
     }
-    WindowSettings readSettings(std::string_view section) override {
+    SettingsTexts readSettings(std::string_view section) override {
         log_.add("settings:read:" + std::string(section));
         return settings;
     }
-    void writeButtonLabels(std::string_view section, const ButtonLabelTexts& labels) override {
+    void writeButtonLabels(std::string_view section, const ButtonLabels& labels) override {
         written.push_back(labels);
         log_.add("labels:write:" + std::string(section));
     }
@@ -200,9 +200,9 @@ class FakeStore : public SettingsStorePort {
     std::optional<MouseConfig> fileRecord;
     bool savedBeforeFlag = true;
     std::string languageCode;
-    WindowSettings settings;
+    SettingsTexts settings;
     std::vector<MouseConfig> saved;
-    std::vector<ButtonLabelTexts> written;
+    std::vector<ButtonLabels> written;
     std::vector<SkinChoice> skinChoices;
 
   private:

@@ -13,9 +13,9 @@ constexpr int kSkinsY = 14;
 struct SkinRig : DialogRig {
     SkinRig() {
         store.settings.skinName = "Default";
-        store.settings.redText = "230";
-        store.settings.greenText = "230";
-        store.settings.blueText = "230";
+        store.settings.red = "230";
+        store.settings.green = "230";
+        store.settings.blue = "230";
         start();
     }
     const std::string installed = "C:\\Program Files\\Quorvel\\/Skins/Default";

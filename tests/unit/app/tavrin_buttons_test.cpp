@@ -115,7 +115,7 @@ TEST(TavrinApply, SendsTheLiveRecordAndRefreshesTheBackup) {
     rig.device.sensorType = 2;
     rig.start();
     rig.shared.records.live.setFunctionCode(Mode::B, 4, 13);
-    rig.dialog.labels()[12] = "Macro 1";
+    rig.dialog.labels().setLabel(Mode::B, 4, "Macro 1");
     rig.dialog.apply();
     ASSERT_EQ(rig.device.applied.size(), 1U);
     EXPECT_EQ(rig.device.applied[0].functionCode(Mode::B, 4), 13);
@@ -123,7 +123,7 @@ TEST(TavrinApply, SendsTheLiveRecordAndRefreshesTheBackup) {
     ASSERT_EQ(rig.store.saved.size(), 1U);
     EXPECT_EQ(rig.store.saved[0], rig.shared.records.live);
     ASSERT_EQ(rig.store.written.size(), 1U);
-    EXPECT_EQ(rig.store.written[0][12], "Macro 1");
+    EXPECT_EQ(rig.store.written[0].label(Mode::B, 4), "Macro 1");
     EXPECT_EQ(rig.shared.records.backup, rig.shared.records.live);
 }
 
@@ -176,12 +176,12 @@ TEST(TavrinKeyConfigurations, DefaultThenCancelBringsThePreviousAssignmentBack) 
     custom.setFunctionCode(Mode::B, 0, 1);
     rig.store.fileRecord = custom;
     rig.start();
-    rig.dialog.labels()[0] = "Right Click";
+    rig.dialog.labels().setLabel(Mode::A, 0, "Right Click");
     rig.dialog.onLButtonDown(350, 560);
     EXPECT_EQ(rig.shared.records.live.functionCode(Mode::A, 5), 6);
     EXPECT_EQ(rig.shared.records.live.functionCode(Mode::B, 0), 0);
-    EXPECT_EQ(rig.dialog.labels()[0], "Left Click");
-    EXPECT_EQ(rig.dialog.labels()[13], "DPI Loop");
+    EXPECT_EQ(rig.dialog.labels().label(Mode::A, 0), "Left Click");
+    EXPECT_EQ(rig.dialog.labels().label(Mode::B, 5), "DPI Loop");
     EXPECT_TRUE(rig.device.applied.empty());
     rig.dialog.cancel();
     EXPECT_EQ(rig.shared.records.live, custom);

@@ -10,9 +10,9 @@ TEST(TavrinStartUp, EndsWatchingTheMouseWithTheRecordSkinAndPageInPlace) {
     DialogRig rig;
     rig.store.languageCode = "CHT";
     rig.store.settings.skinName = "Default";
-    rig.store.settings.redText = "300";  // capped
-    rig.store.settings.greenText = "junk";
-    rig.store.settings.blueText = "7";
+    rig.store.settings.red = "300";  // capped
+    rig.store.settings.green = "junk";
+    rig.store.settings.blue = "7";
     ASSERT_TRUE(rig.dialog.onInitDialog());
 
     EXPECT_TRUE(rig.log.has("tray:add:Gaming Mouse Setting"));
@@ -103,18 +103,18 @@ TEST(TavrinStartUp, BackupEqualsTheLoadedRecord) {
 TEST(TavrinStartUp, PublishesSkinColourAndLanguage) {
     DialogRig rig;
     rig.store.languageCode = "chs";
-    rig.store.settings.redText = "255";
-    rig.store.settings.greenText = "128";
-    rig.store.settings.blueText = "";
+    rig.store.settings.red = "255";
+    rig.store.settings.green = "128";
+    rig.store.settings.blue = "";
     rig.store.settings.skinName = "Blue";
-    rig.store.settings.labels[0] = "Fire!";
+    rig.store.settings.labels.setLabel(Mode::A, 0, "Fire!");
     ASSERT_TRUE(rig.dialog.onInitDialog());
     EXPECT_EQ(rig.shared.textColour, (Rgb{255, 128, 0}));
     EXPECT_EQ(rig.shared.skinName, "Blue");
     EXPECT_EQ(rig.shared.skinDirectory, "C:\\Program Files\\Quorvel\\/Skins/Blue");
     EXPECT_EQ(rig.shared.languageCode, "chs");
     EXPECT_EQ(rig.dialog.settingsSection(), "Setting-EN");
-    EXPECT_EQ(rig.dialog.labels()[0], "Fire!");
+    EXPECT_EQ(rig.dialog.labels().label(Mode::A, 0), "Fire!");
 }
 
 TEST(TavrinStartUp, FirstRunWritesTheDefaultLabels) {
@@ -122,9 +122,9 @@ TEST(TavrinStartUp, FirstRunWritesTheDefaultLabels) {
     rig.store.savedBeforeFlag = false;
     ASSERT_TRUE(rig.dialog.onInitDialog());
     ASSERT_EQ(rig.store.written.size(), 1U);
-    EXPECT_EQ(rig.store.written[0][0], "Left Click");
-    EXPECT_EQ(rig.store.written[0][5], "DPI Loop");
-    EXPECT_EQ(rig.store.written[0][15], "Key Off");
+    EXPECT_EQ(rig.store.written[0].label(Mode::A, 0), "Left Click");
+    EXPECT_EQ(rig.store.written[0].label(Mode::A, 5), "DPI Loop");
+    EXPECT_EQ(rig.store.written[0].label(Mode::B, 7), "Key Off");
     EXPECT_TRUE(rig.log.has("labels:write:Setting-EN"));
 }
 

@@ -48,12 +48,12 @@ TEST(TavrinTray, RestoreAfterCancelRereadsLabelsAndRebuildsThePage) {
     DialogRig rig;
     rig.start();
     rig.dialog.cancel();
-    rig.store.settings.labels[3] = "Reread";
+    rig.store.settings.labels.setLabel(Mode::A, 3, "Reread");
     rig.log.calls.clear();
     rig.dialog.onTrayNotify(kTrayLeftButtonUp);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"settings:read:Setting-EN", "screen:copy",
                                                        "window:foreground", "window:show"}));
-    EXPECT_EQ(rig.dialog.labels()[3], "Reread");
+    EXPECT_EQ(rig.dialog.labels().label(Mode::A, 3), "Reread");
     EXPECT_FALSE(rig.dialog.restorePending());
     // Consumed: the next restore rebuilds nothing.
     rig.log.calls.clear();
