@@ -28,7 +28,6 @@ class WindowHostPort {
     virtual void setMainIcons() = 0;
     virtual void makeToolWindow() = 0;
     virtual void publishWindow() = 0;
-    virtual bool createNotificationEvent() = 0;
     virtual bool registerDeviceNotifications() = 0;
     virtual std::string executablePath() = 0;
     // Loads the page background, sizes the window to it and keeps it as the page surface;
@@ -48,6 +47,8 @@ class DeviceControlPort {
     virtual bool handshake() = 0;
     virtual bool connected() const = 0;
     virtual void clearConnected() = 0;
+    // False when the system could not make the event the reader waits on.
+    virtual bool hasNotificationEvent() const = 0;
     // The reader thread, created suspended; false when it could not be created.
     virtual bool createNotificationReader() = 0;
     virtual void startNotificationReader() = 0;

@@ -25,6 +25,7 @@ class LinkDeviceControl : public DeviceControlPort {
     bool handshake() override;
     bool connected() const override { return link_.connected(); }
     void clearConnected() override { link_.setConnected(false); }
+    bool hasNotificationEvent() const override { return link_.hasNotificationEvent(); }
     bool createNotificationReader() override;
     void startNotificationReader() override;
     int refreshSensorInfo() override;

@@ -37,7 +37,7 @@ bool CTavrinDlg::onInitDialog() {
         showConnectionNotice(ports_.device.handshake());
     }
 
-    if (!ports_.host.createNotificationEvent()) {
+    if (!ports_.device.hasNotificationEvent()) {
         ports_.shell.show(kCreateEventFailed, kAppTitle);
         stopStartUp();
         return false;

@@ -148,7 +148,8 @@ ExitCode runWatch(const Context& context) {
                     << std::endl;  // each line as it happens, for a pipe as well
         ++seen;
     });
-    reader.start();
+    if (!reader.start())
+        return context.fail("the system has no event left to wait for notifications on");
     if (sim::SimulatedMouse* mouse = session.simulated()) {
         for (const auto& n : simNotices)
             mouse->sendNotification(n.kind, n.value);

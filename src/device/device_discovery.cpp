@@ -48,7 +48,7 @@ void DeviceLink::report(std::string_view text) {
 
 void DeviceLink::setConnected(bool connected) {
     if (connected_.exchange(connected) != connected)
-        event_->set();
+        wakeReader();
 }
 
 void DeviceLink::close() {
@@ -57,7 +57,7 @@ void DeviceLink::close() {
     notificationWrite_.reset();
     command_.reset();
     // A reader blocked on the old handle lets go of it now.
-    event_->set();
+    wakeReader();
 }
 
 DiscoveryResult DeviceLink::discover() {
@@ -122,7 +122,7 @@ DiscoveryResult DeviceLink::openNotification(const std::string& path, const HidC
     notificationLength_.store(caps.inputReportLength);
     notificationRead_.store(std::move(reader));
     // Wakes a reader that sleeps while no notification interface is open.
-    event_->set();
+    wakeReader();
     notificationWrite_ = system_.open(path, HidAccess::Write, HidIoMode::Overlapped);
     if (notificationWrite_ == nullptr)
         return DiscoveryResult::NotificationOpenFailed;

@@ -127,7 +127,15 @@ class DeviceLink {
     bool commandOpen() const { return command_ != nullptr; }
     bool notificationOpen() const { return notificationRead_.load() != nullptr; }
     std::shared_ptr<HidDevice> notificationReadHandle() const { return notificationRead_.load(); }
+    // False when the system could not make the event the notification reader waits on; the
+    // reader then cannot run.
+    bool hasNotificationEvent() const { return event_ != nullptr; }
     WakeEvent& notificationEvent() { return *event_; }
+    // Wakes a waiting notification reader.
+    void wakeReader() {
+        if (event_)
+            event_->set();
+    }
 
   private:
     enum class Probe : std::uint8_t { Skip, Notification, Command };

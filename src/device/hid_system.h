@@ -95,6 +95,7 @@ class HidSystem {
     // nullptr when the path cannot be opened.
     virtual std::unique_ptr<HidDevice> open(std::string_view path, HidAccess access,
                                             HidIoMode mode) = 0;
+    // Null when the system has no event left to give (out of handles).
     virtual std::unique_ptr<WakeEvent> createEvent() = 0;
 };
 

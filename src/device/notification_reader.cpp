@@ -29,21 +29,26 @@ NotificationReader::~NotificationReader() {
     stop();
 }
 
-void NotificationReader::start() {
-    if (thread_.joinable())
-        return;
-    stopping_.store(false);
-    thread_ = std::thread([this] { run(); });
+bool NotificationReader::start() {
+    if (!link_.hasNotificationEvent())
+        return false;
+    if (!thread_.joinable()) {
+        stopping_.store(false);
+        thread_ = std::thread([this] { run(); });
+    }
+    return true;
 }
 
 void NotificationReader::stop() {
     stopping_.store(true);
-    link_.notificationEvent().set();
+    link_.wakeReader();
     if (thread_.joinable())
         thread_.join();
 }
 
 void NotificationReader::run() {
+    if (!link_.hasNotificationEvent())
+        return;
     WakeEvent& event = link_.notificationEvent();
     std::vector<std::uint8_t> buffer;
     while (!stopping_.load()) {

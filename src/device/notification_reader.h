@@ -21,7 +21,8 @@ class NotificationReader {
     NotificationReader(const NotificationReader&) = delete;
     NotificationReader& operator=(const NotificationReader&) = delete;
 
-    void start();
+    // False, and no thread, when the link has no event to wait on.
+    bool start();
     // Ends the loop and joins the thread; safe to call more than once.
     void stop();
     // The loop itself, for a caller that brings its own thread.

@@ -63,9 +63,8 @@ constexpr DWORD kTransferTimeoutMs = 1000;
 
 class Win32Event : public WakeEvent {
   public:
-    Win32Event() : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-    // These fail only on a handle that was never made (the process ran out of handles); the
-    // reader then does not wake, as createEvent says.
+    explicit Win32Event(UniqueKernelHandle event) : event_(std::move(event)) {}
+    // The handle is valid for the object's life, so these cannot fail.
     void set() override { (void)SetEvent(event_.get()); }
     void reset() override { (void)ResetEvent(event_.get()); }
     void wait() override { (void)WaitForSingleObject(event_.get(), INFINITE); }
@@ -278,9 +277,10 @@ std::unique_ptr<HidDevice> Win32HidSystem::open(std::string_view path, HidAccess
 }
 
 std::unique_ptr<WakeEvent> Win32HidSystem::createEvent() {
-    // Creating an unnamed event fails only when the process is out of handles; the reader
-    // then never wakes, which is all such a process can expect.
-    return std::make_unique<Win32Event>();
+    UniqueKernelHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!event)
+        return nullptr;
+    return std::make_unique<Win32Event>(std::move(event));
 }
 
 }  // namespace quorvel::win32

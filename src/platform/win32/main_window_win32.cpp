@@ -196,11 +196,6 @@ void MainWindow::publishWindow() {
     published_.store(hwnd());
 }
 
-bool MainWindow::createNotificationEvent() {
-    // The device link owns the event; it exists from the link's construction.
-    return true;
-}
-
 bool MainWindow::registerDeviceNotifications() {
     DEV_BROADCAST_DEVICEINTERFACE_W filter{};
     filter.dbcc_size = sizeof(filter);

@@ -65,7 +65,6 @@ class MainWindow final : public ShellPort, public WindowHostPort, private HostEx
     void setMainIcons() override;
     void makeToolWindow() override;
     void publishWindow() override;
-    bool createNotificationEvent() override;
     bool registerDeviceNotifications() override;
     std::string executablePath() override;
     ImageSize adoptBackground(const std::string& imagePath) override;

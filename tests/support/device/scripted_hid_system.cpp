@@ -102,6 +102,8 @@ std::unique_ptr<HidDevice> ScriptedHidSystem::open(std::string_view path, HidAcc
 }
 
 std::unique_ptr<WakeEvent> ScriptedHidSystem::createEvent() {
+    if (!eventAvailable)
+        return nullptr;
     auto created = std::make_unique<CountingEvent>();
     event = created.get();
     return created;

@@ -60,6 +60,7 @@ class ScriptedHidSystem : public HidSystem {
     std::unique_ptr<WakeEvent> createEvent() override;
 
     bool listAvailable = true;
+    bool eventAvailable = true;  // false: the system is out of handles
     std::vector<ScriptedInterface> interfaces;
     std::vector<OpenCall> opens;
     int openDevices = 0;  // handles not yet closed

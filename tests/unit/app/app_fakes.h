@@ -88,10 +88,6 @@ class FakeHost : public WindowHostPort {
     void setMainIcons() override { log_.add("icons"); }
     void makeToolWindow() override { log_.add("toolwindow"); }
     void publishWindow() override { log_.add("publish"); }
-    bool createNotificationEvent() override {
-        log_.add("event");
-        return eventOk;
-    }
     bool registerDeviceNotifications() override {
         log_.add("register");
         return registerOk;
@@ -110,7 +106,6 @@ class FakeHost : public WindowHostPort {
     }
 
     bool firstInstance = true;
-    bool eventOk = true;
     bool registerOk = true;
     std::string exePath = "C:\\Program Files\\Quorvel\\QuorvelMouse.exe";
     std::vector<std::string> skinDirectories;
@@ -136,6 +131,7 @@ class FakeDevice : public DeviceControlPort {
         log_.add("clear-connected");
         connected_ = false;
     }
+    bool hasNotificationEvent() const override { return eventOk; }
     bool createNotificationReader() override {
         log_.add("reader:create");
         return readerOk;
@@ -156,6 +152,7 @@ class FakeDevice : public DeviceControlPort {
 
     bool discoverOk = true;
     bool handshakeOk = true;
+    bool eventOk = true;
     bool readerOk = true;
     int sensorType = 1;
     std::vector<MouseConfig> applied;

@@ -72,7 +72,7 @@ TEST(TavrinStartUp, FailedHandshakeWarnsInTheChosenLanguage) {
 
 TEST(TavrinStartUp, EventFailureStopsBeforeAnythingIsLoaded) {
     DialogRig rig;
-    rig.host.eventOk = false;
+    rig.device.eventOk = false;
     EXPECT_FALSE(rig.dialog.onInitDialog());
     EXPECT_TRUE(rig.log.has("message:CreateEvent failed.|QuorvelMouse"));
     EXPECT_FALSE(rig.log.has("reader:create"));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "device/device_link.h"
+#include "device/notification_reader.h"
 #include "support/device/fake_clock.h"
 #include "support/device/recording_message_box.h"
 #include "support/device/scripted_hid_system.h"
@@ -200,6 +201,19 @@ TEST_F(Discovery, RediscoveryGivesUpTheOldCommandHandle) {
     EXPECT_TRUE(link_->notificationOpen());
     link_->close();
     EXPECT_FALSE(link_->notificationOpen());
+    EXPECT_EQ(system_.openDevices, 0);
+}
+
+TEST_F(Discovery, WithoutAnEventTheLinkStillWorksAndNoReaderRuns) {
+    system_.eventAvailable = false;
+    system_.interfaces = {mouseNotification(), mouseCommand()};
+    ASSERT_EQ(discover(), DiscoveryResult::Found);
+    EXPECT_FALSE(link_->hasNotificationEvent());
+    link_->setConnected(false);
+    NotificationReader reader(*link_, nullptr);
+    EXPECT_FALSE(reader.start());
+    reader.run();  // returns at once instead of waiting on nothing
+    link_->close();
     EXPECT_EQ(system_.openDevices, 0);
 }
 
