@@ -1,168 +1,188 @@
-// Composes the whole basic page the way the main window draws it, in English and in
-// Simplified Chinese. With QUORVEL_SCREENSHOT_DIR set, the pages are saved there as BMP files.
+// The basic page draws itself onto a real page surface, in English and in Simplified Chinese.
+// With QUORVEL_SCREENSHOT_DIR set, the pages are saved there as BMP files.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "config/language.h"
 #include "drawing_support.h"
+#include "pages/basic_page.h"
+#include "pages/basic_page_rules.h"
 #include "platform/win32/page_canvas.h"
 #include "platform/win32/skin_drawing.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_controls.h"
+#include "support/device/recording_message_box.h"
 #include "ui/skin_images.h"
 #include "ui/skin_path.h"
+#include "unit/keys/fake_key_dialogs.h"
 
 namespace quorvel::win32 {
 namespace {
 
-namespace img = skin_image;
+constexpr int kWidth = 900;
+constexpr int kHeight = 660;
+constexpr Rect kTitleArea{120, 58, 352, 98};
 
-struct PageTexts {
-    const char* language;
-    const char* title;
-    std::array<const char*, 4> headings;  // key, report rate, DPI, DPI effect
-    std::array<const char*, 4> buttons;   // OK, Apply, Cancel, Default
-    std::array<const char*, 6> labels;
-    std::array<const char*, 3> lighting;  // Mode, Parameter, Effect
-    std::array<const char*, 3> values;
+class SurfaceContext : public WindowContext {
+  public:
+    SurfaceContext(Canvas& canvas, ControlsPort& controls) : canvas_(canvas), controls_(controls) {}
+    Canvas& canvas() override { return canvas_; }
+    ControlsPort& controls() override { return controls_; }
+    MessageBoxPort& messages() override { return messages_; }
+    void endModal(DialogEnd) override {}
+    void dragWindow(int, int) override {}
+    void trackHover(HoverRequest) override {}
+    HookInstall installKeyboardHook() override { return {}; }
+    void removeKeyboardHook() override {}
+
+  private:
+    Canvas& canvas_;
+    ControlsPort& controls_;
+    quorvel::testing::RecordingMessageBox messages_;
 };
 
-constexpr PageTexts kEnglish{
-    "EN",
-    "Basic Settings",
-    {"Key Setting", "Report Rate Setting", "DPI Setting", "DPI Effect"},
-    {"OK", "Apply", "Cancel", "Default"},
-    {"Left Click", "Right Click", "Mid Click", "Forward", "Backward", "DPI Loop"},
-    {"Mode", "Parameter", "Effect"},
-    {"Standard", "55%", "RGB Effect"},
+// The page in the default skin over a hidden window, as the main window holds it.
+class PageRig {
+  public:
+    explicit PageRig(std::string_view languageCode)
+        : texts_(languageFromCode(languageCode)),
+          fonts_(SkinFonts::forLanguage(languageCode)),
+          cache_(decoder_) {
+        const std::string skin = testing::kSkins + "Default";
+        cache_.setSkinDirectory(skin);
+        loaded =
+            setUpBackground(window_.get(), SkinPath(skin, skin_image::kBasicBackground), surface_);
+        controls_.attach(window_.get());
+        shared.textColour = Rgb{230, 230, 230};
+        labels = defaultLabelTexts(texts_);
+    }
+
+    std::vector<testing::Rgb> paint() {
+        page_.paint(context_);
+        GdiFlush();
+        return testing::readPixels(surface_.bitmap(), kWidth, kHeight);
+    }
+    HBITMAP bitmap() const { return surface_.bitmap(); }
+    MouseConfig& config() { return shared.records.live; }
+
+    bool loaded = false;
+    SharedUiState shared;
+    ButtonLabels labels;
+
+  private:
+    testing::TestWindow window_;
+    LanguageTexts texts_;
+    SkinFonts fonts_;
+    PageSurface surface_;
+    Win32SkinImageDecoder decoder_;
+    SkinImageCache cache_;
+    Win32Controls controls_;
+    test::FakeKeyDialogs keyDialogs_;
+    PageCanvas canvas_{window_.get(), surface_, fonts_, cache_};
+    SurfaceContext context_{canvas_, controls_};
+    BasicPage page_{BasicPageEnv{shared, texts_, labels, keyDialogs_}};
 };
 
-constexpr PageTexts kSimplifiedChinese{
-    "CHS",
-    "基本设置",
-    {"按键设置", "回报率设置", "DPI设置", "DPI灯效"},
-    {"确定", "应用", "取消", "默认"},
-    {"左键", "右键", "中键", "前进", "后退", "DPI Loop"},
-    {"模式", "参数", "效果"},
-    {"常亮", "55%", "RGB效果"},
-};
-
-constexpr Colour kText = rgbColour(230, 230, 230);
-
-// Draws every image of the page; returns how many could not be drawn.
-int drawBasicPage(Canvas& c, const PageTexts& t) {
-    int failed = 0;
-    auto image = [&](std::string_view name, int x, int y) {
-        if (!c.drawImage(name, x, y))
-            ++failed;
-    };
-    auto text = [&](const char* s, Rect r, TextPlacement p) {
-        c.drawText(s, r, p, FontRole::Text, kText);
-    };
-    image(img::kBasicBackground, 0, 0);
-    image(img::kMinimiseNormal, 825, 5);
-    image(img::kCloseNormal, 850, 5);
-    image(img::kSkinsNormal, 701, 5);
-    const std::array<Rect, 4> buttons = {Rect{562, 623, 667, 644}, Rect{666, 623, 771, 644},
-                                         Rect{770, 623, 875, 644}, Rect{307, 549, 412, 570}};
-    for (const Rect& r : buttons)
-        image(img::kButtonNormal, r.left, r.top);
-    image(img::kPreviousPageNormal, 20, 58);
-    image(img::kNextPageOver, 70, 58);
-    for (int k = 0; k < 6; ++k) {
-        image(k == 1 ? img::kDropdownOver : img::kDropdownNormal, 252, 199 + 23 * k);
+int brightPixels(const std::vector<testing::Rgb>& pixels, const Rect& area) {
+    int bright = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x)
+            bright += (pixels[static_cast<std::size_t>(y) * kWidth + x] & 0xFF) > 200;
     }
-    for (int s = 0; s < 4; ++s)
-        image(img::kReportRateUnlit, 542 + 72 * s, 204);
-    c.drawText(t.title, Rect{120, 58, 352, 98}, TextPlacement::Left, FontRole::Title, kWhite);
-    const std::array<Rect, 4> headings = {Rect{259, 160, 364, 181}, Rect{504, 161, 609, 182},
-                                          Rect{504, 275, 609, 296}, Rect{704, 275, 809, 296}};
-    for (int i = 0; i < 4; ++i)
-        text(t.headings[i], headings[i], TextPlacement::Centre);
-    text("www.quorvel.example", Rect{273, 627, 449, 647}, TextPlacement::Centre);
-    for (int i = 0; i < 4; ++i)
-        text(t.buttons[i], buttons[i], TextPlacement::Centre);
-    for (int k = 0; k < 6; ++k) {
-        const int top = 199 + 23 * k;
-        const std::string number = std::to_string(k + 1);
-        text(number.c_str(), Rect{257, top, 272, top + 21}, TextPlacement::Left);
-        text(t.labels[k], Rect{277, top, 463, top + 21}, TextPlacement::Left);
-    }
-    image(img::kButtonOver, 253, 518);
-    image(img::kButtonNormal, 357, 518);
-    text("Mode A", Rect{253, 518, 358, 539}, TextPlacement::Centre);
-    text("Mode B", Rect{357, 518, 462, 539}, TextPlacement::Centre);
-    const std::array<const char*, 4> rates = {"125", "250", "500", "1000"};
-    for (int s = 0; s < 4; ++s) {
-        text(rates[s], Rect{542 + 72 * s, 225, 612 + 72 * s, 245}, TextPlacement::TopCentre);
-    }
-    text("Color", Rect{494, 523, 544, 539}, TextPlacement::Right);
-    text("Select", Rect{494, 541, 544, 557}, TextPlacement::Right);
-    for (int i = 0; i < 3; ++i) {
-        const int top = 330 + 30 * i;
-        text(t.lighting[i], Rect{697, top, 757, top + 14}, TextPlacement::Right);
-        text(t.values[i], Rect{767, top, 835, top + 14}, TextPlacement::Centre);
-    }
-    const std::array<const char*, 12> dpi = {"250",  "500",  "750",  "1000", "1250", "1500",
-                                             "1750", "2000", "2500", "3000", "3500", "4000"};
-    for (int n = 1; n <= 12; ++n) {
-        const int top = 500 - 18 * (n - 1);
-        text(dpi[n - 1], Rect{514, top, 544, top + 16}, TextPlacement::Right);
-    }
-    image(img::kReportRateLit, 758, 204);
-    const std::array<int, 4> lit = {3, 5, 8, 0};
-    for (int col = 0; col < 4; ++col) {
-        const int x = 554 + 27 * col;
-        image(lit[col] > 0 ? img::kTickOn : img::kTickOff, x, 541);
-        for (int n = 1; n <= 12; ++n) {
-            image(n <= lit[col] ? img::kDpiLevelLit : img::kDpiLevelUnlit, x, 500 - 18 * (n - 1));
-        }
-        const std::string number = std::to_string(col + 1);
-        text(number.c_str(), Rect{x, 562, x + 16, 587}, TextPlacement::TopCentre);
-    }
-    c.copyToScreen();
-    return failed;
+    return bright;
 }
 
-class BasicPageRender : public ::testing::TestWithParam<const PageTexts*> {};
-
-TEST_P(BasicPageRender, EveryImageOfThePageIsDrawn) {
-    const PageTexts& texts = *GetParam();
-    testing::TestWindow window;
-    PageSurface surface;
-    Win32SkinImageDecoder decoder;
-    SkinImageCache cache(decoder);
-    const std::string skin = testing::kSkins + "Default";
-    cache.setSkinDirectory(skin);
-    ASSERT_TRUE(setUpBackground(window.get(), SkinPath(skin, img::kBasicBackground), surface));
-    const SkinFonts fonts = SkinFonts::forLanguage(texts.language);
-
-    // The title area before and after: the title font must put ink there in either language.
-    const auto titleInk = [&] {
-        GdiFlush();
-        const auto all = testing::readPixels(surface.bitmap(), 900, 660);
-        int bright = 0;
-        for (int y = 58; y < 98; ++y) {
-            for (int x = 120; x < 352; ++x)
-                bright += (all[y * 900 + x] & 0xFF) > 200;
+// Pixels that differ between two drawings, and how many of them lie outside `allowed`.
+struct Change {
+    int inside = 0;
+    int outside = 0;
+};
+Change changeBetween(const std::vector<testing::Rgb>& before,
+                     const std::vector<testing::Rgb>& after, const std::vector<Rect>& allowed) {
+    Change change;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const std::size_t at = static_cast<std::size_t>(y) * kWidth + x;
+            if (before[at] == after[at])
+                continue;
+            bool expected = false;
+            for (const Rect& r : allowed)
+                expected = expected || r.contains(x, y);
+            ++(expected ? change.inside : change.outside);
         }
-        return bright;
-    };
-    PageCanvas canvas(window.get(), surface, fonts, cache);
-    EXPECT_EQ(drawBasicPage(canvas, texts), 0);
-    EXPECT_GT(titleInk(), 40);
+    }
+    return change;
+}
+
+class BasicPageRender : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(BasicPageRender, TitleAndKeyLabelsReachTheSurfaceInTheLanguage) {
+    PageRig rig(GetParam());
+    ASSERT_TRUE(rig.loaded);
+    const auto page = rig.paint();
+    // The title font must put ink in its area in either language.
+    EXPECT_GT(brightPixels(page, kTitleArea), 40);
+
+    // A key box shows its label: blank labels leave the boxes without it.
+    const ButtonLabels shown = rig.labels;
+    rig.labels = ButtonLabels{};
+    const auto blank = rig.paint();
+    std::vector<Rect> boxes;
+    for (int b = 0; b < kShownKeyBoxes; ++b)
+        boxes.push_back(keyBoxRect(b));
+    const Change labelInk = changeBetween(blank, page, boxes);
+    EXPECT_GT(labelInk.inside, 6 * 20);
+    EXPECT_EQ(labelInk.outside, 0);
 
     if (const char* dir = std::getenv("QUORVEL_SCREENSHOT_DIR")) {
+        rig.labels = shown;
+        rig.paint();
         const std::wstring path =
-            wideFromUtf8(std::string(dir) + "/basic-page-" + texts.language + ".bmp");
-        EXPECT_TRUE(testing::saveBmp(surface.bitmap(), 900, 660, path));
+            wideFromUtf8(std::string(dir) + "/basic-page-" + GetParam() + ".bmp");
+        EXPECT_TRUE(testing::saveBmp(rig.bitmap(), kWidth, kHeight, path));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, BasicPageRender,
-                         ::testing::Values(&kEnglish, &kSimplifiedChinese));
+INSTANTIATE_TEST_SUITE_P(Languages, BasicPageRender, ::testing::Values("EN", "CHS"));
+
+TEST(BasicPageRecordRender, EachSettingRedrawsOnlyItsOwnPlace) {
+    PageRig rig("EN");
+    ASSERT_TRUE(rig.loaded);
+    MouseConfig& config = rig.config();
+    config.setReportRate(kReportRateCodes[0]);
+    for (int stage = 1; stage <= kStageCount; ++stage) {
+        config.setStageEnabled(stage, true);
+        config.setDpiValueIndex(stage, 0);
+    }
+    const auto before = rig.paint();
+
+    // 125 Hz to 1000 Hz: the lit segment moves from the first to the last.
+    config.setReportRate(kReportRateCodes[3]);
+    const auto rate = rig.paint();
+    const Change rateChange = changeBetween(before, rate, {reportRateRect(0), reportRateRect(3)});
+    EXPECT_GT(rateChange.inside, 0);
+    EXPECT_EQ(rateChange.outside, 0);
+
+    // Stage 2 up to level 5 lights cells 2 to 5 of its column and nothing else.
+    config.setDpiValueIndex(2, 4);
+    const auto level = rig.paint();
+    std::vector<Rect> cells;
+    for (int l = 2; l <= 5; ++l)
+        cells.push_back(dpiLevelCell(2, l));
+    const Change levelChange = changeBetween(rate, level, cells);
+    EXPECT_GT(levelChange.inside, 0);
+    EXPECT_EQ(levelChange.outside, 0);
+
+    // Stage 3 off: its tick and its one lit cell change.
+    config.setStageEnabled(3, false);
+    const Change offChange =
+        changeBetween(level, rig.paint(), {stageTickRect(3), dpiLevelCell(3, 1)});
+    EXPECT_GT(offChange.inside, 0);
+    EXPECT_EQ(offChange.outside, 0);
+}
 
 }  // namespace
 }  // namespace quorvel::win32
