@@ -65,6 +65,19 @@ TEST(ImageLoading, TwentyFourBitPngIsCopiedOpaquely) {
     EXPECT_EQ(p[3 * 5 + 4], rgb(9, 9, 9));  // outside the image
 }
 
+TEST(ImageLoading, PageSurfaceHoldsA24BitFileIn32BitsWithItsExactColours) {
+    std::optional<DibImage> image =
+        decodeImageFile(wideFromUtf8(kImages + "opaque24.png"), Preparation::PageSurface);
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(image->bitsPerPixel(), 32);
+    EXPECT_FALSE(image->hasAlpha());
+    const std::vector<testing::Rgb> p = testing::readPixels(image->bitmap(), 3, 2);
+    EXPECT_EQ(p[0], rgb(255, 0, 0));
+    EXPECT_EQ(p[2], rgb(0, 0, 255));
+    EXPECT_EQ(p[3], rgb(1, 2, 3));
+    EXPECT_EQ(p[4], rgb(128, 64, 32));
+}
+
 TEST(ImageLoading, AlphaImageIsPremultipliedBeforeBlending) {
     std::optional<DibImage> image =
         decodeImageFile(wideFromUtf8(kImages + "alpha32.png"), Preparation::Premultiplied);

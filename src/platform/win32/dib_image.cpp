@@ -40,10 +40,12 @@ struct SectionInfo {
     RGBQUAD colours[kMaxPaletteEntries];
 };
 
-gp::PixelFormat sectionFormatFor(gp::PixelFormat source, bool& hasAlpha) {
+gp::PixelFormat sectionFormatFor(gp::PixelFormat source, Preparation preparation, bool& hasAlpha) {
     hasAlpha = (source & gp::kAlpha) != 0;
     if (hasAlpha)
         return gp::k32bppArgb;
+    if (preparation == Preparation::PageSurface)
+        return gp::k32bppRgb;
     switch (source) {
         case gp::k1bppIndexed:
         case gp::k4bppIndexed:
@@ -143,7 +145,7 @@ std::optional<DibImage> decodeImageFile(const std::wstring& path, Preparation pr
     }
 
     bool hasAlpha = false;
-    const gp::PixelFormat sectionFormat = sectionFormatFor(format, hasAlpha);
+    const gp::PixelFormat sectionFormat = sectionFormatFor(format, preparation, hasAlpha);
     const int bits = gp::bitsPerPixel(sectionFormat);
     SectionInfo info{};
     info.header.biSize = sizeof(BITMAPINFOHEADER);

@@ -37,7 +37,13 @@ class DibImage {
     bool hasAlpha_ = false;
 };
 
-enum class Preparation { Plain, Premultiplied };
+enum class Preparation {
+    Plain,
+    Premultiplied,
+    // As Plain, but 32 bits per pixel whatever the file's depth: a page surface in the
+    // screen's own format reaches it in a plain copy, not a conversion of every pixel.
+    PageSurface,
+};
 
 // Decodes an image file into a bitmap section of a format GDI draws: 32 bits with alpha when
 // the file has alpha, the file's own depth when GDI can show it, 32-bit RGB otherwise.

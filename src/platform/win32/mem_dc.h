@@ -1,5 +1,6 @@
-// An off-screen device context: drawing goes into a bitmap of the target's format and reaches
-// the target in one block copy when the object is destroyed. On a printer it draws directly.
+// An off-screen device context: drawing goes into a bitmap of the target's format, or into a
+// window's page surface, and reaches the target in one block copy when the object is destroyed.
+// On a printer it draws directly.
 #pragma once
 
 #include <windows.h>
@@ -10,8 +11,9 @@ namespace quorvel::win32 {
 
 class CMemDC {
   public:
-    // An empty rectangle means the target's clip box.
-    CMemDC(HDC target, const RECT& rect);
+    // An empty rectangle means the target's clip box. With a `surface` (a window's page surface)
+    // drawing goes there and no bitmap of its own is made; null makes one.
+    CMemDC(HDC target, const RECT& rect, HBITMAP surface = nullptr);
     ~CMemDC();
     CMemDC(const CMemDC&) = delete;
     CMemDC& operator=(const CMemDC&) = delete;
@@ -21,21 +23,13 @@ class CMemDC {
     const RECT& rect() const { return rect_; }
     bool offScreen() const { return offScreen_; }
 
-    // Draw into `surface` instead of the object's own bitmap (a window's page surface); the
-    // destruction then copies the surface. Null is ignored.
-    void selectSurface(HBITMAP surface);
-
-    // The caller has copied the content to the target itself: destruction skips its copy.
-    void skipFinalCopy() { copyOnDestroy_ = false; }
-
   private:
     HDC target_;
     RECT rect_{};
     bool offScreen_ = false;
-    bool copyOnDestroy_ = true;
     // Declared in this order so the context goes after the bitmap it no longer holds.
     UniqueMemoryDc memory_;
-    UniqueBitmap bitmap_;  // the off-screen bitmap this object created
+    UniqueBitmap bitmap_;  // the off-screen bitmap this object created, if it made one
     HGDIOBJ oldBitmap_ = nullptr;
 };
 

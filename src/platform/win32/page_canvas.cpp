@@ -64,10 +64,10 @@ PageCanvas::Repaint* PageCanvas::begin() {
     repaint_ = std::make_unique<Repaint>(window_);
     if (repaint_->windowDc == nullptr)
         return repaint_.get();
-    repaint_->memory.emplace(repaint_->windowDc, repaint_->client);
     // Without a page surface nothing is drawn; the copy then shows the empty off-screen bitmap.
+    repaint_->memory.emplace(repaint_->windowDc, repaint_->client,
+                             surface_.exists() ? surface_.bitmap() : nullptr);
     if (surface_.exists() && repaint_->memory->offScreen()) {
-        repaint_->memory->selectSurface(surface_.bitmap());
         SetBkMode(repaint_->memory->dc(), TRANSPARENT);
         repaint_->oldFont = SelectObject(repaint_->memory->dc(), fonts_.font(FontRole::Text));
         repaint_->drawable = true;
@@ -110,13 +110,8 @@ void PageCanvas::drawText(std::string_view text, const Rect& rect, TextPlacement
 }
 
 void PageCanvas::copyToScreen() {
-    Repaint* repaint = begin();
-    if (repaint->windowDc != nullptr && repaint->memory) {
-        // A failed copy leaves the old picture; the next repaint copies again.
-        (void)BitBlt(repaint->windowDc, 0, 0, repaint->client.right - repaint->client.left,
-                     repaint->client.bottom - repaint->client.top, repaint->memory->dc(), 0, 0,
-                     SRCCOPY);
-    }
+    // The batch's off-screen context copies the client area once, as it goes.
+    begin();
     end();
 }
 

@@ -20,7 +20,8 @@ void PageSurface::reset() {
 }
 
 bool setUpBackground(HWND window, std::string_view imagePath, PageSurface& surface) {
-    std::optional<DibImage> image = decodeImageFile(wideFromUtf8(imagePath), Preparation::Plain);
+    std::optional<DibImage> image =
+        decodeImageFile(wideFromUtf8(imagePath), Preparation::PageSurface);
     const int width = image ? image->width() : 0;
     const int height = image ? image->height() : 0;
     // Fails only for a destroyed window, which has nothing left to show.
@@ -36,10 +37,8 @@ bool setUpBackground(HWND window, std::string_view imagePath, PageSurface& surfa
 LRESULT eraseBackground(HWND window, HDC dc, const PageSurface& surface) {
     RECT client{};
     GetClientRect(window, &client);
-    {
-        CMemDC memory(dc, client);
-        memory.selectSurface(surface.bitmap());
-    }
+    // Copies the surface to the window as it goes.
+    const CMemDC memory(dc, client, surface.bitmap());
     return TRUE;
 }
 
