@@ -4,12 +4,6 @@
 source "$(dirname "$0")/e2e_lib.sh"
 source "$(dirname "$0")/basic_lib.sh"
 
-set_language() {
-    local ini=$case_dir/str.ini
-    iconv -f UTF-16LE -t UTF-8 "$ini" | sed "s/^\(\xef\xbb\xbf\)\?Lan=.*\r\?$/\1Lan=$1\r/" |
-        iconv -f UTF-8 -t UTF-16LE >"$ini.new"
-    mv "$ini.new" "$ini"
-}
 # $1: the detected notice in the session's language; the rest goes to the program.
 run_session() {
     local notice=$1
@@ -19,10 +13,6 @@ run_session() {
     wait_for 150 have_notice "$notice" || fail "start-up did not finish"
     show_from_tray || fail "tray click did not show the window"
     sleep 1
-}
-end_session() {
-    choose_exit || fail "no tray menu"
-    wait_for 50 program_ended || fail "the program did not end"
 }
 
 run_session "$detected_notice"

@@ -88,7 +88,8 @@ program_windows() { xwininfo -root -tree | grep '"quorvelmouse.exe"' || true; }
 main_window() {
     program_windows | awk '!/Default IME/ {split($0, a, /[ +]+/); for (i in a) if (a[i] ~ /^[0-9]+x[0-9]+$/) {split(a[i], s, "x"); if (s[1] >= 400 && s[2] >= 400) {print $1; exit}}}'
 }
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+# An empty id would make xwininfo wait for a click on some window.
+viewable() { [ -n "$1" ] && xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 main_visible() {
     local w
     w=$(main_window)
@@ -102,7 +103,10 @@ balloon_window() {
         while read -r w; do if viewable "$w"; then echo "$w"; break; fi; done
 }
 balloon_visible() { [ -n "$(balloon_window)" ]; }
-origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}'; }
+origin() {
+    [ -n "$1" ] || fail "no window to find the origin of"
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}'
+}
 # The first icon of the tray: the program's only one.
 click_tray() {
     local x y
@@ -134,3 +138,15 @@ menu_window() {
 menu_open() { [ -n "$(menu_window)" ]; }
 # Checksums of every installed file, so a changed or added one shows.
 install_sums() { (cd "$case_dir" && find . -type f | sort | xargs md5sum); }
+# Sets the UI language code in str.ini (UTF-16) for the next start.
+set_language() {
+    local ini=$case_dir/str.ini
+    iconv -f UTF-16LE -t UTF-8 "$ini" | sed "s/^\(\xef\xbb\xbf\)\?Lan=.*\r\?$/\1Lan=$1\r/" |
+        iconv -f UTF-8 -t UTF-16LE >"$ini.new"
+    mv "$ini.new" "$ini"
+}
+end_session() {
+    choose_exit || fail "no tray menu"
+    wait_for 50 program_ended || fail "the program did not end"
+}
+

@@ -62,5 +62,5 @@ open_macro_dialog() {
 }
 # A message box of the program: a small window captioned "Warning".
 warning_window() { xdotool search --name '^Warning$' 2>/dev/null | head -1; }
-warning_open() { [ -n "$(warning_window)" ] && viewable "$(warning_window)"; }
+warning_open() { viewable "$(warning_window)"; }
 warning_closed() { ! warning_open; }

@@ -96,17 +96,22 @@ void PageCanvas::drawText(std::string_view text, const Rect& rect, TextPlacement
     SetTextColor(dc, colour);
     std::wstring wide = wideFromUtf8(text);
     RECT box{rect.left, rect.top, rect.right, rect.bottom};
+    UINT format = drawTextFormat(placement);
     if (placement == TextPlacement::WrappedLeft || placement == TextPlacement::WrappedCentre) {
         // DrawTextW centres single lines only: measure the wrapped block and move it down.
         RECT measured = box;
         const int height = DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &measured,
                                      drawTextFormat(placement) | DT_CALCRECT);
-        if (height > 0 && height < rect.height())
+        // A block taller than its rectangle spills evenly above and below rather than losing
+        // its last line: a word-wrapped text in these rectangles is read in full or not at all.
+        if (height > 0) {
             box.top += (rect.height() - height) / 2;
+            box.bottom = box.top + height;
+            format |= DT_NOCLIP;
+        }
     }
     // A text that cannot be drawn leaves the page as it was; there is no one to tell.
-    (void)DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &box,
-                    drawTextFormat(placement));
+    (void)DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &box, format);
 }
 
 void PageCanvas::copyToScreen() {
