@@ -48,9 +48,10 @@ constexpr Colour kStaticBackground = rgbColour(100, 150, 100);
 
 }  // namespace
 
-MainWindowPages::MainWindowPages(BasicPageEnv env)
+MainWindowPages::MainWindowPages(BasicPageEnv env, AdvancedPageServices advanced)
     : env_(env),
       basic_(env),
+      advanced_(advanced),
       fixedHover_(HitMap<FixedButton>(kFixedButtons)),
       advancedHover_(HitMap<AdvancedAction>(kAdvancedPageAreas)) {}
 
@@ -68,6 +69,12 @@ void MainWindowPages::paintFixed(Canvas& canvas, std::size_t index, bool over) c
     }
 }
 
+void MainWindowPages::paintAdvancedArea(Canvas& canvas, std::size_t index, bool over) const {
+    const HitArea<AdvancedAction>& area = kAdvancedPageAreas[index];
+    if (const auto caption = captionOf(area.action.control))
+        paintTextButton(canvas, area.rect, over, env_.texts.text(*caption), textColour());
+}
+
 void MainWindowPages::paintFixedButtons(Canvas& canvas) const {
     for (std::size_t i = 0; i < kFixedButtons.size(); ++i)
         paintFixed(canvas, i, false);
@@ -80,7 +87,10 @@ void MainWindowPages::paint(PageState page, WindowContext& context) {
     if (page == PageState::Basic) {
         basic_.paint(context);
     } else if (page == PageState::Advanced) {
+        // Shown first: the system's values and record.ini are what the page then draws.
+        advanced_.show(context);
         canvas.drawImage(skin_image::kAdvancedBackground, 0, 0);
+        advanced_.paint(canvas);
     }
     paintFixedButtons(canvas);
     canvas.copyToScreen();
@@ -96,8 +106,7 @@ void MainWindowPages::press(PageState page, int x, int y, WindowContext& context
     if (page == PageState::Basic) {
         taken = basic_.press(x, y, context);
     } else if (page == PageState::Advanced) {
-        // The advanced page's actions come with that page; its areas already take the press.
-        taken = dispatchPress<AdvancedAction>(kAdvancedPageAreas, x, y, [](AdvancedAction) {}).hit;
+        taken = advanced_.press(x, y, context);
     }
     // A press the page's areas do not take moves the window, also after OK, Apply, Skins or
     // Cancel acted: the system's move ends with the button's release.
@@ -126,9 +135,7 @@ void MainWindowPages::move(PageState page, int x, int y, WindowContext& context)
     }
     drew = basic_.clearHover(canvas) || drew;
     for (std::size_t index : advancedHover_.clearAll()) {
-        const HitArea<AdvancedAction>& area = kAdvancedPageAreas[index];
-        if (const auto caption = captionOf(area.action.control))
-            paintTextButton(canvas, area.rect, false, env_.texts.text(*caption), textColour());
+        paintAdvancedArea(canvas, index, false);
         drew = true;
     }
     if (drew)
@@ -148,16 +155,10 @@ void MainWindowPages::rest(PageState page, int x, int y, WindowContext& context)
             drew = basic_.rest(x, y, canvas) || drew;
         } else if (page == PageState::Advanced) {
             const HoverStep step = advancedHover_.rest(x, y);
-            auto paint = [&](std::size_t index, bool over) {
-                const HitArea<AdvancedAction>& area = kAdvancedPageAreas[index];
-                if (const auto caption = captionOf(area.action.control))
-                    paintTextButton(canvas, area.rect, over, env_.texts.text(*caption),
-                                    textColour());
-            };
             for (std::size_t index : step.toNormal)
-                paint(index, false);
+                paintAdvancedArea(canvas, index, false);
             if (step.lit)
-                paint(*step.lit, true);
+                paintAdvancedArea(canvas, *step.lit, true);
             drew = step.redraws() || drew;
         }
     }
@@ -165,28 +166,62 @@ void MainWindowPages::rest(PageState page, int x, int y, WindowContext& context)
         canvas.copyToScreen();
 }
 
-void MainWindowPages::leave(PageState page, ControlsPort& controls) {
+void MainWindowPages::leave(PageState page, WindowContext& context) {
     fixedHover_.clearAll();
     advancedHover_.clearAll();
     if (page == PageState::Basic)
-        basic_.destroyChildren(controls);
+        basic_.destroyChildren(context.controls());
+    else if (page == PageState::Advanced)
+        advanced_.leave(context);
 }
 
 void MainWindowPages::onListChoice(PageState page, int id, WindowContext& context) {
     if (page == PageState::Basic && BasicPage::ownsControl(id))
         basic_.onListChoice(id, context);
+    else if (page == PageState::Advanced && AdvancedPage::ownsControl(id))
+        advanced_.listSelectionChange(id, context);
+}
+
+void MainWindowPages::onListDoubleClick(PageState page, int id, WindowContext& context) {
+    if (page == PageState::Basic && BasicPage::ownsControl(id))
+        basic_.onListChoice(id, context);
+    else if (page == PageState::Advanced && AdvancedPage::ownsControl(id))
+        advanced_.listDoubleClick(id, context);
+}
+
+void MainWindowPages::onEditChange(PageState page, int id, WindowContext& context) {
+    if (page == PageState::Advanced && AdvancedPage::ownsControl(id))
+        advanced_.editChange(id, context);
 }
 
 void MainWindowPages::onChildMouseMove(PageState page, int id, int x, int y,
                                        WindowContext& context) {
     if (page == PageState::Basic)
         basic_.onChildMouseMove(id, x, y, context);
+    else if (page == PageState::Advanced)
+        advanced_.childMouseMove(id, x, y, context);
+}
+
+void MainWindowPages::onChildRightButtonDown(PageState page, int id, WindowContext& context) {
+    if (page == PageState::Advanced)
+        advanced_.childRightButtonDown(id, context);
+}
+
+void MainWindowPages::onHookedKey(PageState page, const HookedKey& key, WindowContext& context) {
+    if (page == PageState::Advanced)
+        advanced_.hookedKey(key, context);
+}
+
+bool MainWindowPages::takesKey(PageState page, KeyPhase phase) {
+    return page == PageState::Advanced && advanced_.keyBeforeDialogManager(phase);
 }
 
 std::optional<ColourAnswer> MainWindowPages::colourFor(PageState page, int id,
                                                        ControlKind kind) const {
     if (page == PageState::Basic && BasicPage::ownsControl(id))
         return basic_.colourFor(id, kind);
+    if (page == PageState::Advanced && AdvancedPage::ownsControl(id))
+        return advanced_.colourFor(id);
     if (kind == ControlKind::List)
         return ColourAnswer{kWhite, std::nullopt, kBlack, false};
     if (kind == ControlKind::StaticText || kind == ControlKind::CentredLabel)

@@ -1,13 +1,13 @@
 // The main window's surface as the pointer meets it: the fixed buttons of both pages, then the
-// page that is shown. One click dispatch, one set of hover marks, the lists' notifications and
-// the colour answers of the page's child windows.
+// page that is shown. One click dispatch, one set of hover marks, and everything the page's
+// child windows and the recorder's keyboard hook report, handed to the page that is shown.
 #pragma once
 
 #include <functional>
 #include <optional>
 
 #include "app/fixed_buttons.h"
-#include "pages/advanced_page_areas.h"
+#include "pages/advanced_page.h"
 #include "pages/basic_page.h"
 #include "ui/hover.h"
 #include "ui/language_texts.h"
@@ -18,13 +18,16 @@ namespace quorvel {
 
 class MainWindowPages {
   public:
-    explicit MainWindowPages(BasicPageEnv env);
+    MainWindowPages(BasicPageEnv env, AdvancedPageServices advanced);
 
     BasicPage& basic() { return basic_; }
+    AdvancedPage& advanced() { return advanced_; }
+    const AdvancedPage& advanced() const { return advanced_; }
 
     // The fixed buttons, normal, with their captions (both pages show them).
     void paintFixedButtons(Canvas& canvas) const;
-    // The page drawn from scratch; nothing lit. Copies to the screen.
+    // The page drawn from scratch; nothing lit. Copies to the screen. The advanced page's first
+    // showing reads the system's pointer settings; each showing fills its lists anew.
     void paint(PageState page, WindowContext& context);
 
     // A left-button press. `perform` acts for a fixed button; the table decides whether the
@@ -37,20 +40,29 @@ class MainWindowPages {
     void move(PageState page, int x, int y, WindowContext& context);
     void rest(PageState page, int x, int y, WindowContext& context);
 
-    // The page is left or rebuilt: its child windows go and nothing stays lit.
-    void leave(PageState page, ControlsPort& controls);
+    // The page is left or rebuilt: its child windows go, a recording stops, nothing stays lit.
+    void leave(PageState page, WindowContext& context);
 
+    // A selection change in one of the page's lists.
     void onListChoice(PageState page, int id, WindowContext& context);
+    void onListDoubleClick(PageState page, int id, WindowContext& context);
+    void onEditChange(PageState page, int id, WindowContext& context);
     void onChildMouseMove(PageState page, int id, int x, int y, WindowContext& context);
+    void onChildRightButtonDown(PageState page, int id, WindowContext& context);
+    void onHookedKey(PageState page, const HookedKey& key, WindowContext& context);
+    // True when the page takes the key: key-downs while a macro is recorded.
+    bool takesKey(PageState page, KeyPhase phase);
     std::optional<ColourAnswer> colourFor(PageState page, int id, ControlKind kind) const;
 
   private:
     Colour textColour() const;
     void paintFixed(Canvas& canvas, std::size_t index, bool over) const;
+    void paintAdvancedArea(Canvas& canvas, std::size_t index, bool over) const;
     bool pageHoverableAt(PageState page, int x, int y) const;
 
     BasicPageEnv env_;
     BasicPage basic_;
+    AdvancedPage advanced_;
     Hover<FixedButton> fixedHover_;
     Hover<AdvancedAction> advancedHover_;
 };

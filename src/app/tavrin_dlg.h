@@ -13,6 +13,7 @@
 #include "app/shell_port.h"
 #include "config/mouse_config.h"
 #include "pages/basic_page.h"
+#include "pages/modal_delay_dialog.h"
 #include "ui/language_texts.h"
 #include "ui/shared_ui_state.h"
 #include "ui/skinned_window.h"
@@ -43,6 +44,11 @@ struct TavrinPorts {
     SkinChooserPort& skins;
     // The sub-dialogs the key lists' functions open.
     KeyDialogPort& keyDialogs;
+    // The advanced page's system pointer settings, macro library, caption and item menu.
+    SystemPointerPort& systemPointer;
+    MacroLibrary& macros;
+    WindowCaptionPort& caption;
+    ItemMenuPort& itemMenu;
 };
 
 class CTavrinDlg final : public SkinnedWindow {
@@ -64,12 +70,22 @@ class CTavrinDlg final : public SkinnedWindow {
         pages_.onListChoice(pageState_, id, w);
     }
     void onListDoubleClick(int id, WindowContext& w) override {
-        pages_.onListChoice(pageState_, id, w);
+        pages_.onListDoubleClick(pageState_, id, w);
+    }
+    void onEditChange(int id, WindowContext& w) override { pages_.onEditChange(pageState_, id, w); }
+    void onChildRightButtonDown(int id, WindowContext& w) override {
+        pages_.onChildRightButtonDown(pageState_, id, w);
+    }
+    void onHookedKey(const HookedKey& key, WindowContext& w) override {
+        pages_.onHookedKey(pageState_, key, w);
     }
     std::optional<ColourAnswer> colourFor(int id, ControlKind kind, WindowContext&) override {
         return pages_.colourFor(pageState_, id, kind);
     }
     bool onKeyBeforeDialogManager(unsigned key, KeyPhase phase, WindowContext&) override {
+        // While a macro is recorded, the keys typed are its content, not commands.
+        if (pages_.takesKey(pageState_, phase))
+            return true;
         return phase == KeyPhase::Down && preTranslateKeyDown(key);
     }
     // Enter and Escape through the dialog manager, and the system close: back to the tray.
@@ -100,6 +116,7 @@ class CTavrinDlg final : public SkinnedWindow {
     void chooseSkin();
 
     const LanguageTexts& texts() const { return texts_; }
+    const AdvancedPage& advancedPage() const { return pages_.advanced(); }
     const ButtonLabels& labels() const { return labels_; }
     ButtonLabels& labels() { return labels_; }
     PageState pageState() const { return pageState_; }
@@ -129,7 +146,11 @@ class CTavrinDlg final : public SkinnedWindow {
     SharedUiState& shared_;
     LanguageTexts texts_;
     ButtonLabels labels_;
-    MainWindowPages pages_{BasicPageEnv{shared_, texts_, labels_, ports_.keyDialogs}};
+    ModalDelayDialog delayDialog_{ports_.shell, shared_};
+    MainWindowPages pages_{
+        BasicPageEnv{shared_, texts_, labels_, ports_.keyDialogs},
+        AdvancedPageServices{shared_, texts_, ports_.systemPointer, ports_.macros, delayDialog_,
+                             ports_.caption, ports_.itemMenu}};
     SettingsTexts settings_;
     PageState pageState_ = PageState::None;
     bool deviceRead_ = false;

@@ -61,7 +61,7 @@ void CTavrinDlg::showBasicPage() {
     if (pageState_ == PageState::Basic)
         return;
     if (pageState_ == PageState::Advanced)
-        pages_.leave(PageState::Advanced, ports_.window.controls());
+        pages_.leave(PageState::Advanced, ports_.window);
     pageState_ = PageState::Basic;
     if (!deviceRead_) {
         // The first showing in a run learns the sensor; a first run also gets default labels.
@@ -77,7 +77,7 @@ void CTavrinDlg::showBasicPage() {
 
 void CTavrinDlg::rebuildPage() {
     const PageState shown = pageState_;
-    pages_.leave(shown, ports_.window.controls());
+    pages_.leave(shown, ports_.window);
     pageState_ = PageState::None;
     if (shown == PageState::Basic)
         showBasicPage();
@@ -108,8 +108,10 @@ void CTavrinDlg::chooseSkin() {
 }
 
 void CTavrinDlg::showAdvancedPage() {
+    if (pageState_ == PageState::Advanced)
+        return;
     if (pageState_ == PageState::Basic)
-        pages_.leave(PageState::Basic, ports_.window.controls());
+        pages_.leave(PageState::Basic, ports_.window);
     pageState_ = PageState::Advanced;
     pages_.paint(PageState::Advanced, ports_.window);
 }

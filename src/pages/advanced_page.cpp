@@ -1,5 +1,6 @@
 #include "pages/advanced_page.h"
 
+#include <algorithm>
 #include <array>
 
 #include "pages/advanced_page_layout.h"
@@ -117,6 +118,8 @@ void AdvancedPage::paint(Canvas& canvas) {
     paintMacroHalf(canvas);
     canvas.drawText(services_.texts.text(TextId::AdvancedSettings), kTitle, TextPlacement::Left,
                     FontRole::Title, kWhite);
+    canvas.drawText(services_.texts.text(TextId::WebAddress), kWebLink, TextPlacement::Centre,
+                    FontRole::Text, textColour());
 }
 
 void AdvancedPage::paintTicks(Canvas& canvas) {
@@ -337,7 +340,12 @@ void AdvancedPage::hookedKey(const HookedKey& key, WindowContext& context) {
         syncSequence(context.controls());
 }
 
-std::optional<ColourAnswer> AdvancedPage::colourFor(int controlId, WindowContext&) const {
+bool AdvancedPage::ownsControl(int controlId) {
+    return controlId == kDropDownList ||
+           std::find(kPageControls.begin(), kPageControls.end(), controlId) != kPageControls.end();
+}
+
+std::optional<ColourAnswer> AdvancedPage::colourFor(int controlId) const {
     switch (controlId) {
         case kNameField:
         case kLoopField:

@@ -70,7 +70,9 @@ class AdvancedPage {
     // True when the key is consumed: key-downs while recording.
     bool keyBeforeDialogManager(KeyPhase phase);
     void hookedKey(const HookedKey& key, WindowContext& context);
-    std::optional<ColourAnswer> colourFor(int controlId, WindowContext& context) const;
+    std::optional<ColourAnswer> colourFor(int controlId) const;
+    // The page's child windows, the drop-down's list among them.
+    static bool ownsControl(int controlId);
 
     const MacroEditor& editor() const { return editor_; }
     bool recording() const { return recorder_.recording(); }

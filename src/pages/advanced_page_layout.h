@@ -36,10 +36,11 @@ constexpr Rect stepNumber(Slider slider, int step) {
     return {cell.left, cell.bottom + 10, cell.right, cell.bottom + 30};
 }
 
+// Centred on the title tabs, wide enough for the longest title ("Double-Click Speed").
 inline constexpr std::array<Rect, 3> kSliderTitles = {{
-    {38, 160, 143, 181},
-    {38, 310, 143, 331},
-    {38, 460, 143, 481},
+    {26, 160, 155, 181},
+    {26, 310, 155, 331},
+    {26, 460, 155, 481},
 }};
 
 inline constexpr Rect kPrecisionTick{51, 255, 67, 271};

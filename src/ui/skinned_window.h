@@ -95,6 +95,8 @@ class SkinnedWindow {
     // The pointer moved over a child control, in the control's client coordinates (an open
     // list selects the entry under the pointer).
     virtual void onChildMouseMove(int /*controlId*/, int /*x*/, int /*y*/, WindowContext&) {}
+    // The right button went down over a child control (a list's item menu).
+    virtual void onChildRightButtonDown(int /*controlId*/, WindowContext&) {}
     // One wheel message; a positive delta turned the wheel away from the user.
     virtual void onMouseWheel(int /*delta*/, WindowContext&) {}
 

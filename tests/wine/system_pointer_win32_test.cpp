@@ -45,7 +45,8 @@ class SystemPointerTest : public ::testing::Test {
 
     PointerState saved = readState();
     NoMessages messages;
-    SystemPointerSettings settings{messages};
+    Win32SystemPointer system;
+    SystemPointerSettings settings{system, messages};
 };
 
 TEST_F(SystemPointerTest, ApplyWritesTheRecordsFourSettings) {
@@ -80,7 +81,6 @@ TEST_F(SystemPointerTest, ReadGivesBackThePositionsApplyWrote) {
     written.setPointerSetting(kScrollLinesPosition, 0);
     written.setPointerSetting(kDoubleClickPosition, 9);
     settings.apply(written);
-    Win32SystemPointer system;
     MouseConfig read;
     readPointerSettings(read, system, messages);
     for (std::size_t field = 0; field < kPointerSettingsSize; ++field) {

@@ -15,7 +15,8 @@ MainWindow::MainWindow(HINSTANCE instance, MainWindowServices services, SharedUi
       shared_(shared),
       balloons_(services.balloons),
       dialog_(TavrinPorts{*this, *this, services.device, services.store, host_, services.pointer,
-                          services.skins, services.keyDialogs},
+                          services.skins, services.keyDialogs, services.systemPointer,
+                          services.macros, services.caption, services.itemMenu},
               shared),
       host_(instance, dialog_, shared, *this, this) {
     icon_ = LoadIconW(instance_, MAKEINTRESOURCEW(kMainIconResource));

@@ -33,6 +33,10 @@ struct MainWindowServices {
     PointerSettingsPort& pointer;
     SkinChooserPort& skins;
     KeyDialogPort& keyDialogs;
+    SystemPointerPort& systemPointer;
+    MacroLibrary& macros;
+    WindowCaptionPort& caption;
+    ItemMenuPort& itemMenu;
     BalloonObserver* balloons = nullptr;
 };
 

@@ -260,6 +260,9 @@ bool SkinnedHost::preTranslateMessage(MSG& msg) {
         model_.onChildMouseMove(GetDlgCtrlID(msg.hwnd), GET_X_LPARAM(msg.lParam),
                                 GET_Y_LPARAM(msg.lParam), *this);
     }
+    // The list itself still gets the press; the model only learns of it first.
+    if (msg.message == WM_RBUTTONDOWN && msg.hwnd != hwnd())
+        model_.onChildRightButtonDown(GetDlgCtrlID(msg.hwnd), *this);
     return false;
 }
 

@@ -21,13 +21,14 @@ class Win32SystemPointer : public SystemPointerPort {
 // Apply's last step: the record's settings to the system, refusals in message boxes.
 class SystemPointerSettings : public PointerSettingsPort {
   public:
-    explicit SystemPointerSettings(MessageBoxPort& messages) : messages_(messages) {}
+    SystemPointerSettings(SystemPointerPort& system, MessageBoxPort& messages)
+        : system_(system), messages_(messages) {}
     void apply(const MouseConfig& config) override {
         applyPointerSettings(config, system_, messages_);
     }
 
   private:
-    Win32SystemPointer system_;
+    SystemPointerPort& system_;
     MessageBoxPort& messages_;
 };
 

@@ -9,8 +9,10 @@
 #include "app/main_window_ports.h"
 #include "app/shell_port.h"
 #include "app/tavrin_dlg.h"
+#include "support/fake_files.h"
 #include "unit/dialogs/fake_dialog_context.h"
 #include "unit/keys/fake_key_dialogs.h"
+#include "unit/pages/advanced_fakes.h"
 
 namespace quorvel::test {
 
@@ -264,7 +266,12 @@ struct DialogRig {
     FakeSkinChooser skins{log};
     SharedUiState shared;
     FakeKeyDialogs keyDialogs;
-    CTavrinDlg dialog{TavrinPorts{shell, host, device, store, window, pointer, skins, keyDialogs},
+    FakeSystemPointer systemPointer;
+    testing::FakeFiles files;
+    MacroLibrary macros{files, "record.ini", shared.records.live};
+    FakePageServices pageServices;
+    CTavrinDlg dialog{TavrinPorts{shell, host, device, store, window, pointer, skins, keyDialogs,
+                                  systemPointer, macros, pageServices, pageServices},
                       shared};
 
     // Starts the window and forgets the start-up calls.

@@ -4,8 +4,10 @@
 
 #include <vector>
 
+#include "support/fake_files.h"
 #include "unit/dialogs/fake_dialog_context.h"
 #include "unit/keys/fake_key_dialogs.h"
+#include "unit/pages/advanced_fakes.h"
 
 namespace quorvel {
 namespace {
@@ -36,7 +38,13 @@ class MainWindowPagesTest : public ::testing::Test {
     ButtonLabels labels;
     test::FakeKeyDialogs dialogs;
     DragContext context;
-    MainWindowPages pages{BasicPageEnv{shared, texts, labels, dialogs}};
+    test::FakeSystemPointer pointer;
+    testing::FakeFiles files;
+    MacroLibrary macros{files, "record.ini", shared.records.live};
+    test::FakePageServices services;
+    MainWindowPages pages{
+        BasicPageEnv{shared, texts, labels, dialogs},
+        AdvancedPageServices{shared, texts, pointer, macros, services, services, services}};
     std::vector<FixedButton> performed;
 };
 

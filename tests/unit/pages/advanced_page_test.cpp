@@ -12,6 +12,7 @@
 #include "support/fake_controls.h"
 #include "support/fake_files.h"
 #include "support/recording_message_box.h"
+#include "unit/pages/advanced_fakes.h"
 
 namespace quorvel {
 namespace {
@@ -49,48 +50,15 @@ class FakeContext : public WindowContext {
     bool hooked = false;
 };
 
-class FakePointer : public SystemPointerPort {
-  public:
-    bool setPointerPrecision(bool on) override { return log("precision", on); }
-    bool setPointerSpeed(std::uint32_t v) override { return log("speed", v); }
-    bool setWheelScrollLines(std::uint32_t v) override { return log("lines", v); }
-    bool setDoubleClickTime(std::uint32_t v) override { return log("double-click", v); }
-    std::optional<bool> pointerPrecision() override {
-        ++reads;
-        return true;
-    }
-    std::optional<std::uint32_t> pointerSpeed() override { return 14; }
-    std::optional<std::uint32_t> wheelScrollLines() override { return 40; }
-    std::uint32_t doubleClickTime() override { return 2000; }
-
-    int reads = 0;
-    std::vector<std::string> written;
-
-  private:
-    bool log(const std::string& what, std::uint32_t value) {
-        written.push_back(what + "=" + std::to_string(value));
-        return true;
-    }
-};
-
-class Stubs : public DelayDialogPort, public WindowCaptionPort, public ItemMenuPort {
-  public:
-    std::optional<DelayAnswer> askDelay() override { return delay; }
-    std::string caption() const override { return title; }
-    void setCaption(std::string_view text) override { title = text; }
-    bool chooseItemMenu(std::string_view text) override {
-        menuText = text;
-        return chooseMenu;
-    }
-
-    std::optional<DelayAnswer> delay;
-    std::string title = "QuorvelMouse";
-    std::string menuText;
-    bool chooseMenu = true;
-};
-
 class AdvancedPageTest : public ::testing::Test {
   protected:
+    // A system whose values lie beyond the sliders.
+    AdvancedPageTest() {
+        pointer.precision = true;
+        pointer.speed = 14;
+        pointer.lines = 40;
+        pointer.doubleClick = 2000;
+    }
     MouseConfig& config() { return shared.records.live; }
     std::vector<std::string> list(int id) {
         const auto it = context.controlsFake.lists.find(id);
@@ -111,9 +79,9 @@ class AdvancedPageTest : public ::testing::Test {
     testing::FakeFiles files;
     SharedUiState shared;
     LanguageTexts texts{Language::English};
-    FakePointer pointer;
+    test::FakeSystemPointer pointer;
     MacroLibrary library{files, kPath, shared.records.live};
-    Stubs stubs;
+    test::FakePageServices stubs;
     FakeContext context;
     AdvancedPage page{{shared, texts, pointer, library, stubs, stubs, stubs}};
 };
@@ -262,12 +230,12 @@ TEST(MacroEditorTexts, EveryLanguageNamesBothNumbers) {
 TEST_F(AdvancedPageTest, ControlsAnswerWithTheirColours) {
     shared.textColour = Rgb{10, 20, 30};
     const Colour text = rgbColour(10, 20, 30);
-    EXPECT_EQ(page.colourFor(kSequenceList, context)->brush, 0x060504U);
-    EXPECT_EQ(page.colourFor(kMacroList, context)->text, text);
-    EXPECT_EQ(page.colourFor(kNameField, context)->brush, 0U);
-    EXPECT_EQ(page.colourFor(kDropDownList, context)->text, kWhite);
-    EXPECT_EQ(page.colourFor(kDropDownLabel, context)->textBackground, 0U);
-    EXPECT_FALSE(page.colourFor(41, context));
+    EXPECT_EQ(page.colourFor(kSequenceList)->brush, 0x060504U);
+    EXPECT_EQ(page.colourFor(kMacroList)->text, text);
+    EXPECT_EQ(page.colourFor(kNameField)->brush, 0U);
+    EXPECT_EQ(page.colourFor(kDropDownList)->text, kWhite);
+    EXPECT_EQ(page.colourFor(kDropDownLabel)->textBackground, 0U);
+    EXPECT_FALSE(page.colourFor(41));
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "platform/win32/gdiplus_api.h"
 #include "platform/win32/hid_system_win32.h"
 #include "platform/win32/main_window_win32.h"
+#include "platform/win32/page_window_services.h"
 #include "platform/win32/system_pointer_win32.h"
 #include "platform/win32/wide_text.h"
 #include "sim/simulated_mouse.h"
@@ -166,12 +167,14 @@ class CTavrinApp {
         });
         Win32FilesPort files;
         FileSettingsStore store(files, messages, executablePath());
-        SystemPointerSettings pointer(messages);
+        Win32SystemPointer systemPointer;
+        SystemPointerSettings pointer(systemPointer, messages);
         SharedUiState shared;
         MainWindowRunner runner;
         Win32DirectoryListing listing;
         ModalSkinChooser skins(runner, listing, shared, executablePath());
-        // The macro-key dialog lists record.ini as it is when the dialog opens.
+        // The macro-key dialog lists record.ini as it is when the dialog opens; the advanced
+        // page edits it through the same library.
         MacroLibrary macros(files, store.paths().recordFile, shared.records.live);
         KeyDialogsWithMacros dialogModels(shared, macros);
         ModalKeyDialogs keyDialogs(runner, dialogModels);
@@ -182,9 +185,12 @@ class CTavrinApp {
             if (!balloons->open())
                 balloons.reset();
         }
-        MainWindow main(
-            instance, MainWindowServices{device, store, pointer, skins, keyDialogs, balloons.get()},
-            shared);
+        PageWindowServices pageWindow;
+        MainWindow main(instance,
+                        MainWindowServices{device, store, pointer, skins, keyDialogs, systemPointer,
+                                           macros, pageWindow, pageWindow, balloons.get()},
+                        shared);
+        pageWindow.attach([&main]() { return main.publishedWindow(); });
         window = &main;
         runner.window = &main;
         main.run();
