@@ -26,6 +26,8 @@
 #include "platform/win32/files_win32.h"
 #include "platform/win32/gdiplus_api.h"
 #include "platform/win32/main_window_win32.h"
+#include "platform/win32/page_window_services.h"
+#include "platform/win32/system_pointer_win32.h"
 #include "platform/win32/tray_icon.h"
 #include "platform/win32/wide_text.h"
 #include "sim/simulated_mouse.h"
@@ -325,7 +327,13 @@ int main(int argc, char** argv) {
     NoSkins skins;
     NoKeyDialogs keyDialogs;
     SharedUiState shared;
-    MainWindow main(instance, MainWindowServices{device, store, pointer, skins, keyDialogs},
+    // The advanced page is not measured: its services are there only because the window has it.
+    Win32SystemPointer systemPointer;
+    MacroLibrary macros(files, store.paths().recordFile, shared.records.live);
+    PageWindowServices pageWindow;
+    MainWindow main(instance,
+                    MainWindowServices{device, store, pointer, skins, keyDialogs, systemPointer,
+                                       macros, pageWindow, pageWindow},
                     shared);
     gRun.window = &main;
     SetTimer(nullptr, 0, 100, &onTick);

@@ -9,23 +9,14 @@ double_click_at() {
     xdotool mousemove $((win_x + $1)) $((win_y + $2)) sleep 0.1 click --repeat 2 --delay 80 1
     sleep 0.3
 }
-# Another viewable window of the program: a message box or a sub-dialog.
-other_window() {
-    local main w
-    main=$(main_window)
-    program_windows | awk '!/Default IME/ {print $1}' | while read -r w; do
-        [ "$w" = "$main" ] && continue
-        if viewable "$w"; then echo "$w"; break; fi
-    done
-}
-have_other_window() { [ -n "$(other_window)" ]; }
-no_other_window() { [ -z "$(other_window)" ]; }
+# A message box is, like the tray menu, the one other viewable window of the program.
+no_other_window() { ! menu_open; }
 size_of() { xwininfo -id "$1" | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print w, h}'; }
 # Closes a message box with the mouse on its one button, so no key reaches a recording.
 answer_box() {
-    wait_for 50 have_other_window || fail "no message box for $1"
+    wait_for 50 menu_open || fail "no message box for $1"
     local box x y w h
-    box=$(other_window)
+    box=$(menu_window)
     screenshot "$case_name-$1"
     read -r x y <<<"$(origin "$box")"
     read -r w h <<<"$(size_of "$box")"

@@ -49,4 +49,15 @@ press_at 700 630 # Apply
 block='write 00 01 05 e0 14 06 85 06 85 e0 05 f0 80 f0 00'
 sent() { grep -q "^$block" "$work_dir/trace.txt"; }
 wait_for 100 sent || fail "the macro block did not reach the mouse"
+
+# The item menu over the last item deletes it; Confirm saves the shorter macro.
+xdotool mousemove $((win_x + 650)) $((win_y + $(entry_y 221 10))) sleep 0.2 click 3
+wait_for 30 menu_open || fail "a right click on the sequence opened no menu"
+screenshot "$case_name-menu"
+read -r x y <<<"$(origin "$(menu_window)")"
+xdotool mousemove $((x + 20)) $((y + 10)) sleep 0.1 click 1
+wait_for 30 no_other_window || fail "the item menu stayed open"
+press_at 770 538 # Confirm
+saved=$(record_section Copy | sed -n 2p)
+[ "$saved" = "ItemCount=10" ] || fail "after the delete record.ini holds: $(record_section Copy)"
 pass
