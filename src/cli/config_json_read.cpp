@@ -1,5 +1,5 @@
 // configFromJson: the version 1 form (buttons and stages counted from 0, every parameter of
-// every function), and the choice between the versions.
+// every function), what both versions read alike, and the choice between the versions.
 #include <cctype>
 #include <nlohmann/json.hpp>
 #include <vector>
@@ -80,28 +80,9 @@ bool readStages(Reader& r, const Json& value, const std::string& at, MouseConfig
     if (!r.array(value, at, kStageCount))
         return false;
     for (int stage = 1; stage <= kStageCount; ++stage) {
-        const std::string s = element(at, static_cast<std::size_t>(stage - 1));
-        const Json& v = value[static_cast<std::size_t>(stage - 1)];
-        if (!r.object(v, s, kStageFields))
+        const auto i = static_cast<std::size_t>(stage - 1);
+        if (!readStage(r, value[i], element(at, i), stage, Range::Window, config))
             return false;
-        const auto index = r.integer(v[kDpiIndex], child(s, kDpiIndex), 0, kMaxDpiIndex);
-        if (!index)
-            return false;
-        const auto enabled = r.boolean(v[kEnabled], child(s, kEnabled));
-        if (!enabled)
-            return false;
-        const Json& colour = v[kColour];
-        std::array<std::uint8_t, 3> rgb{};
-        const std::string c = child(s, kColour);
-        if (!colour.is_string() || colour.get_ref<const std::string&>().size() != 7 ||
-            colour.get_ref<const std::string&>()[0] != '#') {
-            return r.fail(c, "must be a colour \"#rrggbb\"");
-        }
-        if (!r.hex(Json(colour.get_ref<const std::string&>().substr(1)), c, rgb))
-            return false;
-        config.setDpiValueIndex(stage, static_cast<std::uint8_t>(*index));
-        config.setStageEnabled(stage, *enabled);
-        config.setStageColour(stage, {rgb[0], rgb[1], rgb[2]});
     }
     return true;
 }
@@ -128,53 +109,6 @@ bool readLighting(Reader& r, const Json& value, const std::string& at, MouseConf
     return true;
 }
 
-bool readPointer(Reader& r, const Json& value, const std::string& at, MouseConfig& config) {
-    std::array<std::string_view, kPointerFields.size()> names{};
-    for (std::size_t i = 0; i < names.size(); ++i)
-        names[i] = kPointerFields[i].name;
-    if (!r.object(value, at, names))
-        return false;
-    for (const auto& field : kPointerFields) {
-        const Json& v = value[field.name];
-        const std::string f = child(at, field.name);
-        int stored = 0;
-        if (field.isSwitch) {
-            const auto on = r.boolean(v, f);
-            if (!on)
-                return false;
-            stored = *on ? 1 : 0;
-        } else {
-            const auto position = r.integer(v, f, field.min, field.max);
-            if (!position)
-                return false;
-            stored = *position;
-        }
-        config.setPointerSetting(field.offset, static_cast<std::uint8_t>(stored));
-    }
-    return true;
-}
-
-bool readReserved(Reader& r, const Json& value, const std::string& at, MouseConfig& config) {
-    if (!r.object(value, at, kReservedFields))
-        return false;
-    auto bytes = config.bytes();
-    if (!r.hex(value[kReservedAfterModeA], child(at, kReservedAfterModeA),
-               bytes.subspan(record::kReservedAfterModeA, record::kReservedAfterModeASize))) {
-        return false;
-    }
-    const auto before =
-        r.integer(value[kReservedBeforeStages], child(at, kReservedBeforeStages), 0, 255);
-    if (!before)
-        return false;
-    const auto after =
-        r.integer(value[kReservedAfterLighting], child(at, kReservedAfterLighting), 0, 255);
-    if (!after)
-        return false;
-    bytes[record::kReservedBeforeStages] = static_cast<std::uint8_t>(*before);
-    bytes[record::kReservedAfterLighting] = static_cast<std::uint8_t>(*after);
-    return true;
-}
-
 bool readVersion(Reader& r, const Json& doc) {
     if (!doc.is_object())
         return r.fail("", "must be a JSON object");
@@ -194,23 +128,8 @@ bool readVersion(Reader& r, const Json& doc) {
 }
 
 bool readRecordV1(Reader& r, const Json& doc, MouseConfig& config) {
-    const auto shown = r.name(doc[kShownMode], std::string(kShownMode), kModeNames);
-    if (!shown)
+    if (!readShownModeAndRate(r, doc, config))
         return false;
-    config.setShownMode(*shown == 1 ? Mode::B : Mode::A);
-
-    const std::string rateAt(kReportRate);
-    const Json& rate = doc[kReportRate];
-    constexpr std::uint64_t kFastest = 1000;
-    const auto code = rate.is_number_unsigned() && rate.get<std::uint64_t>() <= kFastest
-                          ? reportRateCode(static_cast<int>(rate.get<std::uint64_t>()))
-                          : std::nullopt;
-    if (!rate.is_number())
-        return r.fail(rateAt, "must be a number: 125, 250, 500 or 1000");
-    if (!code)
-        return r.fail(rateAt, "must be 125, 250, 500 or 1000");
-    config.setReportRate(*code);
-
     if (!readStages(r, doc[kStages], std::string(kStages), config))
         return false;
     if (!readLighting(r, doc[kLighting], std::string(kLighting), config))
@@ -241,7 +160,7 @@ bool readRecordV1(Reader& r, const Json& doc, MouseConfig& config) {
             return false;
         }
     }
-    if (!readPointer(r, doc[kPointer], std::string(kPointer), config))
+    if (!readPointer(r, doc[kPointer], std::string(kPointer), Range::Window, config))
         return false;
     return readReserved(r, doc[kReserved], std::string(kReserved), config);
 }
@@ -253,6 +172,93 @@ std::string parseMessage(const std::string& what) {
 }
 
 }  // namespace
+
+namespace config_json {
+
+bool readShownModeAndRate(Reader& r, const Json& doc, MouseConfig& config) {
+    const auto shown = r.name(doc[kShownMode], std::string(kShownMode), kModeNames);
+    if (!shown)
+        return false;
+    config.setShownMode(*shown == 1 ? Mode::B : Mode::A);
+
+    const std::string at(kReportRate);
+    const Json& rate = doc[kReportRate];
+    constexpr std::uint64_t kFastest = 1000;
+    if (!rate.is_number())
+        return r.fail(at, "must be a number: 125, 250, 500 or 1000");
+    const auto code = rate.is_number_unsigned() && rate.get<std::uint64_t>() <= kFastest
+                          ? reportRateCode(static_cast<int>(rate.get<std::uint64_t>()))
+                          : std::nullopt;
+    if (!code)
+        return r.fail(at, "must be 125, 250, 500 or 1000");
+    config.setReportRate(*code);
+    return true;
+}
+
+bool readStage(Reader& r, const Json& value, const std::string& at, int stage, Range range,
+               MouseConfig& config) {
+    if (!r.object(value, at, kStageFields))
+        return false;
+    const int maxIndex = range == Range::Window ? kMaxDpiIndex : 255;
+    const auto index = r.integer(value[kDpiIndex], child(at, kDpiIndex), 0, maxIndex);
+    const auto enabled = index ? r.boolean(value[kEnabled], child(at, kEnabled)) : std::nullopt;
+    const auto colour = enabled ? r.colour(value[kColour], child(at, kColour)) : std::nullopt;
+    if (!colour)
+        return false;
+    config.setDpiValueIndex(stage, static_cast<std::uint8_t>(*index));
+    config.setStageEnabled(stage, *enabled);
+    config.setStageColour(stage, *colour);
+    return true;
+}
+
+bool readPointer(Reader& r, const Json& value, const std::string& at, Range range,
+                 MouseConfig& config) {
+    std::array<std::string_view, kPointerFields.size()> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = kPointerFields[i].name;
+    if (!r.object(value, at, names))
+        return false;
+    for (const auto& field : kPointerFields) {
+        const Json& v = value[field.name];
+        const std::string f = child(at, field.name);
+        std::optional<int> stored;
+        if (field.isSwitch) {
+            const auto on = r.boolean(v, f);
+            stored = on ? std::optional(*on ? 1 : 0) : std::nullopt;
+        } else if (range == Range::Window) {
+            stored = r.integer(v, f, field.min, field.max);
+        } else {
+            stored = r.integer(v, f, 0, 255);
+        }
+        if (!stored)
+            return false;
+        config.setPointerSetting(field.offset, static_cast<std::uint8_t>(*stored));
+    }
+    return true;
+}
+
+bool readReserved(Reader& r, const Json& value, const std::string& at, MouseConfig& config,
+                  std::span<const std::string_view> optionalFields) {
+    if (!r.object(value, at, kReservedFields, optionalFields))
+        return false;
+    auto bytes = config.bytes();
+    if (!r.hex(value[kReservedAfterModeA], child(at, kReservedAfterModeA),
+               bytes.subspan(record::kReservedAfterModeA, record::kReservedAfterModeASize))) {
+        return false;
+    }
+    const auto before =
+        r.integer(value[kReservedBeforeStages], child(at, kReservedBeforeStages), 0, 255);
+    const auto after =
+        before ? r.integer(value[kReservedAfterLighting], child(at, kReservedAfterLighting), 0, 255)
+               : std::nullopt;
+    if (!after)
+        return false;
+    bytes[record::kReservedBeforeStages] = static_cast<std::uint8_t>(*before);
+    bytes[record::kReservedAfterLighting] = static_cast<std::uint8_t>(*after);
+    return true;
+}
+
+}  // namespace config_json
 
 ConfigJsonResult configFromJson(std::string_view text) {
     ConfigJsonResult result;

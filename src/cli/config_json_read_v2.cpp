@@ -220,26 +220,9 @@ bool readStages(Reader& r, const Json& value, const std::string& at, MouseConfig
     if (!r.object(value, at, views(names)))
         return false;
     for (int stage = 1; stage <= kStageCount; ++stage) {
-        const std::string s = child(at, names[static_cast<std::size_t>(stage - 1)]);
-        const Json& v = value[names[static_cast<std::size_t>(stage - 1)]];
-        if (!r.object(v, s, kStageFields))
+        const std::string& name = names[static_cast<std::size_t>(stage - 1)];
+        if (!readStage(r, value[name], child(at, name), stage, Range::AnyByte, config))
             return false;
-        const auto index = r.integer(v[kDpiIndex], child(s, kDpiIndex), 0, kByteMax);
-        const auto enabled = index ? r.boolean(v[kEnabled], child(s, kEnabled)) : std::nullopt;
-        if (!enabled)
-            return false;
-        const Json& colour = v[kColour];
-        std::array<std::uint8_t, 3> rgb{};
-        const std::string c = child(s, kColour);
-        if (!colour.is_string() || colour.get_ref<const std::string&>().size() != 7 ||
-            colour.get_ref<const std::string&>()[0] != '#') {
-            return r.fail(c, "must be a colour \"#rrggbb\"");
-        }
-        if (!r.hex(Json(colour.get_ref<const std::string&>().substr(1)), c, rgb))
-            return false;
-        config.setDpiValueIndex(stage, static_cast<std::uint8_t>(*index));
-        config.setStageEnabled(stage, *enabled);
-        config.setStageColour(stage, {rgb[0], rgb[1], rgb[2]});
     }
     return true;
 }
@@ -288,46 +271,11 @@ bool readLighting(Reader& r, const Json& value, const std::string& at, MouseConf
     return true;
 }
 
-bool readPointer(Reader& r, const Json& value, const std::string& at, MouseConfig& config) {
-    std::array<std::string_view, kPointerFields.size()> names{};
-    for (std::size_t i = 0; i < names.size(); ++i)
-        names[i] = kPointerFields[i].name;
-    if (!r.object(value, at, names))
-        return false;
-    for (const auto& field : kPointerFields) {
-        const Json& v = value[field.name];
-        const std::string f = child(at, field.name);
-        std::optional<int> stored;
-        if (field.isSwitch) {
-            const auto on = r.boolean(v, f);
-            stored = on ? std::optional(*on ? 1 : 0) : std::nullopt;
-        } else {
-            stored = r.integer(v, f, 0, kByteMax);
-        }
-        if (!stored)
-            return false;
-        config.setPointerSetting(field.offset, static_cast<std::uint8_t>(*stored));
-    }
-    return true;
-}
-
-bool readReserved(Reader& r, const Json& value, const std::string& at, MouseConfig& config) {
+bool readReservedAndCarried(Reader& r, const Json& value, const std::string& at,
+                            MouseConfig& config) {
     constexpr std::array<std::string_view, 1> kOptional = {kParameters};
-    if (!r.object(value, at, kReservedFields, kOptional))
+    if (!readReserved(r, value, at, config, kOptional))
         return false;
-    auto bytes = config.bytes();
-    if (!r.hex(value[kReservedAfterModeA], child(at, kReservedAfterModeA),
-               bytes.subspan(record::kReservedAfterModeA, record::kReservedAfterModeASize)))
-        return false;
-    const auto before =
-        r.integer(value[kReservedBeforeStages], child(at, kReservedBeforeStages), 0, kByteMax);
-    const auto after = before ? r.integer(value[kReservedAfterLighting],
-                                          child(at, kReservedAfterLighting), 0, kByteMax)
-                              : std::nullopt;
-    if (!after)
-        return false;
-    bytes[record::kReservedBeforeStages] = static_cast<std::uint8_t>(*before);
-    bytes[record::kReservedAfterLighting] = static_cast<std::uint8_t>(*after);
     // Without it (a file written by hand) the parameters the buttons do not name are zero.
     std::array<std::uint8_t, kCarriedSize> carried{};
     if (value.contains(kParameters) && !r.hex(value[kParameters], child(at, kParameters), carried))
@@ -339,25 +287,13 @@ bool readReserved(Reader& r, const Json& value, const std::string& at, MouseConf
 }  // namespace
 
 bool readRecordV2(Reader& r, const Json& doc, MouseConfig& config) {
-    const auto shown = r.name(doc[kShownMode], std::string(kShownMode), kModeNames);
-    if (!shown)
+    if (!readShownModeAndRate(r, doc, config))
         return false;
-    config.setShownMode(*shown == 1 ? Mode::B : Mode::A);
-
-    const Json& rate = doc[kReportRate];
-    if (!rate.is_number())
-        return r.fail(std::string(kReportRate), "must be a number: 125, 250, 500 or 1000");
-    const auto code = rate.is_number_unsigned() && rate.get<std::uint64_t>() <= 1000
-                          ? reportRateCode(static_cast<int>(rate.get<std::uint64_t>()))
-                          : std::nullopt;
-    if (!code)
-        return r.fail(std::string(kReportRate), "must be 125, 250, 500 or 1000");
-    config.setReportRate(*code);
 
     // The carried parameters first: the buttons' named values go over them.
     if (!readStages(r, doc[kStages], std::string(kStages), config) ||
         !readLighting(r, doc[kLighting], std::string(kLighting), config) ||
-        !readReserved(r, doc[kReserved], std::string(kReserved), config))
+        !readReservedAndCarried(r, doc[kReserved], std::string(kReserved), config))
         return false;
 
     static const auto buttonNames = numberedNames<kButtonCount>();
@@ -386,7 +322,7 @@ bool readRecordV2(Reader& r, const Json& doc, MouseConfig& config) {
         if (!r.hex(doc[kMacroTable][key], child(macrosAt, key), config.macroBlock(slot)))
             return false;
     }
-    return readPointer(r, doc[kPointer], std::string(kPointer), config);
+    return readPointer(r, doc[kPointer], std::string(kPointer), Range::AnyByte, config);
 }
 
 }  // namespace quorvel::config_json

@@ -143,9 +143,35 @@ class Reader {
         return true;
     }
 
+    // "#rrggbb".
+    std::optional<Rgb> colour(const Json& value, const std::string& at) {
+        std::array<std::uint8_t, 3> rgb{};
+        if (!value.is_string() || value.get_ref<const std::string&>().size() != 7 ||
+            value.get_ref<const std::string&>()[0] != '#') {
+            fail(at, "must be a colour \"#rrggbb\"");
+            return std::nullopt;
+        }
+        if (!hex(Json(value.get_ref<const std::string&>().substr(1)), at, rgb))
+            return std::nullopt;
+        return Rgb{rgb[0], rgb[1], rgb[2]};
+    }
+
   private:
     std::string error_;
 };
+
+// What the two versions read alike. Version 1 keeps each value to what the window offers;
+// version 2 takes any byte, and the rules judge it.
+enum class Range : std::uint8_t { Window, AnyByte };
+bool readShownModeAndRate(Reader& r, const Json& doc, MouseConfig& config);
+// One stage's "dpi_index", "enabled" and "colour".
+bool readStage(Reader& r, const Json& value, const std::string& at, int stage, Range range,
+               MouseConfig& config);
+bool readPointer(Reader& r, const Json& value, const std::string& at, Range range,
+                 MouseConfig& config);
+// The reserved bytes; `optionalFields` may stand beside them.
+bool readReserved(Reader& r, const Json& value, const std::string& at, MouseConfig& config,
+                  std::span<const std::string_view> optionalFields = {});
 
 // Version 2's reader; the version has been checked.
 bool readRecordV2(Reader& r, const Json& doc, MouseConfig& config);
