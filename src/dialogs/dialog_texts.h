@@ -1,5 +1,5 @@
-// The sub-dialogs' own texts in the three UI languages. Key names, modifier names and fire
-// targets are not translated: they are the key table's names.
+// The sub-dialogs' own texts in the three UI languages (OK and Cancel are the main window's).
+// Key names, modifier names and fire targets are not translated: they are the key table's.
 #pragma once
 
 #include <array>
@@ -8,9 +8,6 @@
 #include "ui/language_texts.h"
 
 namespace quorvel::dialog_text {
-
-inline constexpr TextRow kOk = {"OK", "确定", "確定"};
-inline constexpr TextRow kCancel = {"Cancel", "取消", "取消"};
 
 inline constexpr TextRow kSingleKeyPrompt = {"Please enter a key", "请输入一个按键",
                                              "請輸入一個按鍵"};
@@ -55,17 +52,5 @@ inline constexpr std::array<TextRow, 11> kWindowsEntries = {{
     {"Browser-Refresh", "浏览器-刷新", "瀏覽器-刷新"},
     {"Browser-My Favorites", "浏览器-收藏夹", "瀏覽器-我的最愛"},
 }};
-
-constexpr std::string_view in(const TextRow& row, Language language) {
-    switch (language) {
-        case Language::SimplifiedChinese:
-            return row.simplifiedChinese;
-        case Language::TraditionalChinese:
-            return row.traditionalChinese;
-        case Language::English:
-            break;
-    }
-    return row.english;
-}
 
 }  // namespace quorvel::dialog_text

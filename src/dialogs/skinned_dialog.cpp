@@ -6,17 +6,19 @@
 namespace quorvel {
 
 std::string_view SkinnedDialog::text(const TextRow& row) const {
-    return dialog_text::in(row, look_.language);
+    return textIn(row, look_.language);
 }
 
 void SkinnedDialog::paintButton(Canvas& canvas, std::size_t index, bool over) const {
     const HitArea<DialogButton>& area = kDialogButtons[index];
     switch (area.action) {
         case DialogButton::Ok:
-            paintTextButton(canvas, area.rect, over, text(dialog_text::kOk), look_.textColour);
+            paintTextButton(canvas, area.rect, over, LanguageTexts(look_.language).text(TextId::OK),
+                            look_.textColour);
             break;
         case DialogButton::Cancel:
-            paintTextButton(canvas, area.rect, over, text(dialog_text::kCancel), look_.textColour);
+            paintTextButton(canvas, area.rect, over,
+                            LanguageTexts(look_.language).text(TextId::Cancel), look_.textColour);
             break;
         case DialogButton::Close:
             paintImageButton(canvas, area, over);

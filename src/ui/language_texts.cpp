@@ -111,16 +111,7 @@ std::string_view LanguageTexts::text(TextId id) const {
     const auto index = static_cast<std::size_t>(id);
     if (index >= kTexts.size())
         return {};
-    const TextRow& row = kTexts[index];
-    switch (language_) {
-        case Language::SimplifiedChinese:
-            return row.simplifiedChinese;
-        case Language::TraditionalChinese:
-            return row.traditionalChinese;
-        case Language::English:
-            break;
-    }
-    return row.english;
+    return textIn(kTexts[index], language_);
 }
 
 }  // namespace quorvel

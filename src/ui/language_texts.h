@@ -115,6 +115,18 @@ struct TextRow {
     std::string_view traditionalChinese;
 };
 
+constexpr std::string_view textIn(const TextRow& row, Language language) {
+    switch (language) {
+        case Language::SimplifiedChinese:
+            return row.simplifiedChinese;
+        case Language::TraditionalChinese:
+            return row.traditionalChinese;
+        case Language::English:
+            break;
+    }
+    return row.english;
+}
+
 // The raw table, for checks and for callers that need every language at once.
 const std::array<TextRow, kTextCount>& languageTextTable();
 

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "dialogs/list_choice_dialogs.h"
+#include "fake_dialog_context.h"
 #include "keys/key_code_tables.h"
 
 namespace quorvel {
@@ -12,9 +14,8 @@ namespace {
 using namespace dialog_text;
 
 TEST(DialogTexts, EveryRowHasAllThreeLanguages) {
-    std::vector<TextRow> rows = {kOk,          kCancel,      kSingleKeyPrompt,  kSpeedLabel,
-                                 kTimesLabel,  kFireHeading, kSpeedExplanation, kTimesExplanation,
-                                 kDelayPrompt, kDelayRange};
+    std::vector<TextRow> rows = {kSingleKeyPrompt,  kSpeedLabel,       kTimesLabel,  kFireHeading,
+                                 kSpeedExplanation, kTimesExplanation, kDelayPrompt, kDelayRange};
     rows.insert(rows.end(), kMediaEntries.begin(), kMediaEntries.end());
     rows.insert(rows.end(), kWindowsEntries.begin(), kWindowsEntries.end());
     for (const TextRow& row : rows) {
@@ -33,10 +34,14 @@ TEST(DialogTexts, EnglishEntriesAreTheUsageTablesNamesInOrder) {
         EXPECT_EQ(kWindowsEntries[i].english, kWindowsKeyTable[i].name);
 }
 
-TEST(DialogTexts, LanguagePicksItsColumn) {
-    EXPECT_EQ(in(kWindowsEntries[10], Language::TraditionalChinese), "瀏覽器-我的最愛");
-    EXPECT_EQ(in(kOk, Language::SimplifiedChinese), "确定");
-    EXPECT_EQ(in(kCancel, Language::English), "Cancel");
+TEST(DialogTexts, ADialogSpeaksItsLanguageOnTheSharedButtonsAndInItsList) {
+    test::FakeDialogContext context;
+    CWindowsDialog dialog{DialogLook{Language::TraditionalChinese}};
+    dialog.onInit(context);
+    dialog.onPaint(context);
+    EXPECT_EQ(context.picture.textAt(166, 253), "確定");
+    EXPECT_EQ(context.picture.textAt(270, 253), "取消");
+    EXPECT_EQ(dialog.result().text, "打開多媒體播放器");
 }
 
 }  // namespace
