@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -201,17 +200,14 @@ TEST_F(MacroLibraryTest, AnOversizeMacroIsCutAtItsBlock) {
     EXPECT_EQ(blockBytes(config, 1, 4), (std::vector<std::uint8_t>{0, 0, 0x02, 0x06}));
 }
 
-TEST_F(MacroLibraryTest, TheLongestMacroIsReadInOnePass) {
-    // As many items as the editor holds: a search per item made this take seconds.
+TEST_F(MacroLibraryTest, TheLongestMacroIsReadWhole) {
+    // As many items as the editor holds; how long it takes is bench/macro_bench.cpp's question.
     Items items;
     for (std::size_t i = 0; i < kMaxMacroItems; ++i)
         items.push_back(i % 2 == 0 ? "A   Dn" : std::to_string(i) + " ms");
     items.back() = "\"Z   Up\"";  // quotes dropped as for any single read
     files.put(kPath, section("Long", items) + "item1=shadowed\r\n");
-    const auto start = std::chrono::steady_clock::now();
     const MacroTableReport report = library.rebuildMacroTable();
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(elapsed, std::chrono::seconds(2));
     ASSERT_EQ(report.slots.size(), 1u);
     EXPECT_EQ(report.slots[0].block.eventCount, kMaxMacroItems / 2 + 1);
     EXPECT_EQ(blockBytes(config, 0, 4), (std::vector<std::uint8_t>{0, 0, 0x00, 0x04}));
