@@ -13,49 +13,15 @@
 #include "dialogs/fire_key_dialog.h"
 #include "dialogs/list_choice_dialogs.h"
 #include "drawing_support.h"
+#include "modal_script.h"
 #include "platform/win32/skinned_host.h"
+#include "support/device/recording_message_box.h"
 
 namespace quorvel::win32 {
 namespace {
 
-using Step = std::function<void(HWND)>;
-
-class RecordedMessages : public MessageBoxPort {
-  public:
-    void show(std::string_view text, std::string_view caption) override {
-        shown.emplace_back(text, caption);
-    }
-    std::vector<std::pair<std::string, std::string>> shown;
-};
-
-// Steps run from a thread timer inside the dialog's own loop; a run still going after the
-// last step is closed and counted as hung.
-struct Script {
-    std::vector<Step> steps;
-    SkinnedHost* window = nullptr;
-    std::function<bool()> holdAfterSteps;  // keeps the dialog open while it says so
-    std::size_t next = 0;
-    bool hung = false;
-};
-Script* gScript = nullptr;
-
-void CALLBACK onTick(HWND, UINT, UINT_PTR, DWORD) {
-    Script& script = *gScript;
-    const HWND dialog = script.window->hwnd();
-    if (dialog == nullptr)
-        return;
-    if (script.next < script.steps.size()) {
-        script.steps[script.next++](dialog);
-        return;
-    }
-    if (script.holdAfterSteps) {
-        if (!script.holdAfterSteps())
-            PostMessageW(dialog, WM_CLOSE, 0, 0);
-        return;
-    }
-    script.hung = true;
-    PostMessageW(dialog, WM_CLOSE, 0, 0);
-}
+using testing::press;
+using testing::Step;
 
 struct DialogRun {
     DialogEnd end = DialogEnd::Cancel;
@@ -69,22 +35,11 @@ DialogRun runDialog(SkinnedWindow& model, std::vector<Step> steps,
     SharedUiState shared;
     shared.skinDirectory = testing::kSkins + "Default";
     shared.languageCode = language;
-    RecordedMessages messages;
+    quorvel::testing::RecordingMessageBox messages;
     SkinnedHost window(GetModuleHandleW(nullptr), model, shared, messages);
-    Script script{std::move(steps), &window, std::move(holdAfterSteps)};
-    gScript = &script;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 30, &onTick);
-    DialogRun run;
-    run.end = window.runModalOver(owner.get());
-    KillTimer(nullptr, timer);
-    gScript = nullptr;
-    run.hung = script.hung;
-    run.messages = messages.shown;
-    return run;
-}
-
-void press(HWND dialog, int x, int y) {
-    PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    const testing::ModalRun scripted =
+        testing::runScripted(window, owner.get(), std::move(steps), std::move(holdAfterSteps));
+    return {scripted.end, scripted.hung, messages.shown};
 }
 
 // A real keystroke, pressed and released, through the system's input queue, where the

@@ -10,13 +10,17 @@
 
 #include "dialogs/dialog_buttons.h"
 #include "drawing_support.h"
+#include "modal_script.h"
 #include "platform/win32/keyboard_hook.h"
 #include "platform/win32/skinned_host.h"
+#include "support/device/recording_message_box.h"
 
 namespace quorvel::win32 {
 namespace {
 
 using testing::kSkins;
+using testing::press;
+using testing::Step;
 
 constexpr int kList = 600;
 constexpr int kLabel = 601;
@@ -56,64 +60,22 @@ class ProbeDialog : public SkinnedWindow {
     std::vector<int> notices;
 };
 
-class RecordedMessages : public MessageBoxPort {
-  public:
-    void show(std::string_view text, std::string_view caption) override {
-        shown.emplace_back(text, caption);
-    }
-    std::vector<std::pair<std::string, std::string>> shown;
-};
-
-// Steps run from a thread timer, which the dialog's own loop dispatches; a run still going
-// after the last step is closed and counted as hung.
-struct Script {
-    std::vector<std::function<void(HWND)>> steps;
-    SkinnedHost* window = nullptr;
-    std::size_t next = 0;
-    bool hung = false;
-    HWND dialog = nullptr;
-};
-Script* gScript = nullptr;
-
-void CALLBACK onTick(HWND, UINT, UINT_PTR, DWORD) {
-    Script& script = *gScript;
-    const HWND dialog = script.window->hwnd();
-    if (dialog == nullptr)
-        return;
-    script.dialog = dialog;
-    if (script.next < script.steps.size()) {
-        script.steps[script.next++](dialog);
-        return;
-    }
-    script.hung = true;
-    PostMessageW(dialog, WM_CLOSE, 0, 0);
-}
-
-void press(HWND dialog, int x, int y) {
-    PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-}
-
 class SkinnedHostTest : public ::testing::Test {
   protected:
-    DialogEnd run(std::vector<std::function<void(HWND)>> steps,
-                  const std::string& skin = kSkins + "Default") {
+    DialogEnd run(std::vector<Step> steps, const std::string& skin = kSkins + "Default") {
         SharedUiState shared;
         shared.skinDirectory = skin;
         SkinnedHost window(GetModuleHandleW(nullptr), dialog, shared, messages);
-        Script script{std::move(steps), &window};
-        gScript = &script;
-        const UINT_PTR timer = SetTimer(nullptr, 0, 30, &onTick);
-        const DialogEnd end = window.runModalOver(owner.get());
-        KillTimer(nullptr, timer);
-        gScript = nullptr;
-        hung_ = script.hung;
-        dialogAfter_ = script.dialog;
-        return end;
+        const testing::ModalRun scripted =
+            testing::runScripted(window, owner.get(), std::move(steps));
+        hung_ = scripted.hung;
+        dialogAfter_ = scripted.dialog;
+        return scripted.end;
     }
 
     testing::TestWindow owner;
     ProbeDialog dialog;
-    RecordedMessages messages;
+    quorvel::testing::RecordingMessageBox messages;
     bool hung_ = false;
     HWND dialogAfter_ = nullptr;
 };
