@@ -143,12 +143,13 @@ void BasicPage::paint(WindowContext& context) {
 
     canvas.drawText(env_.texts.text(TextId::BasicSettings), kTitleRect, TextPlacement::Left,
                     FontRole::Title, kWhite);
+    // Nothing stands beside the headings and the link: a long one runs past its rectangle.
     for (const Heading& heading : kHeadings) {
-        canvas.drawText(env_.texts.text(heading.text), heading.rect, TextPlacement::Centre,
+        canvas.drawText(env_.texts.text(heading.text), heading.rect, TextPlacement::CentreOverflow,
                         FontRole::Text, colour);
     }
-    canvas.drawText(env_.texts.text(TextId::WebAddress), kWebLinkRect, TextPlacement::Centre,
-                    FontRole::Text, colour);
+    canvas.drawText(env_.texts.text(TextId::WebAddress), kWebLinkRect,
+                    TextPlacement::CentreOverflow, FontRole::Text, colour);
 
     paintKeyBoxes(canvas);
     paintModeButtons(canvas);

@@ -30,6 +30,9 @@ enum class TextPlacement : std::uint8_t {
     TopCentre,      // centred horizontally at the top of the rectangle, one line
     WrappedLeft,    // broken into lines at word ends, left-aligned, the block centred vertically
     WrappedCentre,  // as WrappedLeft, each line centred
+    // Centred on one line; a text wider than the rectangle runs past both ends at its full
+    // size. For headings and links with nothing beside them.
+    CentreOverflow,
 };
 
 enum class FontRole : std::uint8_t {
@@ -47,7 +50,8 @@ class Canvas {
     // reported to the user.
     virtual bool drawImage(std::string_view fileName, int x, int y) = 0;
 
-    // Draws UTF-8 text on a transparent background.
+    // Draws UTF-8 text on a transparent background. A one-line text wider than its rectangle
+    // is drawn whole in a smaller size of its font (CentreOverflow: at its size, past the ends).
     virtual void drawText(std::string_view text, const Rect& rect, TextPlacement placement,
                           FontRole font, Colour colour) = 0;
 

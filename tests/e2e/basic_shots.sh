@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the basic page for docs/: English and Simplified Chinese, each also with a key
-# list open, and the 8-level DPI columns of sensor type 1.
+# list open, English with the longest lighting texts (Neon, "RGB Fixed On"), Traditional
+# Chinese, and the 8-level DPI columns of sensor type 1.
 source "$(dirname "$0")/e2e_lib.sh"
 source "$(dirname "$0")/basic_lib.sh"
 
@@ -19,6 +20,10 @@ run_session "$detected_notice"
 doc_shot basic-page
 press_at 350 232 1
 doc_shot basic-page-list
+pick_lighting 330 347 2
+pick_lighting 390 407 1
+press_at 150 600 1
+doc_shot basic-page-neon
 end_session
 
 set_language CHS
@@ -26,6 +31,11 @@ run_session "$(printf 'Info\t100\t系统检测到游戏鼠标。')"
 doc_shot basic-page-chs
 press_at 350 255 1
 doc_shot basic-page-chs-list
+end_session
+
+set_language CHT
+run_session "$(printf 'Info\t100\t系統檢測到遊戲滑鼠。')"
+doc_shot basic-page-cht
 end_session
 
 set_language ""

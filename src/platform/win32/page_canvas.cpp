@@ -11,14 +11,19 @@ namespace quorvel::win32 {
 
 namespace {
 
-constexpr std::array<UINT, 6> kTextFormats = {
-    DT_VCENTER | DT_SINGLELINE,              // Left
-    DT_CENTER | DT_VCENTER | DT_SINGLELINE,  // Centre
-    DT_RIGHT | DT_VCENTER | DT_SINGLELINE,   // Right
-    DT_CENTER | DT_SINGLELINE,               // TopCentre
-    DT_WORDBREAK,                            // WrappedLeft (centred vertically by hand)
-    DT_WORDBREAK | DT_CENTER,                // WrappedCentre (likewise)
+constexpr std::array<UINT, 7> kTextFormats = {
+    DT_VCENTER | DT_SINGLELINE,                          // Left
+    DT_CENTER | DT_VCENTER | DT_SINGLELINE,              // Centre
+    DT_RIGHT | DT_VCENTER | DT_SINGLELINE,               // Right
+    DT_CENTER | DT_SINGLELINE,                           // TopCentre
+    DT_WORDBREAK,                                        // WrappedLeft (centred vertically by hand)
+    DT_WORDBREAK | DT_CENTER,                            // WrappedCentre (likewise)
+    DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP,  // CentreOverflow
 };
+
+bool isWrapped(TextPlacement placement) {
+    return placement == TextPlacement::WrappedLeft || placement == TextPlacement::WrappedCentre;
+}
 
 }  // namespace
 
@@ -92,12 +97,19 @@ void PageCanvas::drawText(std::string_view text, const Rect& rect, TextPlacement
     if (!repaint->drawable)
         return;
     HDC dc = repaint->memory->dc();
-    SelectObject(dc, fonts_.font(font));
-    SetTextColor(dc, colour);
     std::wstring wide = wideFromUtf8(text);
+    HFONT face = fonts_.font(font);
+    if (!isWrapped(placement) && placement != TextPlacement::CentreOverflow) {
+        FittingFont& fitting = font == FontRole::Title ? titleFit_ : textFit_;
+        if (fitting.base() != face)
+            fitting.setBase(face);
+        face = fitting.fit(dc, wide, rect.width());
+    }
+    SelectObject(dc, face);
+    SetTextColor(dc, colour);
     RECT box{rect.left, rect.top, rect.right, rect.bottom};
     UINT format = drawTextFormat(placement);
-    if (placement == TextPlacement::WrappedLeft || placement == TextPlacement::WrappedCentre) {
+    if (isWrapped(placement)) {
         // DrawTextW centres single lines only: measure the wrapped block and move it down.
         RECT measured = box;
         const int height = DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &measured,

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/win32/fitting_font.h"
 #include "platform/win32/mem_dc.h"
 #include "platform/win32/page_surface.h"
 #include "platform/win32/skin_fonts.h"
@@ -40,6 +41,9 @@ class PageCanvas : public Canvas {
     const SkinFonts& fonts_;
     SkinImageCache& cache_;
     std::unique_ptr<Repaint> repaint_;
+    // Smaller sizes of the two fonts, made for texts too wide for their rectangles.
+    FittingFont textFit_;
+    FittingFont titleFit_;
 };
 
 // DrawTextW's format for a placement.

@@ -75,10 +75,29 @@ bool Win32Controls::create(int id, ControlKind kind, Rect rect, std::string_view
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner_, GWLP_HINSTANCE)), nullptr);
     if (created == nullptr)
         return false;
-    if (font_ != nullptr)
-        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     kinds_[id] = kind;
+    if (fitting_.base() != nullptr)
+        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fitting_.base()), FALSE);
+    fitFont(created, text);
     return true;
+}
+
+void Win32Controls::fitFont(HWND control, std::string_view text) {
+    const auto kind = kindOf(GetDlgCtrlID(control));
+    if (fitting_.base() == nullptr ||
+        !(kind == ControlKind::StaticText || kind == ControlKind::CentredLabel ||
+          kind == ControlKind::LeftText)) {
+        return;
+    }
+    RECT client{};
+    GetClientRect(control, &client);
+    HDC dc = GetDC(control);
+    if (dc == nullptr)
+        return;
+    HFONT font = fitting_.fit(dc, wideFromUtf8(text), client.right - client.left);
+    ReleaseDC(control, dc);
+    if (font != reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)))
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 void Win32Controls::destroy(int id) {
@@ -99,8 +118,10 @@ std::optional<std::string> Win32Controls::text(int id) const {
 }
 
 void Win32Controls::setText(int id, std::string_view text) {
-    if (HWND window = child(id))
+    if (HWND window = child(id)) {
+        fitFont(window, text);
         SetWindowTextW(window, wideFromUtf8(text).c_str());
+    }
 }
 
 void Win32Controls::redraw(int id) {

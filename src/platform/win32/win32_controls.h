@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/win32/fitting_font.h"
 #include "ui/controls_port.h"
 
 namespace quorvel::win32 {
@@ -16,8 +17,9 @@ class Win32Controls final : public ControlsPort {
     Win32Controls() = default;
     // The owner of every control; calls before it is set do nothing.
     void attach(HWND owner) { owner_ = owner; }
-    // New statics and edits take this font (the window's text font).
-    void setFont(HFONT font) { font_ = font; }
+    // New statics and edits take this font (the window's text font); a static whose text is
+    // too wide for it takes a smaller size of it.
+    void setFont(HFONT font) { fitting_.setBase(font); }
     // The kind this port made the control as; empty for controls it did not make.
     std::optional<ControlKind> kindOf(int id) const;
 
@@ -52,8 +54,11 @@ class Win32Controls final : public ControlsPort {
     // The list box with this identifier; nullptr for a missing control or one of another kind.
     HWND list(int id) const;
 
+    // A static's font for its text: the text font, or a smaller size when the text is wider.
+    void fitFont(HWND control, std::string_view text);
+
     HWND owner_ = nullptr;
-    HFONT font_ = nullptr;
+    FittingFont fitting_;
     std::map<int, ControlKind> kinds_;
 };
 
