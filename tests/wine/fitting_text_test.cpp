@@ -146,6 +146,14 @@ TEST(FittingLabelTest, LabelTakesASmallerFontForAWideTextAndItsOwnForAShortOne) 
     controls.setText(kLabel, "RGB Fixed On");
     EXPECT_LE(textWidth(screen.get(), labelFont(), kLong), kLabelWidth);
     EXPECT_EQ(controls.text(kLabel), "RGB Fixed On");
+
+    // A static with room for two lines breaks the text there and keeps its own font.
+    constexpr int kTall = 83;
+    ASSERT_TRUE(controls.create(kTall, ControlKind::StaticText, {10, 30, 10 + kLabelWidth, 70},
+                                "RGB Fixed On"));
+    EXPECT_EQ(
+        reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(owner.get(), kTall), WM_GETFONT, 0, 0)),
+        fonts.font(FontRole::Text));
 }
 
 }  // namespace

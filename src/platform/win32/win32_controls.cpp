@@ -84,9 +84,9 @@ bool Win32Controls::create(int id, ControlKind kind, Rect rect, std::string_view
 
 void Win32Controls::fitFont(HWND control, std::string_view text) {
     const auto kind = kindOf(GetDlgCtrlID(control));
+    const bool oneLine = kind == ControlKind::CentredLabel;
     if (fitting_.base() == nullptr ||
-        !(kind == ControlKind::StaticText || kind == ControlKind::CentredLabel ||
-          kind == ControlKind::LeftText)) {
+        !(oneLine || kind == ControlKind::StaticText || kind == ControlKind::LeftText)) {
         return;
     }
     RECT client{};
@@ -94,7 +94,14 @@ void Win32Controls::fitFont(HWND control, std::string_view text) {
     HDC dc = GetDC(control);
     if (dc == nullptr)
         return;
-    HFONT font = fitting_.fit(dc, wideFromUtf8(text), client.right - client.left);
+    TEXTMETRICW metrics{};
+    const HGDIOBJ old = SelectObject(dc, fitting_.base());
+    const bool measured = GetTextMetricsW(dc, &metrics) != FALSE;
+    SelectObject(dc, old);
+    // A static with room for a second line breaks a long text there itself.
+    HFONT font = fitting_.base();
+    if (oneLine || (measured && client.bottom - client.top < 2 * metrics.tmHeight))
+        font = fitting_.fit(dc, wideFromUtf8(text), client.right - client.left);
     ReleaseDC(control, dc);
     if (font != reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)))
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
