@@ -91,7 +91,10 @@ void Win32Controls::fitFont(HWND control, std::string_view text) {
     }
     RECT client{};
     GetClientRect(control, &client);
-    HDC dc = GetDC(control);
+    // Measured off-screen: a window's own context costs the system a round trip each time.
+    if (!measuring_)
+        measuring_.reset(CreateCompatibleDC(nullptr));
+    HDC dc = measuring_.get();
     if (dc == nullptr)
         return;
     TEXTMETRICW metrics{};
@@ -102,7 +105,6 @@ void Win32Controls::fitFont(HWND control, std::string_view text) {
     HFONT font = fitting_.base();
     if (oneLine || (measured && client.bottom - client.top < 2 * metrics.tmHeight))
         font = fitting_.fit(dc, wideFromUtf8(text), client.right - client.left);
-    ReleaseDC(control, dc);
     if (font != reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)))
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }

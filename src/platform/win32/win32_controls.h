@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/win32/fitting_font.h"
+#include "platform/win32/unique_handle.h"
 #include "ui/controls_port.h"
 
 namespace quorvel::win32 {
@@ -59,6 +60,7 @@ class Win32Controls final : public ControlsPort {
 
     HWND owner_ = nullptr;
     FittingFont fitting_;
+    UniqueMemoryDc measuring_;
     std::map<int, ControlKind> kinds_;
 };
 
