@@ -24,12 +24,7 @@ enum class AdvancedControl : std::uint8_t {
     SliderCell,  // index: row 0 to 2, step 1 to 11
 };
 
-struct AdvancedAction {
-    AdvancedControl control = AdvancedControl::PrecisionTick;
-    std::uint8_t index = 0;
-    std::uint8_t step = 0;
-    friend constexpr bool operator==(const AdvancedAction&, const AdvancedAction&) = default;
-};
+using AdvancedAction = PageAction<AdvancedControl>;
 
 namespace advanced_hover {
 inline constexpr HoverGroup kMacroButtons = 30;

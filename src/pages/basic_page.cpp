@@ -207,7 +207,7 @@ bool BasicPage::press(int x, int y, WindowContext& context) {
                kBasicPageAreas, x, y,
                [&](const BasicAction& action) {
                    // Cells above the sensor's levels are not areas at all: a press there drags.
-                   if (action.control == BasicControl::DpiLevel && action.level > responding)
+                   if (action.control == BasicControl::DpiLevel && action.step > responding)
                        return false;
                    act(action, context);
                    return true;
@@ -239,7 +239,7 @@ void BasicPage::act(const BasicAction& action, WindowContext& context) {
         case BasicControl::LightingEffect:
             return lighting_.clickEffect(context.controls());
         case BasicControl::DpiLevel:
-            return clickLevel(action.index, action.level, canvas);
+            return clickLevel(action.index, action.step, canvas);
     }
 }
 

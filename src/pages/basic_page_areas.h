@@ -22,15 +22,10 @@ enum class BasicControl : std::uint8_t {
     LightingMode,
     LightingParameter,
     LightingEffect,
-    DpiLevel,  // index: stage 1 to 4, level 1 to 12
+    DpiLevel,  // index: stage 1 to 4, step: level 1 to 12
 };
 
-struct BasicAction {
-    BasicControl control = BasicControl::ModeA;
-    std::uint8_t index = 0;
-    std::uint8_t level = 0;
-    friend constexpr bool operator==(const BasicAction&, const BasicAction&) = default;
-};
+using BasicAction = PageAction<BasicControl>;
 
 // Above the main window's own groups, so the two never mix.
 namespace basic_hover {

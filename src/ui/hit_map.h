@@ -30,6 +30,16 @@ struct HitArea {
 template <typename Action>
 using HitMap = std::span<const HitArea<Action>>;
 
+// What a page's area does: its control, and up to two numbers naming which of its kind (a
+// key box, a DPI stage, a slider row) and where in it (a level, a step).
+template <typename Control>
+struct PageAction {
+    Control control{};
+    std::uint8_t index = 0;
+    std::uint8_t step = 0;
+    friend constexpr bool operator==(const PageAction&, const PageAction&) = default;
+};
+
 struct DispatchResult {
     bool hit = false;      // some area acted: the press was not on the empty background
     bool stopped = false;  // an area that does not go on acted: nothing after this map tests
