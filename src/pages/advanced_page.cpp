@@ -118,8 +118,9 @@ void AdvancedPage::paint(Canvas& canvas) {
     paintMacroHalf(canvas);
     canvas.drawText(services_.texts.text(TextId::AdvancedSettings), kTitle, TextPlacement::Left,
                     FontRole::Title, kWhite);
-    canvas.drawText(services_.texts.text(TextId::WebAddress), kWebLink, TextPlacement::Centre,
-                    FontRole::Text, textColour());
+    // Nothing stands beside the link: a long one runs past its rectangle, as on the basic page.
+    canvas.drawText(services_.texts.text(TextId::WebAddress), kWebLink,
+                    TextPlacement::CentreOverflow, FontRole::Text, textColour());
 }
 
 void AdvancedPage::paintTicks(Canvas& canvas) {
