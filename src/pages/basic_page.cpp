@@ -143,13 +143,15 @@ void BasicPage::paint(WindowContext& context) {
 
     canvas.drawText(env_.texts.text(TextId::BasicSettings), kTitleRect, TextPlacement::Left,
                     FontRole::Title, kWhite);
-    // Nothing stands beside the headings and the link: a long one runs past its rectangle.
+    // A heading's tab is wider than its rectangle: a long heading runs past the rectangle.
     for (const Heading& heading : kHeadings) {
         canvas.drawText(env_.texts.text(heading.text), heading.rect, TextPlacement::CentreOverflow,
                         FontRole::Text, colour);
     }
-    canvas.drawText(env_.texts.text(TextId::WebAddress), kWebLinkRect,
-                    TextPlacement::CentreOverflow, FontRole::Text, colour);
+    // The link's dark field ends with its rectangle; past it the text could not be read on a
+    // light skin, so a long address is made smaller instead.
+    canvas.drawText(env_.texts.text(TextId::WebAddress), kWebLinkRect, TextPlacement::Centre,
+                    FontRole::Text, colour);
 
     paintKeyBoxes(canvas);
     paintModeButtons(canvas);
