@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "config/colour.h"
+
 namespace quorvel {
 
 enum class Mode : std::uint8_t { A = 0, B = 1 };
@@ -105,17 +107,10 @@ inline constexpr std::array<std::size_t, kButtonFieldCount> kButtonFieldOffsets 
     key_block::kMacroRepeat,
 };
 
-struct Rgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
 // Every accessor checks its index: out-of-range buttons, stages or slots read as 0 (or an
 // empty span) and writes to them are ignored, so a bad caller can never leave the record.
 class MouseConfig {
-public:
+  public:
     using Bytes = std::array<std::uint8_t, record::kSize>;
 
     std::span<std::uint8_t, record::kSize> bytes() { return bytes_; }
@@ -168,8 +163,8 @@ public:
     std::span<std::uint8_t> macroBlock(int slot);
     std::span<const std::uint8_t> macroBlock(int slot) const;
     std::span<std::uint8_t, record::kMacroTableSize> macroTable() {
-        return std::span<std::uint8_t, record::kMacroTableSize>(
-            bytes_.data() + record::kMacroTable, record::kMacroTableSize);
+        return std::span<std::uint8_t, record::kMacroTableSize>(bytes_.data() + record::kMacroTable,
+                                                                record::kMacroTableSize);
     }
     std::span<const std::uint8_t, record::kMacroTableSize> macroTable() const {
         return std::span<const std::uint8_t, record::kMacroTableSize>(
@@ -185,7 +180,7 @@ public:
 
     friend bool operator==(const MouseConfig&, const MouseConfig&) = default;
 
-private:
+  private:
     Bytes bytes_{};
 };
 
@@ -202,7 +197,7 @@ struct ConfigRecords {
 void applyDefaultAssignment(MouseConfig& config);
 
 inline constexpr std::array<std::uint8_t, kButtonCount> kDefaultFunctionCodes = {0, 1, 2,  3,
-                                                                                  4, 6, 15, 15};
+                                                                                 4, 6, 15, 15};
 inline constexpr int kDefaultDpiSwitchButton = 5;
 inline constexpr std::uint8_t kDefaultDpiSwitchParameter = 3;  // "DPI Loop"
 

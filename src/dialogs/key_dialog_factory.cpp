@@ -7,9 +7,7 @@
 namespace quorvel {
 
 DialogLook dialogLookOf(const SharedUiState& shared) {
-    const Rgb& colour = shared.textColour;
-    return {languageFromCode(shared.languageCode),
-            rgbColour(colour.red, colour.green, colour.blue)};
+    return {languageFromCode(shared.languageCode), colourOf(shared.textColour)};
 }
 
 std::unique_ptr<ResultDialog<ListDialogResult>> SkinnedKeyDialogFactory::windowsDialog() {

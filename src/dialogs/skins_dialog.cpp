@@ -13,10 +13,6 @@ constexpr Rect kNameDisplay{43, 128, 135, 142};
 constexpr TextRow kPromptText = {"Please click to set the UI text color", "请点击设置UI文本颜色",
                                  "請點擊設置UI文本顏色"};
 
-Colour colourOf(Rgb rgb) {
-    return rgbColour(rgb.red, rgb.green, rgb.blue);
-}
-
 }  // namespace
 
 CSkinsDialog::CSkinsDialog(const DialogLook& look, DirectoryListingPort& listing,
@@ -65,9 +61,7 @@ void CSkinsDialog::onAreaPress(int x, int y, WindowContext& context) {
     const std::optional<Colour> chosen = context.chooseColour(colourOf(choice_.colour()));
     if (!chosen)
         return;
-    choice_.setColour(Rgb{static_cast<std::uint8_t>(*chosen & 0xFF),
-                          static_cast<std::uint8_t>((*chosen >> 8) & 0xFF),
-                          static_cast<std::uint8_t>((*chosen >> 16) & 0xFF)});
+    choice_.setColour(rgbOf(*chosen));
     context.controls().redraw(kColourSwatchId);
 }
 

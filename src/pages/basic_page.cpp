@@ -73,8 +73,7 @@ BasicPage::BasicPage(BasicPageEnv env)
       hover_(HitMap<BasicAction>(kBasicPageAreas)) {}
 
 Colour BasicPage::textColour() const {
-    const Rgb c = env_.shared.textColour;
-    return rgbColour(c.red, c.green, c.blue);
+    return colourOf(env_.shared.textColour);
 }
 
 bool BasicPage::ownsControl(int id) {
@@ -307,9 +306,7 @@ void BasicPage::clickSwatch(int stage, WindowContext& context) {
     const std::optional<Colour> colour = context.chooseColour(rgbColour(0, 0, 0));
     if (!colour)
         return;
-    config().setStageColour(stage, Rgb{static_cast<std::uint8_t>(*colour & 0xFF),
-                                       static_cast<std::uint8_t>((*colour >> 8) & 0xFF),
-                                       static_cast<std::uint8_t>((*colour >> 16) & 0xFF)});
+    config().setStageColour(stage, rgbOf(*colour));
     context.controls().redraw(kFirstSwatchId + stage - 1);
 }
 
@@ -393,8 +390,8 @@ std::optional<ColourAnswer> BasicPage::colourFor(int id, ControlKind kind) const
     if (id == kDpiSubListId || isKeyList(id) || LightingArea::ownsList(id))
         return ColourAnswer{kWhite, std::nullopt, kBlack, false};
     if (id >= kFirstSwatchId && id < kFirstSwatchId + kStageCount) {
-        const Rgb c = config().stageColour(id - kFirstSwatchId + 1);
-        return ColourAnswer{kBlack, std::nullopt, rgbColour(c.red, c.green, c.blue), false};
+        const Rgb stage = config().stageColour(id - kFirstSwatchId + 1);
+        return ColourAnswer{kBlack, std::nullopt, colourOf(stage), false};
     }
     if (LightingArea::isValueLabel(id))
         return ColourAnswer{textColour(), kBlack, kBlack, true};

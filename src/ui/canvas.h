@@ -8,20 +8,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "config/colour.h"
 #include "ui/geometry.h"
 
 namespace quorvel {
-
-// A Windows colour value: red in the low byte, then green, then blue.
-using Colour = std::uint32_t;
-
-constexpr Colour rgbColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    return static_cast<Colour>(red) | (static_cast<Colour>(green) << 8) |
-           (static_cast<Colour>(blue) << 16);
-}
-
-// Page titles and the entries of the drop-down lists.
-inline constexpr Colour kWhite = 0xFFFFFF;
 
 enum class TextPlacement : std::uint8_t {
     Left,           // left-aligned, vertically centred, one line
