@@ -118,9 +118,10 @@ void AdvancedPage::paint(Canvas& canvas) {
     paintMacroHalf(canvas);
     canvas.drawText(services_.texts.text(TextId::AdvancedSettings), kTitle, TextPlacement::Left,
                     FontRole::Title, kWhite);
-    // Nothing stands beside the link: a long one runs past its rectangle, as on the basic page.
-    canvas.drawText(services_.texts.text(TextId::WebAddress), kWebLink,
-                    TextPlacement::CentreOverflow, FontRole::Text, textColour());
+    // As on the basic page: a long link shrinks to its rectangle, since text running past it
+    // lands on the light frame of a pale skin.
+    canvas.drawText(services_.texts.text(TextId::WebAddress), kWebLink, TextPlacement::Centre,
+                    FontRole::Text, textColour());
 }
 
 void AdvancedPage::paintTicks(Canvas& canvas) {
