@@ -43,7 +43,7 @@ bool hoverableAt(HitMap<Action> map, int x, int y) {
     return false;
 }
 
-constexpr Colour kBlack = 0x000000;
+constexpr Colour kBlack{};
 constexpr Colour kStaticBackground = rgbColour(100, 150, 100);
 
 }  // namespace
@@ -56,7 +56,7 @@ MainWindowPages::MainWindowPages(BasicPageEnv env, AdvancedPageServices advanced
       advancedHover_(HitMap<AdvancedAction>(kAdvancedPageAreas)) {}
 
 Colour MainWindowPages::textColour() const {
-    const Rgb c = env_.shared.textColour;
+    const Colour c = env_.shared.textColour;
     return rgbColour(c.red, c.green, c.blue);
 }
 

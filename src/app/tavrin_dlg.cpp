@@ -17,7 +17,7 @@ constexpr int kStartUpFailedExitCode = 1;
 }  // namespace
 
 CTavrinDlg::CTavrinDlg(TavrinPorts ports, SharedUiState& shared) : ports_(ports), shared_(shared) {
-    shared_.textColour = Rgb{0, 255, 0};
+    shared_.textColour = Colour{0, 255, 0};
 }
 
 bool CTavrinDlg::onInitDialog() {
@@ -72,7 +72,7 @@ bool CTavrinDlg::onInitDialog() {
 
     shared_.skinDirectory = skinDirectory;
     shared_.textColour =
-        Rgb{colourByte(settings_.red), colourByte(settings_.green), colourByte(settings_.blue)};
+        Colour{colourByte(settings_.red), colourByte(settings_.green), colourByte(settings_.blue)};
     shared_.skinName = settings_.skinName;
 
     ports_.host.createFonts(shared_.languageCode);

@@ -25,7 +25,7 @@ std::string hexBytes(std::span<const std::uint8_t> bytes) {
     return text;
 }
 
-std::string colourText(Rgb colour) {
+std::string colourText(Colour colour) {
     const std::array<std::uint8_t, 3> rgb = {colour.red, colour.green, colour.blue};
     return "#" + hexBytes(rgb);
 }

@@ -144,7 +144,7 @@ class Reader {
     }
 
     // "#rrggbb".
-    std::optional<Rgb> colour(const Json& value, const std::string& at) {
+    std::optional<Colour> colour(const Json& value, const std::string& at) {
         std::array<std::uint8_t, 3> rgb{};
         if (!value.is_string() || value.get_ref<const std::string&>().size() != 7 ||
             value.get_ref<const std::string&>()[0] != '#') {
@@ -153,7 +153,7 @@ class Reader {
         }
         if (!hex(Json(value.get_ref<const std::string&>().substr(1)), at, rgb))
             return std::nullopt;
-        return Rgb{rgb[0], rgb[1], rgb[2]};
+        return Colour{rgb[0], rgb[1], rgb[2]};
     }
 
   private:

@@ -157,7 +157,7 @@ std::string configInWords(const MouseConfig& config, const WordsOptions& options
              ? "DPI stages (sensor type " + std::to_string(*options.sensorType) + "):"
              : "DPI stages (no sensor type: give --sensor N for the DPI values):");
     for (int stage = 1; stage <= kStageCount; ++stage) {
-        const Rgb c = config.stageColour(stage);
+        const Colour c = config.stageColour(stage);
         std::string dpi = "index " + std::to_string(config.dpiValueIndex(stage));
         if (options.sensorType) {
             const auto text = dpiTextOfStage(config, stage, *options.sensorType);

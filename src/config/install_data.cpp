@@ -9,8 +9,8 @@ namespace {
 
 constexpr std::uint8_t kReportRate1000Hz = 1;
 constexpr std::array<std::uint8_t, kStageCount> kStageIndexes = {1, 3, 5, 7};
-constexpr std::array<Rgb, kStageCount> kStageColours = {Rgb{255, 0, 0}, Rgb{0, 255, 0},
-                                                        Rgb{0, 0, 255}, Rgb{255, 0, 255}};
+constexpr std::array<Colour, kStageCount> kStageColours = {Colour{255, 0, 0}, Colour{0, 255, 0},
+                                                           Colour{0, 0, 255}, Colour{255, 0, 255}};
 constexpr std::uint8_t kLightingStandard = 1;
 constexpr std::uint8_t kStandardMiddle = 4;     // of 0..9
 constexpr std::uint8_t kRespirationMiddle = 2;  // of 0..4
@@ -26,7 +26,7 @@ constexpr std::uint8_t kScrollLines = 3;
 constexpr std::uint8_t kDoubleClickPosition = (900 - 500) / 70 + 1;
 
 constexpr std::string_view kDefaultSkin = "Default";
-constexpr Rgb kDefaultTextColour = {230, 230, 230};
+constexpr Colour kDefaultTextColour = {230, 230, 230};
 
 struct LanguageLabels {
     std::string_view section;

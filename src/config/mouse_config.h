@@ -139,8 +139,8 @@ class MouseConfig {
     void setDpiValueIndex(int stage, std::uint8_t index);
     bool stageEnabled(int stage) const;
     void setStageEnabled(int stage, bool enabled);
-    Rgb stageColour(int stage) const;
-    void setStageColour(int stage, Rgb colour);
+    Colour stageColour(int stage) const;
+    void setStageColour(int stage, Colour colour);
     std::span<const std::uint8_t, record::kStageColoursSize> stageColourBytes() const {
         return std::span<const std::uint8_t, record::kStageColoursSize>(
             bytes_.data() + record::kStageColours, record::kStageColoursSize);

@@ -72,7 +72,7 @@ bool writeButtonLabels(IniFile& settings, std::string_view section, const Button
     return settings.writeStrings(section, values);
 }
 
-std::array<std::string, 3> colourTexts(Rgb colour) {
+std::array<std::string, 3> colourTexts(Colour colour) {
     return {std::to_string(colour.red), std::to_string(colour.green), std::to_string(colour.blue)};
 }
 

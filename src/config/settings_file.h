@@ -69,10 +69,10 @@ bool writeButtonLabels(IniFile& settings, std::string_view languageSection,
 
 // The skin chooser's result: colour as decimal texts, then the skin name.
 struct SkinChoice {
-    Rgb colour;
+    Colour colour;
     std::string skinName;
 };
-std::array<std::string, 3> colourTexts(Rgb colour);
+std::array<std::string, 3> colourTexts(Colour colour);
 bool writeSkinChoice(IniFile& settings, const SkinChoice& choice);
 
 // "RColor" etc. as one byte: the leading decimal digits, capped at 255; empty or junk

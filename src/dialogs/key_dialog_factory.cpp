@@ -7,7 +7,7 @@
 namespace quorvel {
 
 DialogLook dialogLookOf(const SharedUiState& shared) {
-    return {languageFromCode(shared.languageCode), colourOf(shared.textColour)};
+    return {languageFromCode(shared.languageCode), shared.textColour};
 }
 
 std::unique_ptr<ResultDialog<ListDialogResult>> SkinnedKeyDialogFactory::windowsDialog() {

@@ -50,7 +50,7 @@ std::optional<ColourAnswer> CSkinsDialog::colourFor(int controlId, ControlKind k
     if (controlId != kColourSwatchId)
         return SkinnedDialog::colourFor(controlId, kind, context);
     ColourAnswer answer;
-    answer.brush = colourOf(choice_.colour());
+    answer.brush = choice_.colour();
     return answer;
 }
 
@@ -58,10 +58,10 @@ void CSkinsDialog::onAreaPress(int x, int y, WindowContext& context) {
     if (!kSwatch.contains(x, y))
         return;
     // Started at the colour in use: OK without a change keeps it.
-    const std::optional<Colour> chosen = context.chooseColour(colourOf(choice_.colour()));
+    const std::optional<Colour> chosen = context.chooseColour(choice_.colour());
     if (!chosen)
         return;
-    choice_.setColour(rgbOf(*chosen));
+    choice_.setColour(*chosen);
     context.controls().redraw(kColourSwatchId);
 }
 

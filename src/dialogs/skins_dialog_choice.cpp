@@ -51,7 +51,7 @@ std::optional<std::string> findSkinPath(DirectoryListingPort& listing, const std
 }
 
 SkinsChoice::SkinsChoice(DirectoryListingPort& listing, std::string skinsRoot, std::string skinName,
-                         std::string skinPath, Rgb colour)
+                         std::string skinPath, Colour colour)
     : listing_(listing),
       root_(std::move(skinsRoot)),
       skinName_(std::move(skinName)),

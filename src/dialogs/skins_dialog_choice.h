@@ -17,7 +17,7 @@ namespace quorvel {
 struct SkinSetting {
     std::string directory;  // where its images are
     std::string name;       // its directory's name, as str.ini keeps it
-    Rgb textColour;
+    Colour textColour;
     friend bool operator==(const SkinSetting&, const SkinSetting&) = default;
 };
 
@@ -34,7 +34,7 @@ class SkinsChoice {
   public:
     // skinsRoot: where the skin directories are, ending with a separator.
     SkinsChoice(DirectoryListingPort& listing, std::string skinsRoot, std::string skinName,
-                std::string skinPath, Rgb colour);
+                std::string skinPath, Colour colour);
 
     // The skin list as it opens: enumerated afresh each time.
     void fill();
@@ -43,11 +43,11 @@ class SkinsChoice {
     // Entry `position` of the list as last filled. False, and the skin stays, when it is not
     // listed or its directory is gone by now.
     bool choose(int position);
-    void setColour(Rgb colour) { colour_ = colour; }
+    void setColour(Colour colour) { colour_ = colour; }
 
     const std::string& skinName() const { return skinName_; }
     const std::string& skinPath() const { return skinPath_; }
-    Rgb colour() const { return colour_; }
+    Colour colour() const { return colour_; }
     int selectedIndex() const { return selectedIndex_; }
 
   private:
@@ -56,7 +56,7 @@ class SkinsChoice {
     std::vector<std::string> listed_;
     std::string skinName_;
     std::string skinPath_;
-    Rgb colour_;
+    Colour colour_;
     int selectedIndex_ = 0;
 };
 

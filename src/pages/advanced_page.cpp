@@ -35,7 +35,7 @@ constexpr std::array<TickRow, 2> kTickRows = {{
     {kOneScreenTick, pointer_settings::kScreenPerNotch, TextId::ScrollOneScreen},
 }};
 
-constexpr Colour kBlack = 0x000000;
+constexpr Colour kBlack{};
 constexpr Colour kListBrush = rgbColour(4, 5, 6);
 constexpr std::array<int, 5> kPageControls = {kNameField, kLoopField, kMacroList, kSequenceList,
                                               kDropDownLabel};
@@ -74,7 +74,7 @@ AdvancedPage::AdvancedPage(AdvancedPageServices services)
     : services_(services), editor_(services.library), recorder_(editor_) {}
 
 Colour AdvancedPage::textColour() const {
-    const Rgb& rgb = services_.shared.textColour;
+    const Colour& rgb = services_.shared.textColour;
     return rgbColour(rgb.red, rgb.green, rgb.blue);
 }
 

@@ -47,7 +47,7 @@ constexpr std::array<TextId, 16> kKeyListEntries = {
 constexpr Rect kHiddenSlotBoxes[] = {{252, 337, 463, 358}, {252, 360, 463, 381}};
 constexpr Rect kHiddenSlotAreas[] = {{252, 359, 463, 629}, {252, 382, 463, 652}};
 
-constexpr Colour kBlack = 0x000000;
+constexpr Colour kBlack{};
 constexpr Colour kStaticBackground = rgbColour(100, 150, 100);
 
 Rect captionLeftOf(const Rect& control) {
@@ -73,7 +73,7 @@ BasicPage::BasicPage(BasicPageEnv env)
       hover_(HitMap<BasicAction>(kBasicPageAreas)) {}
 
 Colour BasicPage::textColour() const {
-    return colourOf(env_.shared.textColour);
+    return env_.shared.textColour;
 }
 
 bool BasicPage::ownsControl(int id) {
@@ -306,7 +306,7 @@ void BasicPage::clickSwatch(int stage, WindowContext& context) {
     const std::optional<Colour> colour = context.chooseColour(rgbColour(0, 0, 0));
     if (!colour)
         return;
-    config().setStageColour(stage, rgbOf(*colour));
+    config().setStageColour(stage, *colour);
     context.controls().redraw(kFirstSwatchId + stage - 1);
 }
 
@@ -390,8 +390,8 @@ std::optional<ColourAnswer> BasicPage::colourFor(int id, ControlKind kind) const
     if (id == kDpiSubListId || isKeyList(id) || LightingArea::ownsList(id))
         return ColourAnswer{kWhite, std::nullopt, kBlack, false};
     if (id >= kFirstSwatchId && id < kFirstSwatchId + kStageCount) {
-        const Rgb stage = config().stageColour(id - kFirstSwatchId + 1);
-        return ColourAnswer{kBlack, std::nullopt, colourOf(stage), false};
+        const Colour stage = config().stageColour(id - kFirstSwatchId + 1);
+        return ColourAnswer{kBlack, std::nullopt, stage, false};
     }
     if (LightingArea::isValueLabel(id))
         return ColourAnswer{textColour(), kBlack, kBlack, true};

@@ -15,7 +15,7 @@ enum class PageState : std::uint8_t { None = 0, Basic = 1, Advanced = 2 };
 struct SharedUiState {
     ConfigRecords records;
     int sensorType = 0;
-    Rgb textColour{0, 255, 0};
+    Colour textColour{0, 255, 0};
     std::string skinDirectory;
     std::string skinName;
     std::string languageCode;

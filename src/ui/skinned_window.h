@@ -40,9 +40,9 @@ enum class KeyPhase : std::uint8_t { Down, Up };
 // How a child control asking for its colours is painted; empty `textBackground` draws the
 // text transparently. The host keeps one brush of `brush` at a time.
 struct ColourAnswer {
-    Colour text = 0;
+    Colour text{};
     std::optional<Colour> textBackground;
-    Colour brush = 0;
+    Colour brush{};
     bool textFont = false;  // select the window's text font into the control's context
 };
 

@@ -26,7 +26,7 @@ MouseConfig richRecord() {
     config.setNeonParameter(2);
     config.setNeonEffect(neon_effect::kRgbFixedOn);
     for (int stage = 1; stage <= kStageCount; ++stage) {
-        config.setStageColour(stage, Rgb{static_cast<std::uint8_t>(stage), 0x80, 0x7F});
+        config.setStageColour(stage, Colour{static_cast<std::uint8_t>(stage), 0x80, 0x7F});
         config.setDpiValueIndex(stage, static_cast<std::uint8_t>(stage * 2 - 1));
         config.setStageEnabled(stage, stage != 2);
     }

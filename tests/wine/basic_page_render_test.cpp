@@ -56,7 +56,7 @@ class PageRig {
         loaded =
             setUpBackground(window_.get(), SkinPath(skin, skin_image::kBasicBackground), surface_);
         controls_.attach(window_.get());
-        shared.textColour = Rgb{230, 230, 230};
+        shared.textColour = Colour{230, 230, 230};
         labels = defaultLabelTexts(texts_);
     }
 

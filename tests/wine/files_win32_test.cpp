@@ -132,7 +132,7 @@ TEST_F(Win32FilesTest, ReadOnlySettingsAndMacroFilesKeepTheirContent) {
 
     IniFile ini(files, paths.settingsFile);
     EXPECT_FALSE(writeButtonLabels(ini, kEnglishSection, defaultButtonLabels()));
-    EXPECT_FALSE(writeSkinChoice(ini, {Rgb{1, 2, 3}, "Ember"}));
+    EXPECT_FALSE(writeSkinChoice(ini, {Colour{1, 2, 3}, "Ember"}));
     MouseConfig config;
     MacroLibrary library(files, paths.recordFile, config);
     const std::vector<std::string> items = {"V   Dn"};

@@ -195,7 +195,7 @@ TEST_F(SkinnedHostTest, ControlsAreChildWindowsAddressedByIdentifier) {
         EXPECT_NE(next, nullptr);
         EXPECT_EQ(GetObjectType(first), 0U);  // deleted
         EXPECT_EQ(GetObjectType(next), static_cast<DWORD>(OBJ_BRUSH));
-        EXPECT_EQ(GetTextColor(dc), rgbColour(255, 255, 255));
+        EXPECT_EQ(GetTextColor(dc), RGB(255, 255, 255));
         ReleaseDC(GetDlgItem(d, kLabel), dc);
         // A control the model does not answer for gets the system's colours, and the
         // window's own brush stays.

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "platform/win32/colour_ref.h"
 #include "platform/win32/system_library.h"
 
 namespace quorvel::win32 {
@@ -14,7 +15,7 @@ std::optional<Colour> runColourDialog(HWND owner, Colour initial) {
     CHOOSECOLORW choice{};
     choice.lStructSize = sizeof(choice);
     choice.hwndOwner = owner;
-    choice.rgbResult = initial;
+    choice.rgbResult = colorRef(initial);
     choice.lpCustColors = customColours.data();
     choice.Flags = CC_RGBINIT;
     // Loaded from the system directory when first needed: an import would be resolved at
@@ -23,7 +24,7 @@ std::optional<Colour> runColourDialog(HWND owner, Colour initial) {
     const auto choose = library.function<BOOL WINAPI(LPCHOOSECOLORW)>("ChooseColorW");
     if (choose == nullptr || !choose(&choice))
         return std::nullopt;  // cancelled, or the dialog could not be shown: nothing changes
-    return static_cast<Colour>(choice.rgbResult);
+    return colourOfRef(choice.rgbResult);
 }
 
 }  // namespace quorvel::win32

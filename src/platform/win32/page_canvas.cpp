@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/win32/colour_ref.h"
 #include "platform/win32/skin_drawing.h"
 #include "platform/win32/wide_text.h"
 
@@ -106,7 +107,7 @@ void PageCanvas::drawText(std::string_view text, const Rect& rect, TextPlacement
         face = fitting.fit(dc, wide, rect.width());
     }
     SelectObject(dc, face);
-    SetTextColor(dc, colour);
+    SetTextColor(dc, colorRef(colour));
     RECT box{rect.left, rect.top, rect.right, rect.bottom};
     UINT format = drawTextFormat(placement);
     if (isWrapped(placement)) {

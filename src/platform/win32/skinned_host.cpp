@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/win32/colour_dialog.h"
+#include "platform/win32/colour_ref.h"
 
 namespace quorvel::win32 {
 namespace {
@@ -223,19 +224,19 @@ LRESULT SkinnedHost::onColourRequest(UINT message, HDC dc, HWND control) {
     const std::optional<ColourAnswer> answer = model_.colourFor(id, kind, *this);
     if (!answer)
         return 0;
-    SetTextColor(dc, answer->text);
+    SetTextColor(dc, colorRef(answer->text));
     if (answer->textBackground) {
         SetBkMode(dc, OPAQUE);
-        SetBkColor(dc, *answer->textBackground);
+        SetBkColor(dc, colorRef(*answer->textBackground));
     } else {
         SetBkMode(dc, TRANSPARENT);
         // List boxes fill each entry with the background colour whatever the mode.
-        SetBkColor(dc, answer->brush);
+        SetBkColor(dc, colorRef(answer->brush));
     }
     if (answer->textFont && fonts_.font(FontRole::Text) != nullptr)
         SelectObject(dc, fonts_.font(FontRole::Text));
     // One brush at a time: the one handed out for the previous request is no longer in use.
-    UniqueBrush brush(CreateSolidBrush(answer->brush));
+    UniqueBrush brush(CreateSolidBrush(colorRef(answer->brush)));
     if (!brush)
         return 0;
     brush_ = std::move(brush);

@@ -31,7 +31,7 @@ TEST(ModalSkinChooser, GivesTheChoiceAfterOkAndNothingAfterCancel) {
     SharedUiState shared;
     ScriptedRunner runner;
     ModalSkinChooser chooser(runner, listing, shared, kExe);
-    const SkinSetting current{kRoot + "Default", "Default", Rgb{230, 230, 230}};
+    const SkinSetting current{kRoot + "Default", "Default", Colour{230, 230, 230}};
 
     runner.user = [](SkinnedWindow& dialog, FakeDialogContext& context) {
         dialog.onPress(100, 135, context);
@@ -39,7 +39,8 @@ TEST(ModalSkinChooser, GivesTheChoiceAfterOkAndNothingAfterCancel) {
         dialog.onListSelectionChange(562, context);
         dialog.onPress(200, 263, context);
     };
-    EXPECT_EQ(chooser.choose(current), (SkinSetting{kRoot + "Frost", "Frost", Rgb{230, 230, 230}}));
+    EXPECT_EQ(chooser.choose(current),
+              (SkinSetting{kRoot + "Frost", "Frost", Colour{230, 230, 230}}));
 
     runner.user = [](SkinnedWindow& dialog, FakeDialogContext& context) {
         dialog.onPress(100, 135, context);

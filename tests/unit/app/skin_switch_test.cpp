@@ -19,7 +19,8 @@ struct SkinRig : DialogRig {
         start();
     }
     const std::string installed = "C:\\Program Files\\Quorvel\\/Skins/Default";
-    const SkinSetting frost{"C:\\Program Files\\Quorvel\\/Skins/Frost", "Frost", Rgb{255, 128, 0}};
+    const SkinSetting frost{"C:\\Program Files\\Quorvel\\/Skins/Frost", "Frost",
+                            Colour{255, 128, 0}};
 };
 
 TEST(SkinSwitch, OkTakesTheSkinSavesItAndRebuildsTheShownPage) {
@@ -29,13 +30,14 @@ TEST(SkinSwitch, OkTakesTheSkinSavesItAndRebuildsTheShownPage) {
     rig.dialog.onLButtonDown(kSkinsX, kSkinsY);
 
     ASSERT_EQ(rig.skins.startedAt.size(), 1u);
-    EXPECT_EQ(rig.skins.startedAt[0], (SkinSetting{rig.installed, "Default", Rgb{230, 230, 230}}));
+    EXPECT_EQ(rig.skins.startedAt[0],
+              (SkinSetting{rig.installed, "Default", Colour{230, 230, 230}}));
     ASSERT_EQ(rig.store.skinChoices.size(), 1u);
     EXPECT_EQ(rig.store.skinChoices[0].skinName, "Frost");
-    EXPECT_EQ(rig.store.skinChoices[0].colour, (Rgb{255, 128, 0}));
+    EXPECT_EQ(rig.store.skinChoices[0].colour, (Colour{255, 128, 0}));
     EXPECT_EQ(rig.shared.skinDirectory, rig.frost.directory);
     EXPECT_EQ(rig.shared.skinName, "Frost");
-    EXPECT_EQ(rig.shared.textColour, (Rgb{255, 128, 0}));
+    EXPECT_EQ(rig.shared.textColour, (Colour{255, 128, 0}));
     EXPECT_EQ(rig.host.skinDirectories, std::vector<std::string>{rig.frost.directory});
     EXPECT_EQ(rig.log.count("screen:copy"), 1);
     EXPECT_EQ(rig.dialog.pageState(), PageState::Basic);
@@ -64,7 +66,7 @@ TEST(SkinSwitch, CancelChangesNothing) {
     EXPECT_TRUE(rig.host.skinDirectories.empty());
     EXPECT_EQ(rig.shared.skinName, "Default");
     EXPECT_EQ(rig.shared.skinDirectory, rig.installed);
-    EXPECT_EQ(rig.shared.textColour, (Rgb{230, 230, 230}));
+    EXPECT_EQ(rig.shared.textColour, (Colour{230, 230, 230}));
     EXPECT_EQ(rig.log.count("screen:copy"), 0);
 }
 

@@ -130,7 +130,7 @@ TEST_F(TavrinAdvancedPage, DefaultWritesAtOnceApplyCarriesThePositionsCancelOnly
 }
 
 TEST_F(TavrinAdvancedPage, ControlsAnswerWithThePageColoursOnlyWhileItIsShown) {
-    rig.shared.textColour = Rgb{10, 20, 30};
+    rig.shared.textColour = Colour{10, 20, 30};
     nextPage();
     const auto list = rig.dialog.colourFor(kSequenceList, ControlKind::List, rig.window);
     ASSERT_TRUE(list);

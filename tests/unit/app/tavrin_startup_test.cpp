@@ -27,7 +27,7 @@ TEST(TavrinStartUp, EndsWatchingTheMouseWithTheRecordSkinAndPageInPlace) {
     EXPECT_EQ(rig.shared.languageCode, "CHT");
     EXPECT_EQ(rig.shared.skinName, "Default");
     EXPECT_EQ(rig.shared.skinDirectory, "C:\\Program Files\\Quorvel\\/Skins/Default");
-    EXPECT_EQ(rig.shared.textColour, (Rgb{255, 0, 7}));
+    EXPECT_EQ(rig.shared.textColour, (Colour{255, 0, 7}));
     EXPECT_TRUE(rig.log.has("background:" + rig.shared.skinDirectory + "/BasicSet2.png"));
     EXPECT_TRUE(rig.log.has("fonts:CHT"));
 
@@ -109,7 +109,7 @@ TEST(TavrinStartUp, PublishesSkinColourAndLanguage) {
     rig.store.settings.skinName = "Blue";
     rig.store.settings.labels.setLabel(Mode::A, 0, "Fire!");
     ASSERT_TRUE(rig.dialog.onInitDialog());
-    EXPECT_EQ(rig.shared.textColour, (Rgb{255, 128, 0}));
+    EXPECT_EQ(rig.shared.textColour, (Colour{255, 128, 0}));
     EXPECT_EQ(rig.shared.skinName, "Blue");
     EXPECT_EQ(rig.shared.skinDirectory, "C:\\Program Files\\Quorvel\\/Skins/Blue");
     EXPECT_EQ(rig.shared.languageCode, "chs");

@@ -51,7 +51,7 @@ TEST(InstallDataTest, DefaultConfigLoadsAsAFirstRun) {
         EXPECT_TRUE(config.stageEnabled(stage));
         EXPECT_FALSE(dpiTextOfStage(config, stage, 1).empty());  // valid for every sensor
         indexes.insert(config.dpiValueIndex(stage));
-        const Rgb c = config.stageColour(stage);
+        const Colour c = config.stageColour(stage);
         colours.insert({c.red, c.green, c.blue});
     }
     EXPECT_EQ(indexes.size(), 4u);

@@ -101,7 +101,7 @@ std::vector<SaveCase> saveCases() {
          "str.ini",
          [](FilesPort& files, testing::RecordingMessageBox&, const ProgramPaths& paths) {
              IniFile settings(files, paths.settingsFile);
-             return writeSkinChoice(settings, {Rgb{255, 128, 0}, "Ember"});
+             return writeSkinChoice(settings, {Colour{255, 128, 0}, "Ember"});
          },
          {}},
         {"MacroWrite",

@@ -29,7 +29,7 @@ MouseConfig knownRecord() {
     config.setLightingMode(lighting_mode::kStandard);
     config.setStandardParameter(4);
     for (int stage = 1; stage <= kStageCount; ++stage) {
-        config.setStageColour(stage, Rgb{static_cast<std::uint8_t>(0x10 * stage), 0x01, 0xFF});
+        config.setStageColour(stage, Colour{static_cast<std::uint8_t>(0x10 * stage), 0x01, 0xFF});
         config.setDpiValueIndex(stage, static_cast<std::uint8_t>(stage + 1));
         config.setStageEnabled(stage, stage != 3);
     }

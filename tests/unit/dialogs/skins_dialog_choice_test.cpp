@@ -17,7 +17,7 @@ const std::string kRoot = "C:\\QuorvelMouse\\/Skins/";
 class SkinsChoiceTest : public ::testing::Test {
   protected:
     SkinsChoice current() {
-        return SkinsChoice(listing, kRoot, "Default", kRoot + "Default", Rgb{230, 230, 230});
+        return SkinsChoice(listing, kRoot, "Default", kRoot + "Default", Colour{230, 230, 230});
     }
     testing::FakeDirectoryListing listing;
 };
@@ -37,7 +37,7 @@ TEST_F(SkinsChoiceTest, OkWithoutAChangeKeepsSkinAndColour) {
     choice.fill();
     EXPECT_EQ(choice.skinName(), "Default");
     EXPECT_EQ(choice.skinPath(), kRoot + "Default");
-    EXPECT_EQ(choice.colour(), (Rgb{230, 230, 230}));
+    EXPECT_EQ(choice.colour(), (Colour{230, 230, 230}));
 }
 
 TEST_F(SkinsChoiceTest, ChoosingTakesTheDirectoryPathAndTheNewColour) {
@@ -45,11 +45,11 @@ TEST_F(SkinsChoiceTest, ChoosingTakesTheDirectoryPathAndTheNewColour) {
     SkinsChoice choice = current();
     choice.fill();
     ASSERT_TRUE(choice.choose(0));
-    choice.setColour(Rgb{255, 128, 0});
+    choice.setColour(Colour{255, 128, 0});
     EXPECT_EQ(choice.skinName(), "Frost");
     EXPECT_EQ(choice.skinPath(), kRoot + "Frost");
     EXPECT_EQ(choice.selectedIndex(), 0);
-    EXPECT_EQ(choice.colour(), (Rgb{255, 128, 0}));
+    EXPECT_EQ(choice.colour(), (Colour{255, 128, 0}));
 }
 
 TEST_F(SkinsChoiceTest, EmptyOrMissingSkinsDirectoryListsNothingAndKeepsTheSkin) {

@@ -10,7 +10,7 @@ namespace {
 
 const std::string kRoot = "C:\\QuorvelMouse\\/Skins/";
 constexpr int kSwatchX = 90, kSwatchY = 100;
-const SkinSetting kCurrent{kRoot + "Default", "Default", Rgb{230, 230, 230}};
+const SkinSetting kCurrent{kRoot + "Default", "Default", Colour{230, 230, 230}};
 
 class SkinsDialogTest : public ::testing::Test {
   protected:
@@ -36,11 +36,11 @@ TEST_F(SkinsDialogTest, OkWithoutAChangeKeepsSkinAndColour) {
 TEST_F(SkinsDialogTest, TheColourDialogStartsAtTheColourInUse) {
     press(kSwatchX, kSwatchY);  // cancelled
     ASSERT_EQ(context.colourDialogStarts, std::vector<Colour>{rgbColour(230, 230, 230)});
-    EXPECT_EQ(dialog.result().textColour, (Rgb{230, 230, 230}));
+    EXPECT_EQ(dialog.result().textColour, (Colour{230, 230, 230}));
 
     context.colourDialogAnswer = rgbColour(255, 128, 0);
     press(kSwatchX, kSwatchY);
-    EXPECT_EQ(dialog.result().textColour, (Rgb{255, 128, 0}));
+    EXPECT_EQ(dialog.result().textColour, (Colour{255, 128, 0}));
     const auto swatch = dialog.colourFor(kColourSwatchId, ControlKind::ColourSwatch, context);
     ASSERT_TRUE(swatch.has_value());
     EXPECT_EQ(swatch->brush, rgbColour(255, 128, 0));
@@ -57,7 +57,7 @@ TEST_F(SkinsDialogTest, TheListHoldsTheSkinDirectoriesAndAChoiceTakesItsPath) {
     context.fakeControls.setSelection(kSkinListId, 0);
     dialog.onListSelectionChange(kSkinListId, context);
     EXPECT_EQ(context.fakeControls.text(kSkinNameDisplayId), "Frost");
-    EXPECT_EQ(dialog.result(), (SkinSetting{kRoot + "Frost", "Frost", Rgb{230, 230, 230}}));
+    EXPECT_EQ(dialog.result(), (SkinSetting{kRoot + "Frost", "Frost", Colour{230, 230, 230}}));
 }
 
 }  // namespace

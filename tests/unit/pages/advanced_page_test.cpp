@@ -228,13 +228,13 @@ TEST(MacroEditorTexts, EveryLanguageNamesBothNumbers) {
 }
 
 TEST_F(AdvancedPageTest, ControlsAnswerWithTheirColours) {
-    shared.textColour = Rgb{10, 20, 30};
+    shared.textColour = Colour{10, 20, 30};
     const Colour text = rgbColour(10, 20, 30);
-    EXPECT_EQ(page.colourFor(kSequenceList)->brush, 0x060504U);
+    EXPECT_EQ(page.colourFor(kSequenceList)->brush, rgbColour(4, 5, 6));  // 0x060504 packed
     EXPECT_EQ(page.colourFor(kMacroList)->text, text);
-    EXPECT_EQ(page.colourFor(kNameField)->brush, 0U);
+    EXPECT_EQ(page.colourFor(kNameField)->brush, rgbColour(0, 0, 0));
     EXPECT_EQ(page.colourFor(kDropDownList)->text, kWhite);
-    EXPECT_EQ(page.colourFor(kDropDownLabel)->textBackground, 0U);
+    EXPECT_EQ(page.colourFor(kDropDownLabel)->textBackground, rgbColour(0, 0, 0));
     EXPECT_FALSE(page.colourFor(41));
 }
 

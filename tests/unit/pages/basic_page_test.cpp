@@ -194,14 +194,15 @@ TEST_F(BasicPageTest, SwatchesAskForAColourOnlyOnStagesThatAreOn) {
     press(swatchRect(2).left + 1, 525);
     EXPECT_TRUE(context.colourDialogStarts.empty());
     press(swatchRect(3).left + 1, 525);
-    EXPECT_EQ(context.colourDialogStarts, std::vector<Colour>{0});  // started at black
-    EXPECT_EQ(config().stageColour(3), (Rgb{10, 20, 30}));
+    EXPECT_EQ(context.colourDialogStarts,
+              std::vector<Colour>{rgbColour(0, 0, 0)});  // started at black
+    EXPECT_EQ(config().stageColour(3), (Colour{10, 20, 30}));
     const auto answer = page.colourFor(73, ControlKind::ColourSwatch);
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->brush, rgbColour(10, 20, 30));
     context.colourDialogAnswer.reset();
     press(swatchRect(4).left + 1, 525);
-    EXPECT_EQ(config().stageColour(4), (Rgb{0, 0, 0}));
+    EXPECT_EQ(config().stageColour(4), (Colour{0, 0, 0}));
 }
 
 TEST_F(BasicPageTest, KeyBoxesLightAsOneGroupAndGoNormalWhenThePointerLeaves) {
@@ -243,16 +244,16 @@ TEST_F(BasicPageTest, ThePageShowsTheSensorsLevelsAndCreatesItsChildWindows) {
 }
 
 TEST_F(BasicPageTest, ListsAreWhiteOnBlackAndLightingLabelsCarryTheTextColour) {
-    shared.textColour = Rgb{1, 2, 3};
+    shared.textColour = Colour{1, 2, 3};
     const auto list = page.colourFor(kKeyList1, ControlKind::List);
     ASSERT_TRUE(list);
     EXPECT_EQ(list->text, kWhite);
     EXPECT_FALSE(list->textBackground);
-    EXPECT_EQ(list->brush, 0U);
+    EXPECT_EQ(list->brush, rgbColour(0, 0, 0));
     const auto label = page.colourFor(81, ControlKind::CentredLabel);
     ASSERT_TRUE(label);
     EXPECT_EQ(label->text, rgbColour(1, 2, 3));
-    EXPECT_EQ(label->textBackground, Colour{0});
+    EXPECT_EQ(label->textBackground, rgbColour(0, 0, 0));
 }
 
 TEST(BasicPageLanguage, SimplifiedChineseListsAndWarning) {
