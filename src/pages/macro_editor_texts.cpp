@@ -12,34 +12,17 @@ constexpr std::string_view kWarning = "Warning";
 constexpr std::string_view kTooManyMacros = "Macro numbers up to 12.";
 
 // {kept} and {total} are replaced by the numbers.
-struct OwnText {
-    std::string_view english;
-    std::string_view simplifiedChinese;
-    std::string_view traditionalChinese;
-};
-constexpr OwnText kMacroCut = {
+constexpr TextRow kMacroCut = {
     "This macro is longer than the mouse can hold: only the first {kept} of its {total} events "
     "will be played.",
     "此宏超出了鼠标的存储容量：{total} 个事件中只有前 {kept} 个会被执行。",
     "此巨集超出了滑鼠的儲存容量：{total} 個事件中只有前 {kept} 個會被執行。",
 };
-constexpr OwnText kFileNotWritten = {
+constexpr TextRow kFileNotWritten = {
     "record.ini could not be written: the change was not saved.",
     "无法写入 record.ini：更改没有保存。",
     "無法寫入 record.ini：變更沒有儲存。",
 };
-
-std::string_view inLanguage(const OwnText& text, Language language) {
-    switch (language) {
-        case Language::SimplifiedChinese:
-            return text.simplifiedChinese;
-        case Language::TraditionalChinese:
-            return text.traditionalChinese;
-        case Language::English:
-            break;
-    }
-    return text.english;
-}
 
 void replaceAll(std::string& text, std::string_view marker, std::string_view value) {
     for (auto at = text.find(marker); at != std::string::npos;
@@ -61,14 +44,13 @@ NoticeText noticeText(const EditorNotice& notice, const LanguageTexts& texts) {
             return {std::string(texts.text(TextId::MacroNameAlreadyExists)),
                     std::string(kAppTitle)};
         case Kind::MacroCut: {
-            std::string text(inLanguage(kMacroCut, texts.language()));
+            std::string text(textIn(kMacroCut, texts.language()));
             replaceAll(text, "{kept}", std::to_string(notice.eventsKept));
             replaceAll(text, "{total}", std::to_string(notice.eventsTotal));
             return {std::move(text), std::string(kAppTitle)};
         }
         case Kind::FileNotWritten:
-            return {std::string(inLanguage(kFileNotWritten, texts.language())),
-                    std::string(kAppTitle)};
+            return {std::string(textIn(kFileNotWritten, texts.language())), std::string(kAppTitle)};
     }
     return {};
 }
