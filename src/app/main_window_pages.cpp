@@ -43,9 +43,6 @@ bool hoverableAt(HitMap<Action> map, int x, int y) {
     return false;
 }
 
-constexpr Colour kBlack{};
-constexpr Colour kStaticBackground = rgbColour(100, 150, 100);
-
 }  // namespace
 
 MainWindowPages::MainWindowPages(BasicPageEnv env, AdvancedPageServices advanced)

@@ -19,5 +19,9 @@ constexpr Colour rgbColour(std::uint8_t red, std::uint8_t green, std::uint8_t bl
 
 // Page titles and the entries of the drop-down lists.
 inline constexpr Colour kWhite{255, 255, 255};
+// The lists' and fields' ground.
+inline constexpr Colour kBlack{};
+// Behind the main window's static texts.
+inline constexpr Colour kStaticBackground{100, 150, 100};
 
 }  // namespace quorvel

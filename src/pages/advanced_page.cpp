@@ -35,7 +35,6 @@ constexpr std::array<TickRow, 2> kTickRows = {{
     {kOneScreenTick, pointer_settings::kScreenPerNotch, TextId::ScrollOneScreen},
 }};
 
-constexpr Colour kBlack{};
 constexpr Colour kListBrush = rgbColour(4, 5, 6);
 constexpr std::array<int, 5> kPageControls = {kNameField, kLoopField, kMacroList, kSequenceList,
                                               kDropDownLabel};

@@ -47,9 +47,6 @@ constexpr std::array<TextId, 16> kKeyListEntries = {
 constexpr Rect kHiddenSlotBoxes[] = {{252, 337, 463, 358}, {252, 360, 463, 381}};
 constexpr Rect kHiddenSlotAreas[] = {{252, 359, 463, 629}, {252, 382, 463, 652}};
 
-constexpr Colour kBlack{};
-constexpr Colour kStaticBackground = rgbColour(100, 150, 100);
-
 Rect captionLeftOf(const Rect& control) {
     return {control.left - 60, control.top, control.left - 10, control.bottom};
 }
