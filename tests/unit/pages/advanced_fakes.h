@@ -26,18 +26,20 @@ class FakeSystemPointer : public SystemPointerPort {
     std::optional<std::uint32_t> wheelScrollLines() override { return lines; }
     std::uint32_t doubleClickTime() override { return doubleClick; }
 
-    // What the system answers; Windows' own defaults unless a test says otherwise.
-    bool precision = false;
-    std::uint32_t speed = 10;
-    std::uint32_t lines = 3;
+    // What the system answers (nothing: a refused read); Windows' own defaults unless a test
+    // says otherwise.
+    std::optional<bool> precision = false;
+    std::optional<std::uint32_t> speed = 10;
+    std::optional<std::uint32_t> lines = 3;
     std::uint32_t doubleClick = 500;
     int reads = 0;
     std::vector<std::string> written;
+    std::string refuse;  // the one setting whose write the system refuses
 
   private:
     bool log(const std::string& what, std::uint32_t value) {
         written.push_back(what + "=" + std::to_string(value));
-        return true;
+        return what != refuse;
     }
 };
 

@@ -7,34 +7,10 @@
 #include <vector>
 
 #include "pages/pointer_settings.h"
+#include "unit/pages/advanced_fakes.h"
 
 namespace quorvel::test {
 namespace {
-
-class FakeSystem : public SystemPointerPort {
-  public:
-    bool setPointerPrecision(bool on) override { return record("precision", on); }
-    bool setPointerSpeed(std::uint32_t v) override { return record("speed", v); }
-    bool setWheelScrollLines(std::uint32_t v) override { return record("lines", v); }
-    bool setDoubleClickTime(std::uint32_t v) override { return record("double-click", v); }
-    std::optional<bool> pointerPrecision() override { return precision; }
-    std::optional<std::uint32_t> pointerSpeed() override { return speed; }
-    std::optional<std::uint32_t> wheelScrollLines() override { return lines; }
-    std::uint32_t doubleClickTime() override { return doubleClick; }
-
-    std::vector<std::string> calls;
-    std::string refuse;
-    std::optional<bool> precision = true;
-    std::optional<std::uint32_t> speed = 10;
-    std::optional<std::uint32_t> lines = 3;
-    std::uint32_t doubleClick = 500;
-
-  private:
-    bool record(const std::string& what, std::uint32_t value) {
-        calls.push_back(what + "=" + std::to_string(value));
-        return what != refuse;
-    }
-};
 
 class Messages : public MessageBoxPort {
   public:
@@ -76,17 +52,17 @@ TEST(PointerPositions, DamagedPositionsNeverLeaveTheSlider) {
 }
 
 TEST(PointerApply, WritesFourSettingsInOrder) {
-    FakeSystem system;
+    FakeSystemPointer system;
     Messages messages;
     applyPointerSettings(withPositions(1, 0, 6, 3, 6), system, messages);
-    EXPECT_EQ(system.calls,
+    EXPECT_EQ(system.written,
               (std::vector<std::string>{"precision=1", "speed=10", "lines=3", "double-click=550"}));
     EXPECT_TRUE(messages.shown.empty());
-    system.calls.clear();
+    system.written.clear();
     // Only a byte of exactly 1 turns precision on; the one-screen flag takes any non-zero.
     applyPointerSettings(withPositions(2, 2, 1, 5, 11), system, messages);
-    EXPECT_EQ(system.calls, (std::vector<std::string>{"precision=0", "speed=1", "lines=4294967295",
-                                                      "double-click=200"}));
+    EXPECT_EQ(system.written, (std::vector<std::string>{"precision=0", "speed=1",
+                                                        "lines=4294967295", "double-click=200"}));
 }
 
 TEST(PointerApply, ARefusalIsReportedAndTheRestStillRun) {
@@ -95,11 +71,11 @@ TEST(PointerApply, ARefusalIsReportedAndTheRestStillRun) {
              {"speed", "Warning:SETMOUSESPEED failed."},
              {"lines", "Warning:SETWHEELSCROLLLINES failed."},
              {"double-click", "Warning:SPI_SETDOUBLECLICKTIME failed."}}) {
-        FakeSystem system;
+        FakeSystemPointer system;
         system.refuse = refused;
         Messages messages;
         applyPointerSettings(withPositions(0, 0, 6, 3, 6), system, messages);
-        EXPECT_EQ(system.calls.size(), 4U) << refused;
+        EXPECT_EQ(system.written.size(), 4U) << refused;
         EXPECT_EQ(messages.shown, std::vector<std::string>{message});
     }
 }
@@ -145,9 +121,10 @@ TEST(PointerRead, ValuesBeyondTheSlidersAreHeldToThem) {
 }
 
 TEST(PointerRead, FillsTheRecordAndReportsEachRefusal) {
-    FakeSystem system;
+    FakeSystemPointer system;
     Messages messages;
     MouseConfig config = withPositions(0, 1, 9, 9, 9);
+    system.precision = true;
     system.lines = kScrollOneScreen;
     system.doubleClick = 1200;
     readPointerSettings(config, system, messages);
@@ -173,17 +150,17 @@ TEST(PointerRead, FillsTheRecordAndReportsEachRefusal) {
 }
 
 TEST(PointerDefault, WritesTheSystemDefaultsAndTheirPositions) {
-    FakeSystem system;
+    FakeSystemPointer system;
     Messages messages;
     MouseConfig config = withPositions(1, 1, 11, 11, 11);
     restorePointerDefaults(config, system, messages);
-    EXPECT_EQ(system.calls,
+    EXPECT_EQ(system.written,
               (std::vector<std::string>{"precision=0", "speed=10", "lines=3", "double-click=500"}));
     EXPECT_EQ(positionsOf(config), (std::vector<int>{0, 0, 6, 3, 6}));
     // The slider's 6 stands for 550 ms: a later Apply writes that.
-    system.calls.clear();
+    system.written.clear();
     applyPointerSettings(config, system, messages);
-    EXPECT_EQ(system.calls.back(), "double-click=550");
+    EXPECT_EQ(system.written.back(), "double-click=550");
 
     system.refuse = "lines";
     restorePointerDefaults(config, system, messages);
