@@ -1,20 +1,9 @@
-# Steps shared by the basic page's cases: show the window from the tray and press its controls
+# Steps shared by the basic page's cases: press its controls
 # at their client coordinates (the window has no frame: its client area starts at its origin).
 # shellcheck shell=bash
 # List entries are this tall in Wine's list boxes with the window's text font.
 list_item=${QUORVEL_LIST_ITEM:-14}
 
-show_from_tray() {
-    local attempt
-    for attempt in 1 2 3; do
-        click_tray
-        if wait_for 30 main_visible; then
-            read -r win_x win_y <<<"$(origin "$(main_window)")"
-            return 0
-        fi
-    done
-    return 1
-}
 # Presses at a client point and lets the program draw.
 press_at() {
     xdotool mousemove $((win_x + $1)) $((win_y + $2)) click 1

@@ -149,4 +149,15 @@ end_session() {
     choose_exit || fail "no tray menu"
     wait_for 50 program_ended || fail "the program did not end"
 }
-
+# Opens the window from the tray; win_x, win_y become its client origin (it has no frame).
+show_from_tray() {
+    local attempt
+    for attempt in 1 2 3; do
+        click_tray
+        if wait_for 30 main_visible; then
+            read -r win_x win_y <<<"$(origin "$(main_window)")"
+            return 0
+        fi
+    done
+    return 1
+}

@@ -4,14 +4,6 @@
 source "$(dirname "$0")/e2e_lib.sh"
 start_program --simulate
 wait_for 150 have_notice "$detected_notice" || fail "start-up did not finish"
-show_from_tray() {
-    local attempt
-    for attempt in 1 2 3; do
-        click_tray
-        if wait_for 30 main_visible; then return 0; fi
-    done
-    return 1
-}
 main_hidden() { ! main_visible; }
 for key in Return Escape; do
     show_from_tray || fail "tray click did not show the window"

@@ -7,14 +7,6 @@ list_item_height=14
 # Clicks entry $2 (from 0) of the open list of a dialog whose list starts at client y = $3.
 click_entry() { click_in "$1" 80 $(($3 + 2 + list_item_height * $2 + list_item_height / 2)); }
 
-show_from_tray() {
-    local attempt
-    for attempt in 1 2 3; do
-        click_tray
-        if wait_for 30 main_visible; then return 0; fi
-    done
-    return 1
-}
 # Clicks at client coordinates of a window (its client area starts at its origin).
 click_in() {
     local x y

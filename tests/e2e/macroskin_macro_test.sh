@@ -27,7 +27,6 @@ sleep 0.3
 click_in "$dialog" 200 263
 wait_for 30 dialog_closed || fail "OK did not close the macro dialog"
 
-read -r win_x win_y <<<"$(origin "$(main_window)")"
 xdotool mousemove $((win_x + 700)) $((win_y + 633)) click 1   # Apply
 # The record holds Macro Key on the third button; its key-matrix entry is 09, the repeat
 # byte (mode 3 stored as 2), the slot plus one (Burst is slot 1), 00.
