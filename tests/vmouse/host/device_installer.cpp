@@ -1,0 +1,90 @@
+#include "device_installer.h"
+
+#include <windows.h>
+
+#include <newdev.h>
+#include <setupapi.h>
+
+#include <array>
+#include <string_view>
+
+namespace quorvel::vmouse {
+namespace {
+
+// The devices' instance IDs; the driver tells the collections apart by them, and the HID
+// class driver puts them into the interface paths, as Windows does with a USB mouse's.
+constexpr std::array<const wchar_t*, 3> kInstances = {
+    L"ROOT\\VID_04D9&PID_A09F&MI_00\\0",
+    L"ROOT\\VID_04D9&PID_A09F&MI_01&COL01\\0",
+    L"ROOT\\VID_04D9&PID_A09F&MI_01&COL02\\0",
+};
+// Matched by the INF's one model; a multi-string.
+constexpr wchar_t kHardwareId[] = L"QUORVEL\\VMOUSE\0";
+// Registered without a class; the INF's class is set when the driver is installed.
+constexpr GUID kNoClass{};
+
+std::string failure(std::string_view call) {
+    return std::string(call) + " failed, error " + std::to_string(GetLastError());
+}
+
+class DeviceSet {
+  public:
+    DeviceSet() : set_(SetupDiCreateDeviceInfoList(nullptr, nullptr)) {}
+    ~DeviceSet() {
+        // Nothing to do about a list that cannot be released.
+        if (set_ != INVALID_HANDLE_VALUE)
+            (void)SetupDiDestroyDeviceInfoList(set_);
+    }
+    DeviceSet(const DeviceSet&) = delete;
+    DeviceSet& operator=(const DeviceSet&) = delete;
+    HDEVINFO get() const { return set_; }
+
+  private:
+    HDEVINFO set_;
+};
+
+}  // namespace
+
+std::string plugDevices(const std::wstring& infPath) {
+    DeviceSet set;
+    if (set.get() == INVALID_HANDLE_VALUE)
+        return failure("SetupDiCreateDeviceInfoList");
+    for (const wchar_t* instance : kInstances) {
+        SP_DEVINFO_DATA device{};
+        device.cbSize = sizeof(device);
+        if (!SetupDiCreateDeviceInfoW(set.get(), instance, &kNoClass, nullptr, nullptr, 0, &device))
+            return failure("SetupDiCreateDeviceInfoW");
+        if (!SetupDiSetDeviceRegistryPropertyW(set.get(), &device, SPDRP_HARDWAREID,
+                                               reinterpret_cast<const BYTE*>(kHardwareId),
+                                               sizeof(kHardwareId)))
+            return failure("SetupDiSetDeviceRegistryPropertyW");
+        if (!SetupDiCallClassInstaller(DIF_REGISTERDEVICE, set.get(), &device))
+            return failure("SetupDiCallClassInstaller(DIF_REGISTERDEVICE)");
+    }
+    // Installs the driver for every registered device with the hardware ID and starts them.
+    BOOL reboot = FALSE;
+    if (!UpdateDriverForPlugAndPlayDevicesW(nullptr, kHardwareId, infPath.c_str(),
+                                            INSTALLFLAG_FORCE, &reboot))
+        return failure("UpdateDriverForPlugAndPlayDevicesW");
+    return {};
+}
+
+std::string unplugDevices() {
+    DeviceSet set;
+    if (set.get() == INVALID_HANDLE_VALUE)
+        return failure("SetupDiCreateDeviceInfoList");
+    for (const wchar_t* instance : kInstances) {
+        SP_DEVINFO_DATA device{};
+        device.cbSize = sizeof(device);
+        if (!SetupDiOpenDeviceInfoW(set.get(), instance, nullptr, 0, &device)) {
+            if (GetLastError() == ERROR_NO_SUCH_DEVINST)
+                continue;  // not plugged
+            return failure("SetupDiOpenDeviceInfoW");
+        }
+        if (!SetupDiCallClassInstaller(DIF_REMOVE, set.get(), &device))
+            return failure("SetupDiCallClassInstaller(DIF_REMOVE)");
+    }
+    return {};
+}
+
+}  // namespace quorvel::vmouse
