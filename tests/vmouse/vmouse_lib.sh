@@ -53,3 +53,12 @@ ctl() {
 # The firmware trace without carriage returns, and a trace of the program's side without the
 # waits (the wire does not carry them), for comparing the two line by line.
 wire_lines() { grep -v '^sleep ' "$1" | tr -d '\r'; }
+
+# The program's Apply button, 666..771 x 623..644 of the client area; show_from_tray first.
+first_byte() { od -An -tx1 -N1 "$case_dir/config.bin" | tr -d ' '; }
+applied() { [ "$(first_byte)" = "01" ]; }
+click_apply() {
+    cp "$e2e_root/data/config.bin" "$case_dir/config.bin"
+    xdotool mousemove $((win_x + 700)) $((win_y + 630)) click 1
+    wait_for 100 applied || fail "Apply did not rewrite config.bin"
+}
