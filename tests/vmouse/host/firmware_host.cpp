@@ -4,6 +4,7 @@
 //   notify KIND VALUE   the mouse sends a notification (a button pressed on it)
 //   unplug, plug        the device goes away, comes back
 //   stall on|off        feature reads fail, as with a mouse that does not answer them
+//   handles EXE         writes the handle count of the running EXE to "handles"
 //   quit                unplug and end
 // A command is a file named "command"; the host runs it, writes "ok" or what failed to
 // "result", then deletes "command". "ready" holds the start's outcome the same way.
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "device_installer.h"
+#include "handle_count.h"
 #include "platform/win32/wide_text.h"
 #include "relay_server.h"
 #include "sim/simulated_mouse.h"
@@ -115,6 +117,18 @@ class FirmwareHost {
             std::string state;
             words >> state;
             stalled_.store(state == "on");
+            return {};
+        }
+        if (verb == "handles") {
+            std::string executable;
+            words >> executable;
+            std::string error;
+            const std::optional<unsigned> count =
+                handleCount(std::wstring(executable.begin(), executable.end()), error);
+            if (!count)
+                return error;
+            std::ofstream(win32::utf8FromWide((options_.control + L"\\handles").c_str()))
+                << *count << '\n';
             return {};
         }
         return "unknown command: " + line;

@@ -1,0 +1,13 @@
+// How many handles a process holds, for the cases that look for leaks.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace quorvel::vmouse {
+
+// The handles of the first process with this executable name; nothing when there is no such
+// process or the system's handle list cannot be had (what failed goes to `error`).
+std::optional<unsigned> handleCount(const std::wstring& executable, std::string& error);
+
+}  // namespace quorvel::vmouse
