@@ -16,7 +16,7 @@ class NoMessages : public quorvel::MessageBoxPort {
 };
 
 constexpr double kProtocolWaitMs = 68.0 + 3.0 * 58.0;
-constexpr double kLimit = 1.10;
+constexpr double kLimit = 1.01;
 constexpr int kRuns = 15;
 
 }  // namespace
