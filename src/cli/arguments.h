@@ -23,7 +23,7 @@ inline constexpr std::string_view kHelp = "help";
 inline constexpr std::string_view kVersion = "version";
 inline constexpr OptionSpec kCommonOptions[] = {
     {kSimulate, "", "use the simulated mouse instead of the real one"},
-    {kSensor, "N", "sensor type (0 to 3) of the simulated mouse, or for DPI texts"},
+    {kSensor, "N", "sensor type (0 to 255) of the simulated mouse, or for DPI values"},
     {kHelp, "", "show this help and exit"},
     {kVersion, "", "show the version and exit"},
 };

@@ -50,7 +50,7 @@ ExitCode runWatch(const Context& context);
 ExitCode runInit(const Context& context);
 
 inline constexpr std::string_view kToolName = "quorvelctl";
-inline constexpr int kMaxSensorType = 3;  // the sensor types with a DPI list
+inline constexpr int kMaxSensorType = 255;  // any byte the mouse may report
 
 // Options shared by several commands.
 inline constexpr std::string_view kConfig = "config";

@@ -153,15 +153,22 @@ std::string configInWords(const MouseConfig& config, const WordsOptions& options
     line("Report rate: " + (hertz ? std::to_string(*hertz) + " Hz"
                                   : "unknown (code " + std::to_string(config.reportRate()) + ")"));
 
-    line(options.sensorType
-             ? "DPI stages (sensor type " + std::to_string(*options.sensorType) + "):"
-             : "DPI stages (no sensor type: give --sensor N for the DPI values):");
+    std::string stagesTitle = "DPI stages (no sensor type: give --sensor N for the DPI values):";
+    if (options.sensorType) {
+        stagesTitle =
+            "DPI stages (sensor type " + std::to_string(*options.sensorType) +
+            (dpiValueList(*options.sensorType).empty() ? ", which has no DPI list):" : "):");
+    }
+    line(stagesTitle);
     for (int stage = 1; stage <= kStageCount; ++stage) {
         const Colour c = config.stageColour(stage);
         std::string dpi = "index " + std::to_string(config.dpiValueIndex(stage));
         if (options.sensorType) {
             const auto text = dpiTextOfStage(config, stage, *options.sensorType);
-            dpi = text.empty() ? dpi + " (not in this sensor's list)" : std::string(text) + " DPI";
+            if (!text.empty())
+                dpi = std::string(text) + " DPI";
+            else if (!dpiValueList(*options.sensorType).empty())
+                dpi += " (not in this sensor's list)";
         }
         char colour[8];
         std::snprintf(colour, sizeof colour, "#%02x%02x%02x", c.red, c.green, c.blue);

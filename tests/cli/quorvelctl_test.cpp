@@ -51,7 +51,8 @@ TEST(QuorvelctlTest, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
         {"--simulate show --json=yes", "option '--json' takes no value"},
         {"import", "'import' needs FILE.json"},
         {"import a.json b.json", "unexpected operand 'b.json'"},
-        {"--simulate --sensor 4 status", "--sensor takes a sensor type"},
+        {"--simulate --sensor 256 status", "--sensor takes a sensor type from 0 to 255"},
+        {"--simulate --sensor -1 status", "--sensor takes a sensor type"},
         {"--simulate --sensor x status", "--sensor takes a sensor type"},
         {"--simulate watch --count 0", "--count takes a whole number"},
         {"watch --sim-notify 7:2", "--sim-notify needs --simulate"},
@@ -145,6 +146,29 @@ std::string coreApplyTrace(const MouseConfig& config, std::uint8_t sensorType) {
     link.setObserver(nullptr);
     link.close();
     return trace.str();
+}
+
+// The mouse may report any byte: a type without a DPI list shows no DPI values and sends
+// DPI code 0, as the program does.
+TEST(QuorvelctlTest, ASensorTypeWithoutADpiListStillRuns) {
+    CtlDirectory dir;
+    dir.write("config.bin", defaultConfigFileBytes());
+    for (const int sensor : {4, 7, 255}) {
+        const std::string type = std::to_string(sensor);
+        const auto status = dir.run("--simulate --sensor " + type + " status");
+        EXPECT_EQ(status.code, 0) << status.err;
+        EXPECT_TRUE(contains(status.out, "sensor type: " + type + " (no DPI list known)\n"))
+            << status.out;
+        std::filesystem::remove(dir / "t.txt");
+        const auto apply = dir.run("--simulate --sensor " + type + " apply --trace t.txt");
+        EXPECT_EQ(apply.code, 0) << apply.err;
+        EXPECT_EQ(dir.text("t.txt"),
+                  coreApplyTrace(defaultInstallRecord(), static_cast<std::uint8_t>(sensor)));
+        const auto shown = dir.run("--sensor " + type + " show");
+        EXPECT_TRUE(contains(shown.out, "DPI stages (sensor type " + type +
+                                            ", which has no DPI list):\n  1: on, index 1, colour"))
+            << shown.out;
+    }
 }
 
 TEST(QuorvelctlTest, ApplySendsTheWholeSequenceWithTheMacrosConvertedFirst) {
