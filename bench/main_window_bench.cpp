@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "app/fixed_buttons.h"
+#include "app/main_window_model.h"
 #include "app/module_adapters.h"
-#include "app/tavrin_dlg.h"
 #include "pages/basic_page_areas.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/files_win32.h"

@@ -7,10 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "app/shell_port.h"
 #include "config/mouse_config.h"
 #include "config/settings_file.h"
 #include "dialogs/skins_dialog_choice.h"
+#include "keys/key_dialog_port.h"
+#include "macro/macro_library.h"
+#include "pages/advanced_page.h"
+#include "pages/pointer_settings.h"
 #include "ui/language_texts.h"
+#include "ui/skinned_window.h"
 
 namespace quorvel {
 
@@ -86,6 +92,25 @@ class SkinChooserPort {
   public:
     virtual ~SkinChooserPort() = default;
     virtual std::optional<SkinSetting> choose(const SkinSetting& current) = 0;
+};
+
+// Everything the main-window model reaches outside itself, one reference each.
+struct MainWindowPorts {
+    ShellPort& shell;
+    WindowHostPort& host;
+    DeviceControlPort& device;
+    SettingsStorePort& store;
+    // The host the window runs in: its surface, controls and dragging.
+    WindowContext& window;
+    PointerSettingsPort& pointer;
+    SkinChooserPort& skins;
+    // The sub-dialogs the key lists' functions open.
+    KeyDialogPort& keyDialogs;
+    // The advanced page's system pointer settings, macro library, caption and item menu.
+    SystemPointerPort& systemPointer;
+    MacroLibrary& macros;
+    WindowCaptionPort& caption;
+    ItemMenuPort& itemMenu;
 };
 
 }  // namespace quorvel

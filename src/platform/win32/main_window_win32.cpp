@@ -14,18 +14,18 @@ MainWindow::MainWindow(HINSTANCE instance, MainWindowServices services, SharedUi
     : instance_(instance),
       shared_(shared),
       balloons_(services.balloons),
-      dialog_(TavrinPorts{*this, *this, services.device, services.store, host_, services.pointer,
-                          services.skins, services.keyDialogs, services.systemPointer,
-                          services.macros, services.caption, services.itemMenu},
-              shared),
-      host_(instance, dialog_, shared, *this, this) {
+      model_(MainWindowPorts{*this, *this, services.device, services.store, host_, services.pointer,
+                             services.skins, services.keyDialogs, services.systemPointer,
+                             services.macros, services.caption, services.itemMenu},
+             shared),
+      host_(instance, model_, shared, *this, this) {
     icon_ = LoadIconW(instance_, MAKEINTRESOURCEW(kMainIconResource));
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 }
 
 bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (taskbarCreated_ != 0 && message == taskbarCreated_) {
-        dialog_.onTaskbarCreated();
+        model_.onTaskbarCreated();
         return false;
     }
     switch (message) {
@@ -35,10 +35,10 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             result = reinterpret_cast<LRESULT>(icon_);
             return true;
         case kTrayNotifyMessage:
-            dialog_.onTrayNotify(static_cast<unsigned>(lParam));
+            model_.onTrayNotify(static_cast<unsigned>(lParam));
             return true;
         case kShowNoticeMessage:
-            dialog_.onShowNotice(static_cast<long>(wParam), static_cast<long>(lParam));
+            model_.onShowNotice(static_cast<long>(wParam), static_cast<long>(lParam));
             return true;
         case WM_DEVICECHANGE:
             onDeviceChange(wParam, lParam);
@@ -48,13 +48,13 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             // Menu commands; the host takes the dialog manager's and the controls' own.
             if (lParam != 0 || LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
                 return false;
-            dialog_.onCommand(LOWORD(wParam));
+            model_.onCommand(LOWORD(wParam));
             return true;
         case WM_DESTROY:
-            dialog_.onDestroy();
+            model_.onDestroy();
             return false;
         case WM_NCPAINT:
-            if (!dialog_.onNcPaint())
+            if (!model_.onNcPaint())
                 return false;
             result = 0;
             return true;
@@ -64,7 +64,7 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             // mapped for two seconds while it waits for the withdrawal, and on Windows it
             // flashes.
             auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
-            if (position != nullptr && !dialog_.shownFromTray())
+            if (position != nullptr && !model_.shownFromTray())
                 position->flags &= ~static_cast<UINT>(SWP_SHOWWINDOW);
             return false;
         }
@@ -76,7 +76,7 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 void MainWindow::onCreated() {
     // The program starts in the tray. The show is refused above and the first non-client
     // paints hide it; should anything else have shown it, start-up still ends hidden.
-    if (!dialog_.shownFromTray())
+    if (!model_.shownFromTray())
         hideWindow();
 }
 
@@ -99,8 +99,8 @@ void MainWindow::onDeviceChange(WPARAM wParam, LPARAM lParam) {
     if (header == nullptr || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE)
         return;
     const auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(lParam);
-    dialog_.onDeviceChange(static_cast<std::uint32_t>(wParam), header->dbch_devicetype,
-                           utf8FromWide(iface->dbcc_name));
+    model_.onDeviceChange(static_cast<std::uint32_t>(wParam), header->dbch_devicetype,
+                          utf8FromWide(iface->dbcc_name));
 }
 
 // ShellPort

@@ -1,4 +1,4 @@
-// The main window: CTavrinDlg run on the skinned-window host without an owner, with the glue
+// The main window: MainWindowModel run on the skinned-window host without an owner, with the glue
 // only the main window has beside it (tray icon and menu, device-change notifications, the
 // instance mutex, the icon) and the shell and window services the model asks for.
 #pragma once
@@ -8,7 +8,7 @@
 #include <atomic>
 #include <string>
 
-#include "app/tavrin_dlg.h"
+#include "app/main_window_model.h"
 #include "platform/win32/skinned_host.h"
 #include "platform/win32/tray_icon.h"
 #include "platform/win32/unique_handle.h"
@@ -88,7 +88,7 @@ class MainWindow final : public ShellPort, public WindowHostPort, private HostEx
     SharedUiState& shared_;
     BalloonObserver* balloons_;
     // Declared before the host, which holds it as its model.
-    CTavrinDlg dialog_;
+    MainWindowModel model_;
     SkinnedHost host_;
     HICON icon_ = nullptr;  // a shared resource icon: never destroyed
     UniqueKernelHandle mutex_;

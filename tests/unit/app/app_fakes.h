@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window_model.h"
 #include "app/main_window_ports.h"
 #include "app/shell_port.h"
-#include "app/tavrin_dlg.h"
 #include "support/fake_files.h"
 #include "unit/dialogs/fake_dialog_context.h"
 #include "unit/keys/fake_key_dialogs.h"
@@ -270,13 +270,14 @@ struct DialogRig {
     testing::FakeFiles files;
     MacroLibrary macros{files, "record.ini", shared.records.live};
     FakePageServices pageServices;
-    CTavrinDlg dialog{TavrinPorts{shell, host, device, store, window, pointer, skins, keyDialogs,
-                                  systemPointer, macros, pageServices, pageServices},
-                      shared};
+    MainWindowModel model{
+        MainWindowPorts{shell, host, device, store, window, pointer, skins, keyDialogs,
+                        systemPointer, macros, pageServices, pageServices},
+        shared};
 
     // Starts the window and forgets the start-up calls.
     void start() {
-        dialog.onInitDialog();
+        model.onInitDialog();
         log.calls.clear();
         shell.balloons.clear();
     }

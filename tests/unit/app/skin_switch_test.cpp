@@ -1,7 +1,7 @@
 // The skins button: what the main window does with the chooser's answer.
 #include <gtest/gtest.h>
 
-#include "app/tavrin_dlg.h"
+#include "app/main_window_model.h"
 #include "app_fakes.h"
 
 namespace quorvel::test {
@@ -25,9 +25,9 @@ struct SkinRig : DialogRig {
 
 TEST(SkinSwitch, OkTakesTheSkinSavesItAndRebuildsTheShownPage) {
     SkinRig rig;
-    ASSERT_EQ(rig.dialog.pageState(), PageState::Basic);
+    ASSERT_EQ(rig.model.pageState(), PageState::Basic);
     rig.skins.answer = rig.frost;
-    rig.dialog.onLButtonDown(kSkinsX, kSkinsY);
+    rig.model.onLButtonDown(kSkinsX, kSkinsY);
 
     ASSERT_EQ(rig.skins.startedAt.size(), 1u);
     EXPECT_EQ(rig.skins.startedAt[0],
@@ -40,28 +40,28 @@ TEST(SkinSwitch, OkTakesTheSkinSavesItAndRebuildsTheShownPage) {
     EXPECT_EQ(rig.shared.textColour, (Colour{255, 128, 0}));
     EXPECT_EQ(rig.host.skinDirectories, std::vector<std::string>{rig.frost.directory});
     EXPECT_EQ(rig.log.count("screen:copy"), 1);
-    EXPECT_EQ(rig.dialog.pageState(), PageState::Basic);
+    EXPECT_EQ(rig.model.pageState(), PageState::Basic);
     EXPECT_TRUE(rig.log.has("window:show"));
 
     // The next run of the chooser starts at what was chosen.
     rig.skins.answer.reset();
-    rig.dialog.onLButtonDown(kSkinsX, kSkinsY);
+    rig.model.onLButtonDown(kSkinsX, kSkinsY);
     EXPECT_EQ(rig.skins.startedAt.back(), rig.frost);
 }
 
 TEST(SkinSwitch, TheAdvancedPageIsRebuiltAsTheAdvancedPage) {
     SkinRig rig;
-    rig.dialog.showAdvancedPage();
+    rig.model.showAdvancedPage();
     rig.log.calls.clear();
     rig.skins.answer = rig.frost;
-    rig.dialog.onLButtonDown(kSkinsX, kSkinsY);
+    rig.model.onLButtonDown(kSkinsX, kSkinsY);
     EXPECT_EQ(rig.log.count("screen:copy"), 1);
-    EXPECT_EQ(rig.dialog.pageState(), PageState::Advanced);
+    EXPECT_EQ(rig.model.pageState(), PageState::Advanced);
 }
 
 TEST(SkinSwitch, CancelChangesNothing) {
     SkinRig rig;
-    rig.dialog.onLButtonDown(kSkinsX, kSkinsY);
+    rig.model.onLButtonDown(kSkinsX, kSkinsY);
     EXPECT_TRUE(rig.store.skinChoices.empty());
     EXPECT_TRUE(rig.host.skinDirectories.empty());
     EXPECT_EQ(rig.shared.skinName, "Default");

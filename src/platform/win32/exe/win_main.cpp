@@ -1,4 +1,4 @@
-// CTavrinApp: starts the process, registers the main window class, runs the main dialog.
+// Program: starts the process, registers the main window class, runs the main window.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -112,9 +112,9 @@ class MainWindowRunner : public ModalRunner {
     MainWindow* window = nullptr;
 };
 
-class CTavrinApp {
+class Program {
   public:
-    // The whole program; false, so the process ends once the main dialog returns.
+    // The whole program; false, so the process ends once the main window is gone.
     bool initInstance(HINSTANCE instance) {
         INITCOMMONCONTROLSEX controls{};
         controls.dwSize = sizeof(controls);
@@ -206,7 +206,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Elevated: never take a DLL from beside the exe or the current directory.
     // Refused only for flags it does not know, and these are fixed.
     (void)SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    quorvel::win32::CTavrinApp app;
+    quorvel::win32::Program app;
     app.initInstance(instance);
     app.exitInstance();
     return 0;

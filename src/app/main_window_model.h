@@ -33,27 +33,9 @@ inline constexpr unsigned kTrayRightButtonUp = 0x205;
 inline constexpr unsigned kVirtualKeyEnter = 13;
 inline constexpr unsigned kVirtualKeyEscape = 27;
 
-struct TavrinPorts {
-    ShellPort& shell;
-    WindowHostPort& host;
-    DeviceControlPort& device;
-    SettingsStorePort& store;
-    // The host the window runs in: its surface, controls and dragging.
-    WindowContext& window;
-    PointerSettingsPort& pointer;
-    SkinChooserPort& skins;
-    // The sub-dialogs the key lists' functions open.
-    KeyDialogPort& keyDialogs;
-    // The advanced page's system pointer settings, macro library, caption and item menu.
-    SystemPointerPort& systemPointer;
-    MacroLibrary& macros;
-    WindowCaptionPort& caption;
-    ItemMenuPort& itemMenu;
-};
-
-class CTavrinDlg final : public SkinnedWindow {
+class MainWindowModel final : public SkinnedWindow {
   public:
-    CTavrinDlg(TavrinPorts ports, SharedUiState& shared);
+    MainWindowModel(MainWindowPorts ports, SharedUiState& shared);
 
     // The host's calls. The background depends on the skin read during start-up, which
     // places it itself.
@@ -142,7 +124,7 @@ class CTavrinDlg final : public SkinnedWindow {
         long value;
     };
 
-    TavrinPorts ports_;
+    MainWindowPorts ports_;
     SharedUiState& shared_;
     LanguageTexts texts_;
     ButtonLabels labels_;

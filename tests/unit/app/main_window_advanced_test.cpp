@@ -3,7 +3,7 @@
 // the pointer settings carried by Apply, and nothing of the page left on the basic page.
 #include <gtest/gtest.h>
 
-#include "app/tavrin_dlg.h"
+#include "app/main_window_model.h"
 #include "app_fakes.h"
 
 namespace quorvel::test {
@@ -16,16 +16,16 @@ constexpr int kNextPageX = 90;
 constexpr int kPreviousPageX = 30;
 constexpr int kPageButtonY = 78;
 
-class TavrinAdvancedPage : public ::testing::Test {
+class MainWindowAdvancedPage : public ::testing::Test {
   protected:
     void SetUp() override { rig.start(); }
-    void nextPage() { rig.dialog.onLButtonDown(kNextPageX, kPageButtonY); }
-    void previousPage() { rig.dialog.onLButtonDown(kPreviousPageX, kPageButtonY); }
+    void nextPage() { rig.model.onLButtonDown(kNextPageX, kPageButtonY); }
+    void previousPage() { rig.model.onLButtonDown(kPreviousPageX, kPageButtonY); }
     FakeControls& controls() { return rig.window.fakeControls; }
     Items sequence() { return controls().lists.at(kSequenceList).items; }
     void selectItem(int index) {
         controls().setSelection(kSequenceList, index);
-        rig.dialog.onListSelectionChange(kSequenceList, rig.window);
+        rig.model.onListSelectionChange(kSequenceList, rig.window);
     }
     std::uint8_t pointerByte(std::size_t field) {
         return rig.shared.records.live.pointerSetting(field);
@@ -34,42 +34,42 @@ class TavrinAdvancedPage : public ::testing::Test {
     DialogRig rig;
 };
 
-TEST_F(TavrinAdvancedPage, RecordingTakesTheKeysUntilThePageIsLeft) {
+TEST_F(MainWindowAdvancedPage, RecordingTakesTheKeysUntilThePageIsLeft) {
     nextPage();
-    ASSERT_EQ(rig.dialog.pageState(), PageState::Advanced);
+    ASSERT_EQ(rig.model.pageState(), PageState::Advanced);
     ASSERT_TRUE(controls().exists(kNameField));
 
     controls().setText(kNameField, "Tap");
-    rig.dialog.onEditChange(kNameField, rig.window);
-    rig.dialog.onLButtonDown(520, 535);  // New
-    rig.dialog.onLButtonDown(740, 240);  // Start Recording
+    rig.model.onEditChange(kNameField, rig.window);
+    rig.model.onLButtonDown(520, 535);  // New
+    rig.model.onLButtonDown(740, 240);  // Start Recording
     ASSERT_TRUE(rig.window.hookInstalled);
     EXPECT_EQ(rig.pageServices.title, "Press Ctrl+Break key to stop recording");
     rig.log.calls.clear();
     // Enter is recorded, not obeyed: the window stays.
-    EXPECT_TRUE(rig.dialog.onKeyBeforeDialogManager(kVirtualKeyEnter, KeyPhase::Down, rig.window));
-    EXPECT_FALSE(rig.dialog.onKeyBeforeDialogManager('A', KeyPhase::Up, rig.window));
+    EXPECT_TRUE(rig.model.onKeyBeforeDialogManager(kVirtualKeyEnter, KeyPhase::Down, rig.window));
+    EXPECT_FALSE(rig.model.onKeyBeforeDialogManager('A', KeyPhase::Up, rig.window));
     EXPECT_FALSE(rig.log.has("window:hide"));
-    rig.dialog.onHookedKey(HookedKey{0x1E, false, false, false}, rig.window);
-    rig.dialog.onHookedKey(HookedKey{0x1E, false, false, true}, rig.window);  // auto-repeat
-    rig.dialog.onHookedKey(HookedKey{0x1E, false, true, true}, rig.window);
+    rig.model.onHookedKey(HookedKey{0x1E, false, false, false}, rig.window);
+    rig.model.onHookedKey(HookedKey{0x1E, false, false, true}, rig.window);  // auto-repeat
+    rig.model.onHookedKey(HookedKey{0x1E, false, true, true}, rig.window);
     EXPECT_EQ(sequence(), (Items{"A   Dn", "50 ms", "A   Up"}));
 
     previousPage();
-    EXPECT_EQ(rig.dialog.pageState(), PageState::Basic);
+    EXPECT_EQ(rig.model.pageState(), PageState::Basic);
     EXPECT_FALSE(rig.window.hookInstalled);
     EXPECT_FALSE(controls().exists(kSequenceList));
     EXPECT_FALSE(controls().exists(kNameField));
     // Keys are the window's again, and the hook's leftovers reach no page.
-    rig.dialog.onHookedKey(HookedKey{0x1E, false, false, false}, rig.window);
-    EXPECT_FALSE(rig.dialog.onKeyBeforeDialogManager('A', KeyPhase::Down, rig.window));
-    EXPECT_TRUE(rig.dialog.onKeyBeforeDialogManager(kVirtualKeyEscape, KeyPhase::Down, rig.window));
+    rig.model.onHookedKey(HookedKey{0x1E, false, false, false}, rig.window);
+    EXPECT_FALSE(rig.model.onKeyBeforeDialogManager('A', KeyPhase::Down, rig.window));
+    EXPECT_TRUE(rig.model.onKeyBeforeDialogManager(kVirtualKeyEscape, KeyPhase::Down, rig.window));
     EXPECT_TRUE(rig.log.has("window:hide"));
     // The unconfirmed macro is gone with the page.
     EXPECT_TRUE(rig.macros.sectionNames().empty());
 }
 
-TEST_F(TavrinAdvancedPage, ItemMenuDeletesAndOnlyDelaysOpenTheDelayDialog) {
+TEST_F(MainWindowAdvancedPage, ItemMenuDeletesAndOnlyDelaysOpenTheDelayDialog) {
     const Items saved = {"Ctrl   Dn", "50 ms", "C   Dn", "50 ms", "C   Up"};
     ASSERT_EQ(rig.macros.writeMacro("Copy", saved).status, MacroFileStatus::Ok);
     nextPage();
@@ -78,66 +78,66 @@ TEST_F(TavrinAdvancedPage, ItemMenuDeletesAndOnlyDelaysOpenTheDelayDialog) {
 
     // A right press over another control, or a dismissed menu, deletes nothing.
     selectItem(2);
-    rig.dialog.onChildRightButtonDown(kMacroList, rig.window);
+    rig.model.onChildRightButtonDown(kMacroList, rig.window);
     rig.pageServices.chooseMenu = false;
-    rig.dialog.onChildRightButtonDown(kSequenceList, rig.window);
+    rig.model.onChildRightButtonDown(kSequenceList, rig.window);
     EXPECT_EQ(sequence(), saved);
     rig.pageServices.chooseMenu = true;
-    rig.dialog.onChildRightButtonDown(kSequenceList, rig.window);
+    rig.model.onChildRightButtonDown(kSequenceList, rig.window);
     EXPECT_EQ(rig.pageServices.menuText, "Delete");
     EXPECT_EQ(sequence(), (Items{"Ctrl   Dn", "50 ms", "50 ms", "C   Up"}));
 
     rig.log.calls.clear();
     selectItem(0);
-    rig.dialog.onListDoubleClick(kSequenceList, rig.window);
+    rig.model.onListDoubleClick(kSequenceList, rig.window);
     EXPECT_EQ(rig.log.count("modal"), 0);
     selectItem(1);
-    rig.dialog.onListDoubleClick(kSequenceList, rig.window);
+    rig.model.onListDoubleClick(kSequenceList, rig.window);
     EXPECT_EQ(rig.log.count("modal"), 1);
     // The shell's dialog was cancelled: the delay stays, and nothing reached record.ini.
     EXPECT_EQ(sequence()[1], "50 ms");
     EXPECT_EQ(rig.macros.readMacro("Copy"), saved);
 
-    rig.dialog.onLButtonDown(770, 535);  // Confirm
+    rig.model.onLButtonDown(770, 535);  // Confirm
     EXPECT_EQ(rig.macros.readMacro("Copy"), sequence());
 }
 
-TEST_F(TavrinAdvancedPage, DefaultWritesAtOnceApplyCarriesThePositionsCancelOnlyTheRecord) {
+TEST_F(MainWindowAdvancedPage, DefaultWritesAtOnceApplyCarriesThePositionsCancelOnlyTheRecord) {
     using namespace pointer_settings;
     rig.systemPointer.doubleClick = 340;
     nextPage();
     EXPECT_EQ(pointerByte(kDoubleClickPosition), 9);
-    rig.dialog.onLButtonDown(52 + 24 * 2 + 5, 205);  // speed step 3
-    rig.dialog.onLButtonDown(700, 630);              // Apply
+    rig.model.onLButtonDown(52 + 24 * 2 + 5, 205);  // speed step 3
+    rig.model.onLButtonDown(700, 630);              // Apply
     EXPECT_TRUE(rig.log.has("pointer:apply"));
     ASSERT_EQ(rig.device.applied.size(), 1U);
     EXPECT_EQ(rig.device.applied[0].pointerSetting(kSpeedPosition), 3);
     EXPECT_TRUE(rig.systemPointer.written.empty());
 
-    rig.dialog.onLButtonDown(246, 583);  // Default
+    rig.model.onLButtonDown(246, 583);  // Default
     EXPECT_EQ(rig.systemPointer.written,
               (Items{"precision=0", "speed=10", "lines=3", "double-click=500"}));
     EXPECT_EQ(pointerByte(kDoubleClickPosition), 6);
-    rig.dialog.cancel();
+    rig.model.cancel();
     EXPECT_EQ(pointerByte(kDoubleClickPosition), 9);
     EXPECT_EQ(pointerByte(kSpeedPosition), 3);
     EXPECT_EQ(rig.systemPointer.written.size(), 4U);
     // The record is not read from the system again when the page comes back.
-    rig.dialog.onTrayNotify(kTrayLeftButtonUp);
-    EXPECT_EQ(rig.dialog.pageState(), PageState::Advanced);
+    rig.model.onTrayNotify(kTrayLeftButtonUp);
+    EXPECT_EQ(rig.model.pageState(), PageState::Advanced);
     EXPECT_EQ(rig.systemPointer.reads, 1);
     EXPECT_EQ(pointerByte(kDoubleClickPosition), 9);
 }
 
-TEST_F(TavrinAdvancedPage, ControlsAnswerWithThePageColoursOnlyWhileItIsShown) {
+TEST_F(MainWindowAdvancedPage, ControlsAnswerWithThePageColoursOnlyWhileItIsShown) {
     rig.shared.textColour = Colour{10, 20, 30};
     nextPage();
-    const auto list = rig.dialog.colourFor(kSequenceList, ControlKind::List, rig.window);
+    const auto list = rig.model.colourFor(kSequenceList, ControlKind::List, rig.window);
     ASSERT_TRUE(list);
     EXPECT_EQ(list->brush, rgbColour(4, 5, 6));
     EXPECT_EQ(list->text, rgbColour(10, 20, 30));
     previousPage();
-    const auto basic = rig.dialog.colourFor(kSequenceList, ControlKind::List, rig.window);
+    const auto basic = rig.model.colourFor(kSequenceList, ControlKind::List, rig.window);
     EXPECT_FALSE(basic && basic->brush == rgbColour(4, 5, 6));
 }
 

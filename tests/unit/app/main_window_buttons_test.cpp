@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/fixed_buttons.h"
-#include "app/tavrin_dlg.h"
+#include "app/main_window_model.h"
 #include "app_fakes.h"
 
 namespace quorvel::test {
@@ -40,13 +40,13 @@ constexpr Press kPresses[] = {
     {"Minimise's far corner", 842, 22, true, 0, 1, false, false},
 };
 
-TEST(TavrinClicks, EachOfOkApplyCancelAndMinimiseAchievesItsEffects) {
+TEST(MainWindowClicks, EachOfOkApplyCancelAndMinimiseAchievesItsEffects) {
     for (const Press& press : kPresses) {
         DialogRig rig;
         rig.device.discoverOk = press.connected;
         rig.start();
         rig.shared.records.live.setReportRate(2);
-        rig.dialog.onLButtonDown(press.x, press.y);
+        rig.model.onLButtonDown(press.x, press.y);
         EXPECT_EQ(static_cast<int>(rig.device.applied.size()), press.applies) << press.what;
         EXPECT_EQ(static_cast<int>(rig.store.saved.size()), press.applies) << press.what;
         EXPECT_EQ(static_cast<int>(rig.store.written.size()), press.applies) << press.what;
@@ -61,40 +61,40 @@ TEST(TavrinClicks, EachOfOkApplyCancelAndMinimiseAchievesItsEffects) {
     }
 }
 
-TEST(TavrinClicks, SharedColumnOfApplyAndCancelKeepsWhatApplySent) {
+TEST(MainWindowClicks, SharedColumnOfApplyAndCancelKeepsWhatApplySent) {
     DialogRig rig;
     rig.start();
     rig.shared.records.live.setReportRate(8);
-    rig.dialog.onLButtonDown(770, 630);
+    rig.model.onLButtonDown(770, 630);
     EXPECT_EQ(rig.shared.records.live.reportRate(), 8);
-    EXPECT_TRUE(rig.dialog.restorePending());
+    EXPECT_TRUE(rig.model.restorePending());
 }
 
-TEST(TavrinClicks, EachStoppingButtonEndsTheDispatch) {
+TEST(MainWindowClicks, EachStoppingButtonEndsTheDispatch) {
     DialogRig rig;
     rig.start();
-    rig.dialog.onLButtonDown(860, 10);  // Close
-    rig.dialog.onLButtonDown(70, 58);   // Next page
-    rig.dialog.onLButtonDown(59, 97);   // Previous page
-    rig.dialog.onLButtonDown(300, 640);
+    rig.model.onLButtonDown(860, 10);  // Close
+    rig.model.onLButtonDown(70, 58);   // Next page
+    rig.model.onLButtonDown(59, 97);   // Previous page
+    rig.model.onLButtonDown(300, 640);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"exit:0", "screen:copy", "screen:copy",
                                                        "url:" + std::string(kMakerWebAddress)}));
 }
 
-TEST(TavrinClicks, SkinsGoesOnToThePage) {
+TEST(MainWindowClicks, SkinsGoesOnToThePage) {
     DialogRig rig;
     rig.start();
-    rig.dialog.onLButtonDown(710, 10);
+    rig.model.onLButtonDown(710, 10);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"skins:choose", "window:drag:710,10"}));
 }
 
-TEST(TavrinApply, SendsTheLiveRecordAndRefreshesTheBackup) {
+TEST(MainWindowApply, SendsTheLiveRecordAndRefreshesTheBackup) {
     DialogRig rig;
     rig.device.sensorType = 2;
     rig.start();
     rig.shared.records.live.setFunctionCode(Mode::B, 4, 13);
-    rig.dialog.labels().setLabel(Mode::B, 4, "Macro 1");
-    rig.dialog.apply();
+    rig.model.labels().setLabel(Mode::B, 4, "Macro 1");
+    rig.model.apply();
     ASSERT_EQ(rig.device.applied.size(), 1U);
     EXPECT_EQ(rig.device.applied[0].functionCode(Mode::B, 4), 13);
     EXPECT_EQ(rig.device.appliedSensorTypes[0], 2);
@@ -105,63 +105,63 @@ TEST(TavrinApply, SendsTheLiveRecordAndRefreshesTheBackup) {
     EXPECT_EQ(rig.shared.records.backup, rig.shared.records.live);
 }
 
-TEST(TavrinApply, LabelsGoToTheLanguagesSection) {
+TEST(MainWindowApply, LabelsGoToTheLanguagesSection) {
     DialogRig rig;
     rig.store.languageCode = "CHS";
     rig.start();
-    rig.dialog.apply();
+    rig.model.apply();
     EXPECT_TRUE(rig.log.has("labels:write:Setting-CHS"));
 }
 
-TEST(TavrinCancel, RestoresTheBackupAndSendsNothing) {
+TEST(MainWindowCancel, RestoresTheBackupAndSendsNothing) {
     DialogRig rig;
     rig.start();
     const MouseConfig before = rig.shared.records.live;
     rig.shared.records.live.setShownMode(Mode::B);
     rig.shared.records.live.setFunctionCode(Mode::B, 1, 12);
-    rig.dialog.cancel();
+    rig.model.cancel();
     EXPECT_EQ(rig.shared.records.live, before);
-    EXPECT_TRUE(rig.dialog.restorePending());
+    EXPECT_TRUE(rig.model.restorePending());
     EXPECT_EQ(rig.log.calls, std::vector<std::string>{"window:hide"});
     EXPECT_TRUE(rig.device.applied.empty());
     EXPECT_TRUE(rig.store.saved.empty());
 }
 
-TEST(TavrinKeyConfigurations, ModeButtonsSetTheShownMode) {
+TEST(MainWindowKeyConfigurations, ModeButtonsSetTheShownMode) {
     DialogRig rig;
     rig.start();
-    rig.dialog.onLButtonDown(400, 520);
+    rig.model.onLButtonDown(400, 520);
     EXPECT_EQ(rig.shared.records.live.shownMode(), Mode::B);
-    rig.dialog.onLButtonDown(357, 520);  // shared column: Mode A wins
+    rig.model.onLButtonDown(357, 520);  // shared column: Mode A wins
     EXPECT_EQ(rig.shared.records.live.shownMode(), Mode::A);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"screen:copy", "screen:copy"}));
 }
 
-TEST(TavrinKeyConfigurations, KeyButtonsBelongToTheBasicPageOnly) {
+TEST(MainWindowKeyConfigurations, KeyButtonsBelongToTheBasicPageOnly) {
     DialogRig rig;
     rig.start();
-    rig.dialog.showAdvancedPage();
+    rig.model.showAdvancedPage();
     rig.log.calls.clear();
-    rig.dialog.onLButtonDown(400, 520);
+    rig.model.onLButtonDown(400, 520);
     EXPECT_EQ(rig.shared.records.live.shownMode(), Mode::A);
     EXPECT_EQ(rig.log.calls, std::vector<std::string>{"window:drag:400,520"});
 }
 
-TEST(TavrinKeyConfigurations, DefaultThenCancelBringsThePreviousAssignmentBack) {
+TEST(MainWindowKeyConfigurations, DefaultThenCancelBringsThePreviousAssignmentBack) {
     DialogRig rig;
     MouseConfig custom;
     custom.setFunctionCode(Mode::A, 0, 1);
     custom.setFunctionCode(Mode::B, 0, 1);
     rig.store.fileRecord = custom;
     rig.start();
-    rig.dialog.labels().setLabel(Mode::A, 0, "Right Click");
-    rig.dialog.onLButtonDown(350, 560);
+    rig.model.labels().setLabel(Mode::A, 0, "Right Click");
+    rig.model.onLButtonDown(350, 560);
     EXPECT_EQ(rig.shared.records.live.functionCode(Mode::A, 5), 6);
     EXPECT_EQ(rig.shared.records.live.functionCode(Mode::B, 0), 0);
-    EXPECT_EQ(rig.dialog.labels().label(Mode::A, 0), "Left Click");
-    EXPECT_EQ(rig.dialog.labels().label(Mode::B, 5), "DPI Loop");
+    EXPECT_EQ(rig.model.labels().label(Mode::A, 0), "Left Click");
+    EXPECT_EQ(rig.model.labels().label(Mode::B, 5), "DPI Loop");
     EXPECT_TRUE(rig.device.applied.empty());
-    rig.dialog.cancel();
+    rig.model.cancel();
     EXPECT_EQ(rig.shared.records.live, custom);
 }
 

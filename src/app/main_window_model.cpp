@@ -1,4 +1,4 @@
-#include "app/tavrin_dlg.h"
+#include "app/main_window_model.h"
 
 #include <utility>
 
@@ -16,11 +16,12 @@ constexpr int kStartUpFailedExitCode = 1;
 
 }  // namespace
 
-CTavrinDlg::CTavrinDlg(TavrinPorts ports, SharedUiState& shared) : ports_(ports), shared_(shared) {
+MainWindowModel::MainWindowModel(MainWindowPorts ports, SharedUiState& shared)
+    : ports_(ports), shared_(shared) {
     shared_.textColour = Colour{0, 255, 0};
 }
 
-bool CTavrinDlg::onInitDialog() {
+bool MainWindowModel::onInitDialog() {
     if (!ports_.host.claimSingleInstance()) {
         ports_.shell.endProcess(0);
         return false;
@@ -82,15 +83,15 @@ bool CTavrinDlg::onInitDialog() {
     return true;
 }
 
-void CTavrinDlg::stopStartUp() {
+void MainWindowModel::stopStartUp() {
     ports_.shell.endProcess(kStartUpFailedExitCode);
 }
 
-void CTavrinDlg::showConnectionNotice(bool connected) {
+void MainWindowModel::showConnectionNotice(bool connected) {
     onShowNotice(static_cast<long>(connected ? NoticeKind::Detected : NoticeKind::NotDetected), 0);
 }
 
-bool CTavrinDlg::onNcPaint() {
+bool MainWindowModel::onNcPaint() {
     if (hidingPaints_ <= 0)
         return false;
     --hidingPaints_;
@@ -98,7 +99,7 @@ bool CTavrinDlg::onNcPaint() {
     return true;
 }
 
-void CTavrinDlg::onTrayNotify(unsigned mouseMessage) {
+void MainWindowModel::onTrayNotify(unsigned mouseMessage) {
     switch (mouseMessage) {
         case kTrayLeftButtonUp:
         case kTrayLeftButtonDoubleClick:
@@ -117,7 +118,7 @@ void CTavrinDlg::onTrayNotify(unsigned mouseMessage) {
     }
 }
 
-void CTavrinDlg::restoreFromTray() {
+void MainWindowModel::restoreFromTray() {
     if (restorePending_) {
         restorePending_ = false;
         if (pageState_ == PageState::Basic) {
@@ -136,7 +137,7 @@ void CTavrinDlg::restoreFromTray() {
     ports_.shell.showWindow();
 }
 
-void CTavrinDlg::onShowNotice(long kind, long value) {
+void MainWindowModel::onShowNotice(long kind, long value) {
     if (!textsReady_) {
         pendingNotices_.push_back(PendingNotice{kind, value});
         return;
@@ -147,8 +148,8 @@ void CTavrinDlg::onShowNotice(long kind, long value) {
         ports_.shell.showBalloon(*balloon);
 }
 
-void CTavrinDlg::onDeviceChange(std::uint32_t event, std::uint32_t deviceType,
-                                std::string_view name) {
+void MainWindowModel::onDeviceChange(std::uint32_t event, std::uint32_t deviceType,
+                                     std::string_view name) {
     if (deviceType != kDeviceInterfaceBroadcast || !isOurInterfaceName(name))
         return;
     if (event == static_cast<std::uint32_t>(DeviceEvent::Arrival)) {
@@ -159,7 +160,7 @@ void CTavrinDlg::onDeviceChange(std::uint32_t event, std::uint32_t deviceType,
     }
 }
 
-void CTavrinDlg::rediscover(bool readSensorOnSuccess) {
+void MainWindowModel::rediscover(bool readSensorOnSuccess) {
     if (!ports_.device.discover()) {
         onShowNotice(static_cast<long>(NoticeKind::NotDetected), 0);
         ports_.shell.hideWindow();
@@ -174,34 +175,34 @@ void CTavrinDlg::rediscover(bool readSensorOnSuccess) {
     }
 }
 
-void CTavrinDlg::startReaderOnce() {
+void MainWindowModel::startReaderOnce() {
     if (!readerCreated_ || readerStarted_)
         return;
     ports_.device.startNotificationReader();
     readerStarted_ = true;
 }
 
-void CTavrinDlg::onCommand(int command) {
+void MainWindowModel::onCommand(int command) {
     if (command == kExitCommand)
         exitProgram();
 }
 
-void CTavrinDlg::onClose() {
+void MainWindowModel::onClose() {
     ports_.shell.hideWindow();
 }
 
-bool CTavrinDlg::preTranslateKeyDown(unsigned virtualKey) {
+bool MainWindowModel::preTranslateKeyDown(unsigned virtualKey) {
     if (virtualKey != kVirtualKeyEnter && virtualKey != kVirtualKeyEscape)
         return false;
     ports_.shell.hideWindow();
     return true;
 }
 
-void CTavrinDlg::exitProgram() {
+void MainWindowModel::exitProgram() {
     ports_.shell.endProcess(0);
 }
 
-void CTavrinDlg::onDestroy() {
+void MainWindowModel::onDestroy() {
     if (cleanedUp_)
         return;
     cleanedUp_ = true;
@@ -209,7 +210,7 @@ void CTavrinDlg::onDestroy() {
     ports_.shell.removeTrayIcon();
 }
 
-void CTavrinDlg::onTaskbarCreated() {
+void MainWindowModel::onTaskbarCreated() {
     if (!cleanedUp_)
         ports_.shell.addTrayIcon(kTrayTip);
 }

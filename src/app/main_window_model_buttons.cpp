@@ -1,12 +1,12 @@
 // The fixed buttons of the main window, Apply, Cancel and the skin choice.
-#include "app/tavrin_dlg.h"
+#include "app/main_window_model.h"
 
 namespace quorvel {
-void CTavrinDlg::onLButtonDown(int x, int y) {
+void MainWindowModel::onLButtonDown(int x, int y) {
     pages_.press(pageState_, x, y, ports_.window, [this](FixedButton button) { perform(button); });
 }
 
-void CTavrinDlg::perform(FixedButton button) {
+void MainWindowModel::perform(FixedButton button) {
     switch (button) {
         case FixedButton::Ok:
             if (!ports_.device.connected())
@@ -42,7 +42,7 @@ void CTavrinDlg::perform(FixedButton button) {
     }
 }
 
-void CTavrinDlg::apply() {
+void MainWindowModel::apply() {
     MouseConfig& live = shared_.records.live;
     ports_.device.applyToDevice(live, shared_.sensorType);
     ports_.store.saveConfigFile(live);
@@ -51,13 +51,13 @@ void CTavrinDlg::apply() {
     ports_.pointer.apply(live);
 }
 
-void CTavrinDlg::cancel() {
+void MainWindowModel::cancel() {
     shared_.records.restoreBackup();
     restorePending_ = true;
     ports_.shell.hideWindow();
 }
 
-void CTavrinDlg::showBasicPage() {
+void MainWindowModel::showBasicPage() {
     if (pageState_ == PageState::Basic)
         return;
     if (pageState_ == PageState::Advanced)
@@ -75,7 +75,7 @@ void CTavrinDlg::showBasicPage() {
     pages_.paint(PageState::Basic, ports_.window);
 }
 
-void CTavrinDlg::rebuildPage() {
+void MainWindowModel::rebuildPage() {
     const PageState shown = pageState_;
     pages_.leave(shown, ports_.window);
     pageState_ = PageState::None;
@@ -85,7 +85,7 @@ void CTavrinDlg::rebuildPage() {
         showAdvancedPage();
 }
 
-void CTavrinDlg::chooseSkin() {
+void MainWindowModel::chooseSkin() {
     const std::optional<SkinSetting> chosen = ports_.skins.choose(
         SkinSetting{shared_.skinDirectory, shared_.skinName, shared_.textColour});
     if (!chosen)
@@ -107,7 +107,7 @@ void CTavrinDlg::chooseSkin() {
     ports_.shell.showWindow();
 }
 
-void CTavrinDlg::showAdvancedPage() {
+void MainWindowModel::showAdvancedPage() {
     if (pageState_ == PageState::Advanced)
         return;
     if (pageState_ == PageState::Basic)

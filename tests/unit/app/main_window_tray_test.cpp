@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/device_change.h"
-#include "app/tavrin_dlg.h"
+#include "app/main_window_model.h"
 #include "app_fakes.h"
 
 namespace quorvel::test {
@@ -13,98 +13,98 @@ constexpr std::uint32_t kRemoval = 0x8004;
 constexpr const char* kOurPath =
     "\\\\?\\HID#VID_04D9&PID_A09F&MI_01#7&1a2b&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
 
-TEST(TavrinTray, LeftClickWhileDisconnectedOnlyWarns) {
+TEST(MainWindowTray, LeftClickWhileDisconnectedOnlyWarns) {
     DialogRig rig;
     rig.device.discoverOk = false;
     rig.start();
     for (unsigned message : {kTrayLeftButtonUp, kTrayLeftButtonDoubleClick}) {
-        rig.dialog.onTrayNotify(message);
+        rig.model.onTrayNotify(message);
     }
     EXPECT_EQ(rig.log.calls,
               (std::vector<std::string>{"balloon:The system did not detect the gaming mouse!",
                                         "balloon:The system did not detect the gaming mouse!"}));
 }
 
-TEST(TavrinTray, LeftClickShowsTheWindow) {
+TEST(MainWindowTray, LeftClickShowsTheWindow) {
     DialogRig rig;
     rig.start();
-    rig.dialog.onTrayNotify(kTrayLeftButtonUp);
+    rig.model.onTrayNotify(kTrayLeftButtonUp);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:foreground", "window:show"}));
 }
 
-TEST(TavrinTray, FirstClickAfterALateArrivalShowsTheBasicPage) {
+TEST(MainWindowTray, FirstClickAfterALateArrivalShowsTheBasicPage) {
     DialogRig rig;
     rig.device.discoverOk = false;
     rig.start();
     rig.device.discoverOk = true;
-    rig.dialog.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
+    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
     rig.log.calls.clear();
-    rig.dialog.onTrayNotify(kTrayLeftButtonDoubleClick);
+    rig.model.onTrayNotify(kTrayLeftButtonDoubleClick);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"sensor", "screen:copy", "window:foreground",
                                                        "window:show"}));
 }
 
-TEST(TavrinTray, RestoreAfterCancelRereadsLabelsAndRebuildsThePage) {
+TEST(MainWindowTray, RestoreAfterCancelRereadsLabelsAndRebuildsThePage) {
     DialogRig rig;
     rig.start();
-    rig.dialog.cancel();
+    rig.model.cancel();
     rig.store.settings.labels.setLabel(Mode::A, 3, "Reread");
     rig.log.calls.clear();
-    rig.dialog.onTrayNotify(kTrayLeftButtonUp);
+    rig.model.onTrayNotify(kTrayLeftButtonUp);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"settings:read:Setting-EN", "screen:copy",
                                                        "window:foreground", "window:show"}));
-    EXPECT_EQ(rig.dialog.labels().label(Mode::A, 3), "Reread");
-    EXPECT_FALSE(rig.dialog.restorePending());
+    EXPECT_EQ(rig.model.labels().label(Mode::A, 3), "Reread");
+    EXPECT_FALSE(rig.model.restorePending());
     // Consumed: the next restore rebuilds nothing.
     rig.log.calls.clear();
-    rig.dialog.onTrayNotify(kTrayLeftButtonUp);
+    rig.model.onTrayNotify(kTrayLeftButtonUp);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:foreground", "window:show"}));
 }
 
-TEST(TavrinTray, RestoreAfterCancelOnTheAdvancedPageRebuildsIt) {
+TEST(MainWindowTray, RestoreAfterCancelOnTheAdvancedPageRebuildsIt) {
     DialogRig rig;
     rig.start();
-    rig.dialog.showAdvancedPage();
-    rig.dialog.cancel();
+    rig.model.showAdvancedPage();
+    rig.model.cancel();
     rig.log.calls.clear();
-    rig.dialog.onTrayNotify(kTrayLeftButtonUp);
+    rig.model.onTrayNotify(kTrayLeftButtonUp);
     EXPECT_EQ(rig.log.calls,
               (std::vector<std::string>{"screen:copy", "window:foreground", "window:show"}));
 }
 
-TEST(TavrinTray, RightClickOffersExitInTheLanguage) {
+TEST(MainWindowTray, RightClickOffersExitInTheLanguage) {
     DialogRig rig;
     rig.store.languageCode = "CHS";
     rig.start();
-    rig.dialog.onTrayNotify(kTrayRightButtonUp);
+    rig.model.onTrayNotify(kTrayRightButtonUp);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:foreground", "menu:1028:退出"}));
     rig.log.calls.clear();
-    rig.dialog.onCommand(kExitCommand);
+    rig.model.onCommand(kExitCommand);
     EXPECT_EQ(rig.log.calls, std::vector<std::string>{"exit:0"});
 }
 
-TEST(TavrinTray, OtherMouseMessagesAreIgnored) {
+TEST(MainWindowTray, OtherMouseMessagesAreIgnored) {
     DialogRig rig;
     rig.start();
     for (unsigned message : {0x200U, 0x201U, 0x204U, 0x206U, 0x207U, 0x208U, 0x209U, 0U}) {
-        rig.dialog.onTrayNotify(message);
+        rig.model.onTrayNotify(message);
     }
     EXPECT_TRUE(rig.log.calls.empty());
 }
 
-TEST(TavrinNotices, UseTheLiveRecordAndSensor) {
+TEST(MainWindowNotices, UseTheLiveRecordAndSensor) {
     DialogRig rig;
     rig.device.sensorType = 3;
     rig.start();
     rig.shared.records.live.setDpiValueIndex(2, 1);
-    rig.dialog.onShowNotice(7, 2);
-    rig.dialog.onShowNotice(9, 0);
-    rig.dialog.onShowNotice(6, 2);
+    rig.model.onShowNotice(7, 2);
+    rig.model.onShowNotice(9, 0);
+    rig.model.onShowNotice(6, 2);
     ASSERT_EQ(rig.shell.balloons.size(), 1U);
     EXPECT_EQ(rig.shell.balloons[0].text, "Switch DPI into the second stage 800");
 }
 
-TEST(TavrinDeviceChange, MatchesOnlyOurTwoSpellings) {
+TEST(MainWindowDeviceChange, MatchesOnlyOurTwoSpellings) {
     EXPECT_TRUE(isOurInterfaceName(kOurPath));
     EXPECT_TRUE(isOurInterfaceName("\\\\?\\hid#Vid_04d9&Pid_a09f#x"));
     EXPECT_FALSE(isOurInterfaceName("\\\\?\\hid#vid_04d9&pid_a09f#x"));
@@ -112,47 +112,47 @@ TEST(TavrinDeviceChange, MatchesOnlyOurTwoSpellings) {
     EXPECT_FALSE(isOurInterfaceName(""));
 }
 
-TEST(TavrinDeviceChange, ForeignOrNonInterfaceBroadcastsAreIgnored) {
+TEST(MainWindowDeviceChange, ForeignOrNonInterfaceBroadcastsAreIgnored) {
     DialogRig rig;
     rig.start();
-    rig.dialog.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, "\\\\?\\HID#VID_046D&PID_C077");
-    rig.dialog.onDeviceChange(kArrival, 2, kOurPath);
-    rig.dialog.onDeviceChange(0x8001, kDeviceInterfaceBroadcast, kOurPath);
+    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, "\\\\?\\HID#VID_046D&PID_C077");
+    rig.model.onDeviceChange(kArrival, 2, kOurPath);
+    rig.model.onDeviceChange(0x8001, kDeviceInterfaceBroadcast, kOurPath);
     EXPECT_TRUE(rig.log.calls.empty());
 }
 
-TEST(TavrinDeviceChange, ArrivalConnectsReadsTheSensorAndStartsTheReaderOnce) {
+TEST(MainWindowDeviceChange, ArrivalConnectsReadsTheSensorAndStartsTheReaderOnce) {
     DialogRig rig;
     rig.device.discoverOk = false;
     rig.start();
     rig.device.discoverOk = true;
     rig.device.sensorType = 2;
-    rig.dialog.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
+    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
     EXPECT_EQ(rig.log.calls,
               (std::vector<std::string>{"discover", "handshake",
                                         "balloon:The system detect the gaming mouse.", "sensor",
                                         "reader:start"}));
     EXPECT_EQ(rig.shared.sensorType, 2);
     rig.log.calls.clear();
-    rig.dialog.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
+    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
     EXPECT_FALSE(rig.log.has("reader:start"));
     EXPECT_TRUE(rig.log.has("sensor"));
 }
 
-TEST(TavrinDeviceChange, ReaderStartedAtStartUpIsNotStartedAgain) {
+TEST(MainWindowDeviceChange, ReaderStartedAtStartUpIsNotStartedAgain) {
     DialogRig rig;
     rig.start();
-    rig.dialog.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
+    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
     EXPECT_FALSE(rig.log.has("reader:start"));
-    EXPECT_TRUE(rig.dialog.readerStarted());
+    EXPECT_TRUE(rig.model.readerStarted());
 }
 
-TEST(TavrinDeviceChange, FailedDiscoveryHidesAndDisconnects) {
+TEST(MainWindowDeviceChange, FailedDiscoveryHidesAndDisconnects) {
     for (std::uint32_t event : {kArrival, kRemoval}) {
         DialogRig rig;
         rig.start();
         rig.device.discoverOk = false;
-        rig.dialog.onDeviceChange(event, kDeviceInterfaceBroadcast, kOurPath);
+        rig.model.onDeviceChange(event, kDeviceInterfaceBroadcast, kOurPath);
         EXPECT_EQ(rig.log.calls,
                   (std::vector<std::string>{"discover",
                                             "balloon:The system did not detect the gaming mouse!",
@@ -161,41 +161,41 @@ TEST(TavrinDeviceChange, FailedDiscoveryHidesAndDisconnects) {
     }
 }
 
-TEST(TavrinDeviceChange, RemovalWithAnotherInterfaceLeftOnlyHandshakes) {
+TEST(MainWindowDeviceChange, RemovalWithAnotherInterfaceLeftOnlyHandshakes) {
     DialogRig rig;
     rig.start();
-    rig.dialog.onDeviceChange(kRemoval, kDeviceInterfaceBroadcast, kOurPath);
+    rig.model.onDeviceChange(kRemoval, kDeviceInterfaceBroadcast, kOurPath);
     EXPECT_EQ(rig.log.calls,
               (std::vector<std::string>{"discover", "handshake",
                                         "balloon:The system detect the gaming mouse."}));
 }
 
-TEST(TavrinClosing, CloseEnterAndEscapeOnlyHide) {
+TEST(MainWindowClosing, CloseEnterAndEscapeOnlyHide) {
     DialogRig rig;
     rig.start();
-    rig.dialog.onClose();
-    EXPECT_TRUE(rig.dialog.preTranslateKeyDown(kVirtualKeyEnter));
-    EXPECT_TRUE(rig.dialog.preTranslateKeyDown(kVirtualKeyEscape));
-    EXPECT_FALSE(rig.dialog.preTranslateKeyDown('A'));
+    rig.model.onClose();
+    EXPECT_TRUE(rig.model.preTranslateKeyDown(kVirtualKeyEnter));
+    EXPECT_TRUE(rig.model.preTranslateKeyDown(kVirtualKeyEscape));
+    EXPECT_FALSE(rig.model.preTranslateKeyDown('A'));
     EXPECT_EQ(rig.log.calls,
               (std::vector<std::string>{"window:hide", "window:hide", "window:hide"}));
 }
 
-TEST(TavrinClosing, DestroyClosesTheDeviceAndTheTrayOnce) {
+TEST(MainWindowClosing, DestroyClosesTheDeviceAndTheTrayOnce) {
     DialogRig rig;
     rig.start();
-    rig.dialog.onDestroy();
-    rig.dialog.onDestroy();
-    rig.dialog.onTaskbarCreated();
+    rig.model.onDestroy();
+    rig.model.onDestroy();
+    rig.model.onTaskbarCreated();
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"device:close", "tray:remove"}));
     EXPECT_TRUE(rig.store.saved.empty());
     EXPECT_TRUE(rig.store.written.empty());
 }
 
-TEST(TavrinClosing, ShellRestartPutsTheIconBack) {
+TEST(MainWindowClosing, ShellRestartPutsTheIconBack) {
     DialogRig rig;
     rig.start();
-    rig.dialog.onTaskbarCreated();
+    rig.model.onTaskbarCreated();
     EXPECT_EQ(rig.log.calls, std::vector<std::string>{"tray:add:Gaming Mouse Setting"});
 }
 

@@ -1,22 +1,22 @@
 #include <gtest/gtest.h>
 
-#include "app/tavrin_dlg.h"
+#include "app/main_window_model.h"
 #include "app_fakes.h"
 
 namespace quorvel::test {
 namespace {
 
-TEST(TavrinStartUp, EndsWatchingTheMouseWithTheRecordSkinAndPageInPlace) {
+TEST(MainWindowStartUp, EndsWatchingTheMouseWithTheRecordSkinAndPageInPlace) {
     DialogRig rig;
     rig.store.languageCode = "CHT";
     rig.store.settings.skinName = "Default";
     rig.store.settings.red = "300";  // capped
     rig.store.settings.green = "junk";
     rig.store.settings.blue = "7";
-    ASSERT_TRUE(rig.dialog.onInitDialog());
+    ASSERT_TRUE(rig.model.onInitDialog());
 
     EXPECT_TRUE(rig.log.has("tray:add:Gaming Mouse Setting"));
-    EXPECT_TRUE(rig.dialog.readerStarted());
+    EXPECT_TRUE(rig.model.readerStarted());
     // The reader's notices are sent to the window: it is published before the reader runs.
     EXPECT_LT(rig.log.indexOf("publish"), rig.log.indexOf("reader:start"));
     // The connection notice raised before the language was known speaks the user's language.
@@ -31,22 +31,22 @@ TEST(TavrinStartUp, EndsWatchingTheMouseWithTheRecordSkinAndPageInPlace) {
     EXPECT_TRUE(rig.log.has("background:" + rig.shared.skinDirectory + "/BasicSet2.png"));
     EXPECT_TRUE(rig.log.has("fonts:CHT"));
 
-    EXPECT_EQ(rig.dialog.pageState(), PageState::Basic);
+    EXPECT_EQ(rig.model.pageState(), PageState::Basic);
     EXPECT_EQ(rig.shared.sensorType, rig.device.sensorType);
     EXPECT_TRUE(rig.log.has("screen:copy"));
 }
 
-TEST(TavrinStartUp, SecondCopyEndsSilentlyWithCodeZero) {
+TEST(MainWindowStartUp, SecondCopyEndsSilentlyWithCodeZero) {
     DialogRig rig;
     rig.host.firstInstance = false;
-    EXPECT_FALSE(rig.dialog.onInitDialog());
+    EXPECT_FALSE(rig.model.onInitDialog());
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"mutex", "exit:0"}));
 }
 
-TEST(TavrinStartUp, WithoutTheMouseWarnsAndBuildsNoPage) {
+TEST(MainWindowStartUp, WithoutTheMouseWarnsAndBuildsNoPage) {
     DialogRig rig;
     rig.device.discoverOk = false;
-    ASSERT_TRUE(rig.dialog.onInitDialog());
+    ASSERT_TRUE(rig.model.onInitDialog());
     EXPECT_FALSE(rig.log.has("handshake"));
     EXPECT_TRUE(rig.log.has("clear-connected"));
     EXPECT_TRUE(rig.log.has("reader:create"));
@@ -56,51 +56,51 @@ TEST(TavrinStartUp, WithoutTheMouseWarnsAndBuildsNoPage) {
     ASSERT_EQ(rig.shell.balloons.size(), 1U);
     EXPECT_EQ(rig.shell.balloons[0].text, "The system did not detect the gaming mouse!");
     EXPECT_EQ(rig.shell.balloons[0].title, "Warning");
-    EXPECT_EQ(rig.dialog.pageState(), PageState::None);
+    EXPECT_EQ(rig.model.pageState(), PageState::None);
 }
 
-TEST(TavrinStartUp, FailedHandshakeWarnsInTheChosenLanguage) {
+TEST(MainWindowStartUp, FailedHandshakeWarnsInTheChosenLanguage) {
     DialogRig rig;
     rig.device.handshakeOk = false;
     rig.store.languageCode = "CHS";
-    ASSERT_TRUE(rig.dialog.onInitDialog());
+    ASSERT_TRUE(rig.model.onInitDialog());
     ASSERT_EQ(rig.shell.balloons.size(), 1U);
     EXPECT_EQ(rig.shell.balloons[0].text, "系统没有检测到游戏鼠标！");
     EXPECT_FALSE(rig.log.has("reader:start"));
     EXPECT_FALSE(rig.log.has("screen:copy"));
 }
 
-TEST(TavrinStartUp, EventFailureStopsBeforeAnythingIsLoaded) {
+TEST(MainWindowStartUp, EventFailureStopsBeforeAnythingIsLoaded) {
     DialogRig rig;
     rig.device.eventOk = false;
-    EXPECT_FALSE(rig.dialog.onInitDialog());
+    EXPECT_FALSE(rig.model.onInitDialog());
     EXPECT_TRUE(rig.log.has("message:CreateEvent failed.|QuorvelMouse"));
     EXPECT_FALSE(rig.log.has("reader:create"));
     EXPECT_FALSE(rig.log.has("config:load"));
     EXPECT_EQ(rig.shell.exitCodes, std::vector<int>{1});
 }
 
-TEST(TavrinStartUp, RegistrationFailureStopsBeforeTheConfigIsLoaded) {
+TEST(MainWindowStartUp, RegistrationFailureStopsBeforeTheConfigIsLoaded) {
     DialogRig rig;
     rig.host.registerOk = false;
-    EXPECT_FALSE(rig.dialog.onInitDialog());
+    EXPECT_FALSE(rig.model.onInitDialog());
     EXPECT_TRUE(rig.log.has("message:RegisterDeviceNotification failed!!!|QuorvelMouse"));
     EXPECT_FALSE(rig.log.has("config:load"));
     EXPECT_EQ(rig.shell.exitCodes, std::vector<int>{1});
 }
 
-TEST(TavrinStartUp, BackupEqualsTheLoadedRecord) {
+TEST(MainWindowStartUp, BackupEqualsTheLoadedRecord) {
     DialogRig rig;
     MouseConfig fromFile;
     fromFile.setReportRate(4);
     fromFile.setFunctionCode(Mode::B, 2, 9);
     rig.store.fileRecord = fromFile;
-    ASSERT_TRUE(rig.dialog.onInitDialog());
+    ASSERT_TRUE(rig.model.onInitDialog());
     EXPECT_EQ(rig.shared.records.live, fromFile);
     EXPECT_EQ(rig.shared.records.backup, fromFile);
 }
 
-TEST(TavrinStartUp, PublishesSkinColourAndLanguage) {
+TEST(MainWindowStartUp, PublishesSkinColourAndLanguage) {
     DialogRig rig;
     rig.store.languageCode = "chs";
     rig.store.settings.red = "255";
@@ -108,19 +108,19 @@ TEST(TavrinStartUp, PublishesSkinColourAndLanguage) {
     rig.store.settings.blue = "";
     rig.store.settings.skinName = "Blue";
     rig.store.settings.labels.setLabel(Mode::A, 0, "Fire!");
-    ASSERT_TRUE(rig.dialog.onInitDialog());
+    ASSERT_TRUE(rig.model.onInitDialog());
     EXPECT_EQ(rig.shared.textColour, (Colour{255, 128, 0}));
     EXPECT_EQ(rig.shared.skinName, "Blue");
     EXPECT_EQ(rig.shared.skinDirectory, "C:\\Program Files\\Quorvel\\/Skins/Blue");
     EXPECT_EQ(rig.shared.languageCode, "chs");
-    EXPECT_EQ(rig.dialog.settingsSection(), "Setting-EN");
-    EXPECT_EQ(rig.dialog.labels().label(Mode::A, 0), "Fire!");
+    EXPECT_EQ(rig.model.settingsSection(), "Setting-EN");
+    EXPECT_EQ(rig.model.labels().label(Mode::A, 0), "Fire!");
 }
 
-TEST(TavrinStartUp, FirstRunWritesTheDefaultLabels) {
+TEST(MainWindowStartUp, FirstRunWritesTheDefaultLabels) {
     DialogRig rig;
     rig.store.savedBeforeFlag = false;
-    ASSERT_TRUE(rig.dialog.onInitDialog());
+    ASSERT_TRUE(rig.model.onInitDialog());
     ASSERT_EQ(rig.store.written.size(), 1U);
     EXPECT_EQ(rig.store.written[0].label(Mode::A, 0), "Left Click");
     EXPECT_EQ(rig.store.written[0].label(Mode::A, 5), "DPI Loop");
@@ -128,22 +128,22 @@ TEST(TavrinStartUp, FirstRunWritesTheDefaultLabels) {
     EXPECT_TRUE(rig.log.has("labels:write:Setting-EN"));
 }
 
-TEST(TavrinStartUp, TheFirstTwoNonClientPaintsHide) {
+TEST(MainWindowStartUp, TheFirstTwoNonClientPaintsHide) {
     DialogRig rig;
     rig.start();
-    EXPECT_TRUE(rig.dialog.onNcPaint());
-    EXPECT_TRUE(rig.dialog.onNcPaint());
-    EXPECT_FALSE(rig.dialog.onNcPaint());
-    EXPECT_FALSE(rig.dialog.onNcPaint());
+    EXPECT_TRUE(rig.model.onNcPaint());
+    EXPECT_TRUE(rig.model.onNcPaint());
+    EXPECT_FALSE(rig.model.onNcPaint());
+    EXPECT_FALSE(rig.model.onNcPaint());
     EXPECT_EQ(rig.log.count("window:hide"), 2);
 }
 
-TEST(TavrinStartUp, ATrayRestoreEndsTheHiding) {
+TEST(MainWindowStartUp, ATrayRestoreEndsTheHiding) {
     DialogRig rig;
     rig.start();
-    EXPECT_TRUE(rig.dialog.onNcPaint());
-    rig.dialog.onTrayNotify(kTrayLeftButtonUp);
-    EXPECT_FALSE(rig.dialog.onNcPaint());
+    EXPECT_TRUE(rig.model.onNcPaint());
+    rig.model.onTrayNotify(kTrayLeftButtonUp);
+    EXPECT_FALSE(rig.model.onNcPaint());
 }
 
 }  // namespace
