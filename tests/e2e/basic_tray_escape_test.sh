@@ -10,10 +10,13 @@ for attempt in 1 2 3; do
     if wait_for 30 menu_open; then opened=1; break; fi
 done
 [ "$opened" -eq 1 ] || fail "the tray menu did not open"
-# Without a window manager the keyboard follows the pointer: rest it on the menu, as a user's
-# hand would be, then press Escape.
-read -r mx my <<<"$(origin "$(menu_window)")"
-xdotool mousemove $((mx + 20)) $((my + 10)) sleep 0.2 key Escape
+# Windows gives the keyboard to the menu of the program it brought to the front; the window
+# manager keeps it on the window it manages, the shell's tray. Hand it to the menu as Windows
+# does, with the pointer resting on the menu as a user's hand would be, then press Escape.
+menu=$(menu_window)
+read -r mx my <<<"$(origin "$menu")"
+xdotool mousemove $((mx + 20)) $((my + 10)) sleep 0.2
+xdotool windowfocus "$menu" sleep 0.2 key Escape
 closed() { ! menu_open; }
 wait_for 30 closed || fail "Escape did not close the tray menu"
 sleep 0.3

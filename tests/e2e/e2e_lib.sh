@@ -6,15 +6,16 @@ build_dir=${QUORVEL_BUILD_DIR:-$e2e_root/build/windows}
 case_name=$(basename "$0" .sh)
 # shellcheck source=scripts/wine-env
 source "$e2e_root/scripts/wine-env"
+# Each case has a display, a window manager and a Wine prefix of its own, so cases can run at
+# the same time and stopping this case's Wine server touches no other.
 unset DISPLAY
 quorvel_xvfb_pid=""
-quorvel_display
-quorvel_wine_prefix
-# A server still up from an earlier Wine test keeps its shell on that test's display, so this
-# case's tray and balloons would appear where it cannot see them.
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true
+quorvel_wm_pid=""
 work_dir=$(mktemp -d /tmp/quorvel-e2e.XXXXXX)
+trap 'quorvel_display_stop; rm -rf "$work_dir"' EXIT
+quorvel_display
+export WINEPREFIX=$work_dir/prefix
+quorvel_wine_prefix
 # The installed files only: traces and screenshots go beside it, so checksums see the install.
 case_dir=$work_dir/install
 "$e2e_root/scripts/install-layout" "$build_dir" "$case_dir"
@@ -25,12 +26,12 @@ program_pid=""
 started_at=$(date +%s%N)
 
 cleanup() {
-    # The cases run one at a time (RUN_SERIAL), so the prefix's server is ours to stop: it
-    # takes the program, the tray and the second copy with it.
+    # The prefix is this case's own: its server takes the program, the tray and the second
+    # copy with it.
     wineserver -k 2>/dev/null || true
     if [ -n "$program_pid" ]; then wait "$program_pid" 2>/dev/null || true; fi
     wineserver -w 2>/dev/null || true
-    if [ -n "$quorvel_xvfb_pid" ]; then kill "$quorvel_xvfb_pid" 2>/dev/null || true; fi
+    quorvel_display_stop
     rm -rf "$work_dir"
 }
 trap cleanup EXIT
@@ -53,6 +54,20 @@ doc_shot() {
     local dir=${QUORVEL_DOCS_DIR:-$shot_dir}
     mkdir -p "$dir"
     import -window "${2:-$(main_window)}" "$dir/$1.png" 2>/dev/null || fail "no picture of $1"
+}
+# The same for a picture that shows a change (a skin, a language) from the picture file $2
+# taken before: waits for the window to differ from it, and fails when it never does.
+doc_shot_unlike() {
+    local dir=${QUORVEL_DOCS_DIR:-$shot_dir} window=${3:-$(main_window)}
+    local candidate=$work_dir/candidate.png
+    local before
+    before=$(identify -format '%#' "$2") || fail "no picture $2 to compare $1 with"
+    differs() {
+        import -window "$window" "$candidate" 2>/dev/null &&
+            [ "$(identify -format '%#' "$candidate")" != "$before" ]
+    }
+    wait_for 30 differs || fail "the picture $1 shows the same as $2"
+    mv "$candidate" "$dir/$1.png"
 }
 
 # Starts the program in the background; its exit code lands in $work_dir/rc.
