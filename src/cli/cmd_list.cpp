@@ -22,7 +22,8 @@ ExitCode runList(const Context& context) {
         return context.fail(session.error());
     const auto list = system->listInterfaces();
     if (list == nullptr) {
-        return context.fail(discoveryFailureText(DiscoveryResult::ListUnavailable, {}, {}));
+        return context.fail(
+            discoveryFailureText(DiscoveryResult::ListUnavailable, {}, context.platform));
     }
     int found = 0;
     for (std::size_t index = 0;; ++index) {
@@ -61,7 +62,7 @@ ExitCode runList(const Context& context) {
                     << "\n";
     }
     if (found == 0)
-        return context.fail("no mouse found (USB 04d9:a09f)");
+        return context.fail(discoveryFailureText(DiscoveryResult::NotFound, {}, context.platform));
     return ExitCode::Ok;
 }
 

@@ -7,19 +7,6 @@
 #include "macro/macro_library.h"
 
 namespace quorvel::cli {
-namespace {
-
-// --sensor, else the simulated mouse's type, else the real mouse's answer if it is there.
-std::optional<int> sensorForShow(const Context& context) {
-    if (const auto sensor = context.sensor())
-        return sensor;
-    DeviceSession session(context);
-    if (session.system() == nullptr || !session.connect())
-        return std::nullopt;
-    return session.link().exchangeSensorInformation().sensorType;
-}
-
-}  // namespace
 
 ExitCode runShow(const Context& context) {
     const std::string path = context.args.value(kConfig).value_or(std::string(kDefaultConfigPath));
@@ -27,7 +14,7 @@ ExitCode runShow(const Context& context) {
     if (!loaded.config)
         return context.fail(loaded.error);
     if (context.args.has(kJson)) {
-        context.out << configToJson(*loaded.config);
+        context.out << configToJson(*loaded.config, knownSensorType(context));
         return ExitCode::Ok;
     }
     WordsOptions options;
@@ -38,7 +25,7 @@ ExitCode runShow(const Context& context) {
             return context.fail(*macros + ": no such file");
         options.macroNames = library.sectionNames();
     }
-    options.sensorType = sensorForShow(context);
+    options.sensorType = knownSensorType(context);
     context.out << "Configuration " << path << "\n" << configInWords(*loaded.config, options);
     return ExitCode::Ok;
 }

@@ -2,6 +2,7 @@
 #include "cli/command.h"
 #include "cli/config_io.h"
 #include "cli/config_json.h"
+#include "cli/device_session.h"
 #include "cli/record_rules.h"
 
 namespace quorvel::cli {
@@ -11,9 +12,10 @@ ExitCode runExport(const Context& context) {
     const LoadedConfig loaded = loadConfig(context.platform.files, path);
     if (!loaded.config)
         return context.fail(loaded.error);
-    const std::string json = configToJson(*loaded.config);
+    const auto sensor = knownSensorType(context);
+    const std::string json = configToJson(*loaded.config, sensor);
     // A damaged record still exports, with nulls where its values have no meaning.
-    for (const auto& problem : recordProblems(*loaded.config, context.sensor()))
+    for (const auto& problem : recordProblems(*loaded.config, sensor))
         context.warn(path + ": " + problem.text() +
                      "; import refuses the file until it is corrected");
     const auto out = context.args.value(kOut);
@@ -37,10 +39,13 @@ ExitCode runImport(const Context& context) {
     if (!bytes)
         return context.fail(error);
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-    const ConfigJsonResult parsed = configFromJson(text);
+    // The mouse is asked only when a stage gives its DPI value, not its index.
+    std::optional<int> sensor = context.sensor();
+    const ConfigJsonResult parsed =
+        configFromJson(text, [&]() { return sensor = knownSensorType(context); });
     if (!parsed.config)
         return context.fail(source + ": " + parsed.error + "; nothing was written");
-    const auto problems = recordProblems(*parsed.config, context.sensor());
+    const auto problems = recordProblems(*parsed.config, sensor);
     if (!problems.empty()) {
         return context.fail(source + ": " + problemsInOneLine(problems) + "; nothing was written");
     }

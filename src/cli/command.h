@@ -48,6 +48,7 @@ ExitCode runExport(const Context& context);
 ExitCode runImport(const Context& context);
 ExitCode runWatch(const Context& context);
 ExitCode runInit(const Context& context);
+ExitCode runKeys(const Context& context);
 
 inline constexpr std::string_view kToolName = "quorvelctl";
 inline constexpr int kMaxSensorType = 255;  // any byte the mouse may report

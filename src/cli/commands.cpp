@@ -37,7 +37,7 @@ constexpr OptionSpec kWatchOptions[] = {
      "with --simulate: notices to send; KIND 5 report rate, 7 DPI stage, 8 mode, 9 macro"},
 };
 
-constexpr std::array<Command, 8> kCommands = {{
+constexpr std::array<Command, 9> kCommands = {{
     {"init", "", "write the installed default configuration", kInitOptions, 0, 0, runInit},
     {"list",
      "",
@@ -60,6 +60,7 @@ constexpr std::array<Command, 8> kCommands = {{
      kImportOptions, 1, 1, runImport},
     {"watch", "", "print the mouse's notifications until interrupted", kWatchOptions, 0, 0,
      runWatch},
+    {"keys", "", "list every key name, modifier and fire target, with its code", {}, 0, 0, runKeys},
 }};
 
 }  // namespace

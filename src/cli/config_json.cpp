@@ -1,8 +1,10 @@
 #include "cli/config_json.h"
 
+#include <charconv>
 #include <nlohmann/json.hpp>
 
 #include "cli/config_json_fields.h"
+#include "config/dpi_tables.h"
 #include "config/record_texts.h"
 
 namespace quorvel {
@@ -117,13 +119,18 @@ Json buttonJson(const MouseConfig& config, Mode mode, int button) {
     return out;
 }
 
-Json stagesJson(const MouseConfig& config) {
+Json stagesJson(const MouseConfig& config, std::optional<int> sensorType) {
     Json stages = Json::object();
     const auto bytes = config.bytes();
     for (int stage = 1; stage <= kStageCount; ++stage) {
         const auto i = static_cast<std::size_t>(stage - 1);
         Json s = Json::object();
         s[kDpiIndex] = config.dpiValueIndex(stage);
+        const auto dpi = sensorType ? dpiTextOfStage(config, stage, *sensorType) : "";
+        int value = 0;
+        if (std::from_chars(dpi.data(), dpi.data() + dpi.size(), value).ec == std::errc{} &&
+            !dpi.empty())
+            s[kDpi] = value;
         s[kEnabled] = switchValue(bytes[record::kStageEnabled + i]);
         s[kColour] = colourText(config.stageColour(stage));
         stages[std::to_string(stage)] = std::move(s);
@@ -150,7 +157,7 @@ Json lightingJson(const MouseConfig& config) {
     return out;
 }
 
-Json recordJson(const MouseConfig& config) {
+Json recordJson(const MouseConfig& config, std::optional<int> sensorType) {
     const auto bytes = config.bytes();
     Json doc = Json::object();
     doc[kFormat] = kConfigJsonFormat;
@@ -159,7 +166,7 @@ Json recordJson(const MouseConfig& config) {
     doc[kShownMode] = shown < kModeNames.size() ? Json(kModeNames[shown]) : Json(nullptr);
     const auto hertz = reportRateHertz(config.reportRate());
     doc[kReportRate] = hertz ? Json(*hertz) : Json(nullptr);
-    doc[kStages] = stagesJson(config);
+    doc[kStages] = stagesJson(config, sensorType);
     doc[kLighting] = lightingJson(config);
     for (Mode mode : {Mode::A, Mode::B}) {
         Json buttons = Json::object();
@@ -237,9 +244,9 @@ void layOut(const Json& value, int depth, std::size_t lead, std::string& out) {
 
 }  // namespace
 
-std::string configToJson(const MouseConfig& config) {
+std::string configToJson(const MouseConfig& config, std::optional<int> sensorType) {
     std::string out;
-    layOut(recordJson(config), 0, 0, out);
+    layOut(recordJson(config, sensorType), 0, 0, out);
     return out + "\n";
 }
 

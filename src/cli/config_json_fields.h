@@ -4,9 +4,12 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
+#include "config/dpi_tables.h"
 #include "config/mouse_config.h"
 #include "keys/button_functions.h"
 #include "keys/key_code_tables.h"
@@ -31,10 +34,27 @@ inline constexpr std::array<std::string_view, 10> kTopFields = {
 inline constexpr std::array<std::string_view, 2> kModeNames = {"A", "B"};
 
 inline constexpr std::string_view kDpiIndex = "dpi_index";
+inline constexpr std::string_view kDpi = "dpi";
 inline constexpr std::string_view kEnabled = "enabled";
 inline constexpr std::string_view kColour = "colour";
-inline constexpr std::array<std::string_view, 3> kStageFields = {kDpiIndex, kEnabled, kColour};
+inline constexpr std::array<std::string_view, 2> kStageFields = {kEnabled, kColour};
+// A stage names its DPI by either or both.
+inline constexpr std::array<std::string_view, 2> kStageDpiFields = {kDpiIndex, kDpi};
 inline constexpr int kMaxDpiIndex = 11;  // the longest DPI list has twelve entries
+
+// The DPI indices a stage may hold under a sensor type: its own list, or without one the
+// longest list, whose levels the window draws for every other type.
+struct DpiIndexRange {
+    int last;
+    std::string list;  // "the DPI list of sensor type 1"
+};
+inline DpiIndexRange dpiIndexRange(std::optional<int> sensorType) {
+    const auto list = sensorType ? dpiValueList(*sensorType) : std::span<const std::string_view>{};
+    if (list.empty())
+        return {kMaxDpiIndex, "the longest DPI list"};
+    return {static_cast<int>(list.size()) - 1,
+            "the DPI list of sensor type " + std::to_string(*sensorType)};
+}
 
 // The lighting effects in this tool's words: the window's first name, "Non-Disolay", means
 // that no effect is shown.

@@ -14,6 +14,52 @@ namespace {
 
 using namespace config_json;
 
+// A stored index; one the record cannot hold is named with the range the sensor's list allows.
+std::optional<int> dpiIndex(Reader& r, const Json& value, const std::string& at, Range range) {
+    const std::int64_t max = range == Range::Window ? kMaxDpiIndex : 255;
+    const bool whole = value.is_number_integer();
+    const bool fits =
+        whole && (value.is_number_unsigned()
+                      ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(max)
+                      : value.get<std::int64_t>() >= 0 && value.get<std::int64_t>() <= max);
+    if (fits)
+        return static_cast<int>(value.get<std::int64_t>());
+    const DpiIndexRange real = dpiIndexRange(r.sensorType());
+    const std::string allowed = "from 0 to " + std::to_string(real.last) + ", " + real.list;
+    r.fail(at, whole ? value.dump() + " is out of range (" + allowed + ")"
+                     : "must be a whole number " + allowed);
+    return std::nullopt;
+}
+
+// The index of a DPI value in the sensor's list.
+std::optional<int> indexOfDpi(Reader& r, const Json& value, const std::string& at) {
+    const auto sensor = r.sensorType();
+    if (!sensor) {
+        r.fail(at,
+               "needs the sensor type whose DPI list it is in: give --sensor N or connect "
+               "the mouse, or give dpi_index instead");
+        return std::nullopt;
+    }
+    const auto list = dpiValueList(*sensor);
+    const std::string type = "sensor type " + std::to_string(*sensor);
+    if (list.empty()) {
+        r.fail(at, type + " has no DPI list; give dpi_index instead");
+        return std::nullopt;
+    }
+    if (value.is_number_integer()) {
+        const std::string text = std::to_string(value.get<std::int64_t>());
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (list[i] == text)
+                return static_cast<int>(i);
+        }
+    }
+    std::string values;
+    for (const auto entry : list)
+        values += (values.empty() ? "" : ", ") + std::string(entry);
+    r.fail(at, value.dump() + " is not a DPI value of " + type + " (" + values + ")");
+    return std::nullopt;
+}
+
 std::vector<std::string_view> groupFields(std::string_view group) {
     std::vector<std::string_view> names;
     for (const auto& field : kParameterFields) {
@@ -197,11 +243,31 @@ bool readShownModeAndRate(Reader& r, const Json& doc, MouseConfig& config) {
 
 bool readStage(Reader& r, const Json& value, const std::string& at, int stage, Range range,
                MouseConfig& config) {
-    if (!r.object(value, at, kStageFields))
+    if (!r.object(value, at, kStageFields, kStageDpiFields))
         return false;
-    const int maxIndex = range == Range::Window ? kMaxDpiIndex : 255;
-    const auto index = r.integer(value[kDpiIndex], child(at, kDpiIndex), 0, maxIndex);
-    const auto enabled = index ? r.boolean(value[kEnabled], child(at, kEnabled)) : std::nullopt;
+    const bool hasIndex = value.contains(kDpiIndex);
+    const bool hasDpi = value.contains(kDpi);
+    if (!hasIndex && !hasDpi) {
+        return r.fail(child(at, kDpiIndex),
+                      "missing (or give \"dpi\", a value of the sensor's DPI list)");
+    }
+    std::optional<int> index;
+    if (hasIndex && !(index = dpiIndex(r, value[kDpiIndex], child(at, kDpiIndex), range)))
+        return false;
+    if (hasDpi) {
+        const auto listed = indexOfDpi(r, value[kDpi], child(at, kDpi));
+        if (!listed)
+            return false;
+        if (index && *index != *listed) {
+            return r.fail(child(at, kDpi),
+                          value[kDpi].dump() + " is at dpi_index " + std::to_string(*listed) +
+                              " of the DPI list of sensor type " + std::to_string(*r.sensorType()) +
+                              ", but dpi_index is " + std::to_string(*index) +
+                              "; correct or leave out one of them");
+        }
+        index = listed;
+    }
+    const auto enabled = r.boolean(value[kEnabled], child(at, kEnabled));
     const auto colour = enabled ? r.colour(value[kColour], child(at, kColour)) : std::nullopt;
     if (!colour)
         return false;
@@ -260,11 +326,11 @@ bool readReserved(Reader& r, const Json& value, const std::string& at, MouseConf
 
 }  // namespace config_json
 
-ConfigJsonResult configFromJson(std::string_view text) {
+ConfigJsonResult configFromJson(std::string_view text, const SensorSource& sensor) {
     ConfigJsonResult result;
     try {
         const Json doc = Json::parse(text.begin(), text.end());
-        Reader reader;
+        Reader reader(sensor);
         MouseConfig config;
         const bool read =
             readVersion(reader, doc) && (doc[kVersion] == 1 ? readRecordV1(reader, doc, config)

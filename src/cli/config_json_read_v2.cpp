@@ -4,6 +4,7 @@
 
 #include "cli/config_json_fields.h"
 #include "cli/config_json_reader.h"
+#include "cli/key_words.h"
 #include "config/record_texts.h"
 #include "keys/button_functions.h"
 #include "keys/key_code_tables.h"
@@ -55,11 +56,13 @@ std::optional<std::uint8_t> keyCode(Reader& r, const Json& value, const std::str
         return code ? std::optional(static_cast<std::uint8_t>(*code)) : std::nullopt;
     }
     if (value.is_string()) {
-        const std::uint8_t code = keyCodeFromName(value.get_ref<const std::string&>());
-        if (code != 0)
+        const auto& word = value.get_ref<const std::string&>();
+        if (const auto code = cli::keyCodeOfWord(word))
             return code;
+        r.fail(at, "\"" + word + "\" is not a key name" + cli::keySuggestion(word));
+        return std::nullopt;
     }
-    r.fail(at, "must be a key name of the key table (see quorvelctl(1)) or a key code");
+    r.fail(at, "must be a key name ('quorvelctl keys' lists them) or a key code");
     return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/config_json.h"
 #include "config/mouse_config.h"
 
 namespace quorvel::config_json {
@@ -44,7 +45,17 @@ inline int hexDigit(char c) {
 
 class Reader {
   public:
+    explicit Reader(SensorSource sensor = {}) : sensor_(std::move(sensor)) {}
+
     const std::string& error() const { return error_; }
+
+    // The sensor type a stage's DPI is read in, asked of the source the first time only.
+    std::optional<int> sensorType() {
+        if (!sensorAsked_ && sensor_)
+            sensorType_ = sensor_();
+        sensorAsked_ = true;
+        return sensorType_;
+    }
 
     bool fail(const std::string& at, const std::string& what) {
         if (error_.empty())
@@ -158,13 +169,16 @@ class Reader {
 
   private:
     std::string error_;
+    SensorSource sensor_;
+    bool sensorAsked_ = false;
+    std::optional<int> sensorType_;
 };
 
 // What the two versions read alike. Version 1 keeps each value to what the window offers;
 // version 2 takes any byte, and the rules judge it.
 enum class Range : std::uint8_t { Window, AnyByte };
 bool readShownModeAndRate(Reader& r, const Json& doc, MouseConfig& config);
-// One stage's "dpi_index", "enabled" and "colour".
+// One stage's "dpi_index" and/or "dpi", "enabled" and "colour".
 bool readStage(Reader& r, const Json& value, const std::string& at, int stage, Range range,
                MouseConfig& config);
 bool readPointer(Reader& r, const Json& value, const std::string& at, Range range,

@@ -5,25 +5,29 @@
 namespace quorvel::cli {
 namespace {
 
+enum class Hint : std::uint8_t { None, NotFound, OpenFailure };
+
 struct FailureText {
     DiscoveryResult result;
     std::string_view text;
-    bool needsHint;
+    Hint hint;
 };
 
 constexpr std::array<FailureText, 9> kFailureTexts = {{
-    {DiscoveryResult::ListUnavailable, "the system's list of HID devices cannot be had", false},
+    {DiscoveryResult::ListUnavailable, "the system's list of HID devices cannot be had",
+     Hint::None},
     {DiscoveryResult::EnumerationFailed, "the system's list of HID devices could not be walked",
-     false},
-    {DiscoveryResult::NotFound, "no mouse found (USB 04d9:a09f)", false},
-    {DiscoveryResult::DetailFailed, "an HID device's path could not be read", false},
-    {DiscoveryResult::ProbeFailed, "an HID device could not be examined", false},
-    {DiscoveryResult::PreparsedDataFailed, "the mouse's HID description could not be read", false},
-    {DiscoveryResult::CapsFailed, "the mouse's HID capabilities could not be read", false},
+     Hint::None},
+    {DiscoveryResult::NotFound, "no mouse found (USB 04d9:a09f)", Hint::NotFound},
+    {DiscoveryResult::DetailFailed, "an HID device's path could not be read", Hint::None},
+    {DiscoveryResult::ProbeFailed, "an HID device could not be examined", Hint::None},
+    {DiscoveryResult::PreparsedDataFailed, "the mouse's HID description could not be read",
+     Hint::None},
+    {DiscoveryResult::CapsFailed, "the mouse's HID capabilities could not be read", Hint::None},
     {DiscoveryResult::NotificationOpenFailed,
-     "the mouse is present, but its notification interface cannot be opened", true},
+     "the mouse is present, but its notification interface cannot be opened", Hint::OpenFailure},
     {DiscoveryResult::CommandOpenFailed,
-     "the mouse is present, but its command interface cannot be opened", true},
+     "the mouse is present, but its command interface cannot be opened", Hint::OpenFailure},
 }};
 
 std::string trimmed(std::string_view text) {
@@ -46,19 +50,22 @@ std::string CollectedMessages::joined() const {
 }
 
 std::string discoveryFailureText(DiscoveryResult result, std::string_view system,
-                                 std::string_view hint) {
+                                 const Platform& platform) {
     std::string text = "the mouse could not be reached";
-    bool needsHint = false;
+    Hint hint = Hint::None;
     for (const auto& entry : kFailureTexts) {
         if (entry.result == result) {
             text = entry.text;
-            needsHint = entry.needsHint;
+            hint = entry.hint;
         }
     }
     if (!system.empty())
         text += " (" + std::string(system) + ")";
-    if (needsHint && !hint.empty())
-        text += "; " + std::string(hint);
+    const std::string_view advice = hint == Hint::NotFound      ? platform.notFoundHint
+                                    : hint == Hint::OpenFailure ? platform.openFailureHint
+                                                                : std::string_view{};
+    if (!advice.empty())
+        text += "; " + std::string(advice);
     return text;
 }
 
@@ -92,8 +99,7 @@ bool DeviceSession::connect() {
     if (discovery_ != DiscoveryResult::Found) {
         // Discovery may raise the flag before it fails; the handshake alone decides it.
         link_->setConnected(false);
-        error_ =
-            discoveryFailureText(discovery_, messages_.joined(), context_.platform.openFailureHint);
+        error_ = discoveryFailureText(discovery_, messages_.joined(), context_.platform);
         return false;
     }
     if (!link_->handshake()) {
@@ -101,6 +107,15 @@ bool DeviceSession::connect() {
         return false;
     }
     return true;
+}
+
+std::optional<int> knownSensorType(const Context& context) {
+    if (const auto sensor = context.sensor())
+        return sensor;
+    DeviceSession session(context);
+    if (session.system() == nullptr || !session.connect())
+        return std::nullopt;
+    return session.link().exchangeSensorInformation().sensorType;
 }
 
 }  // namespace quorvel::cli

@@ -48,9 +48,12 @@ class DeviceSession {
     std::string error_;
 };
 
-// The words for a failed discovery; `system` holds what the system reported, `hint` what
-// to try when the mouse is there but cannot be opened.
+// --sensor, else the simulated mouse's type, else the real mouse's answer if one answers.
+std::optional<int> knownSensorType(const Context& context);
+
+// The words for a failed discovery, with what the system reported (`system`) and what the
+// platform advises trying.
 std::string discoveryFailureText(DiscoveryResult result, std::string_view system,
-                                 std::string_view hint);
+                                 const Platform& platform);
 
 }  // namespace quorvel::cli

@@ -40,7 +40,9 @@ std::string toolHelp() {
         text += optionLine(option);
     text += "\n'" + std::string(kToolName) +
             " COMMAND --help' describes a command. Exit status: 0 on success, 1 when the mouse\n"
-            "or a file fails, 2 on a usage error.\n";
+            "or a file fails, 2 on a usage error.\n\n"
+            "The manual: man quorvelctl once installed; in the source checkout,\n"
+            "man packaging/quorvelctl.1\n";
     return text;
 }
 

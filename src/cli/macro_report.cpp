@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "cli/config_io.h"
+#include "cli/key_words.h"
 #include "keys/key_code_tables.h"
 #include "macro/macro_item.h"
 #include "macro/macro_library.h"
@@ -46,7 +47,8 @@ std::vector<std::string> macroItemFindings(const std::string& name,
         if (const auto event = parseEventItem(item)) {
             if (keyCodeFromName(event->keyName) == 0)
                 findings.push_back(at + quoted(event->keyName) +
-                                   " is no key name; the event is sent as code 0");
+                                   " is no key name; the event is sent as code 0" +
+                                   keySuggestion(event->keyName));
         } else if (item.empty()) {
             findings.push_back(at + "missing or empty; it is left out");
         } else if (!isWellFormedDelay(item)) {

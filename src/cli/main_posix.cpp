@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
         clock,
         files,
         cli::kHidrawOpenFailureHint,
+        cli::kHidrawNotFoundHint,
         cli::interruptRequested,
         cli::kSimulatedHidrawPaths,
     };

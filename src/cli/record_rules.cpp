@@ -55,17 +55,13 @@ class Checker {
     }
 
     void stages() {
-        const auto list =
-            sensorType_ ? dpiValueList(*sensorType_) : std::span<const std::string_view>{};
-        const int last = list.empty() ? kMaxDpiIndex : static_cast<int>(list.size()) - 1;
+        const DpiIndexRange allowed = dpiIndexRange(sensorType_);
         for (int stage = 1; stage <= kStageCount; ++stage) {
             const int index = config_.dpiValueIndex(stage);
-            if (index > last) {
+            if (index > allowed.last) {
                 add(stagePath(stage) + "." + std::string(kDpiIndex),
-                    std::to_string(index) + " is past the end of the " +
-                        (list.empty() ? std::string("longest DPI list")
-                                      : "DPI list of sensor type " + std::to_string(*sensorType_)) +
-                        " (0 to " + std::to_string(last) + ")");
+                    std::to_string(index) + " is past the end of " + allowed.list + " (0 to " +
+                        std::to_string(allowed.last) + ")");
             }
             const std::uint8_t enabled =
                 config_.bytes()[record::kStageEnabled + static_cast<std::size_t>(stage - 1)];

@@ -201,6 +201,87 @@ TEST(ConfigJsonTest, DamagedDocumentsNameTheFirstBadField) {
     }
 }
 
+// The default's stage 2 with `fields` in place of its DPI fields, read under `sensor`.
+ConfigJsonResult stageTwoWith(const Json& fields, std::optional<int> sensor) {
+    Json doc = Json::parse(configToJson(defaultInstallRecord()));
+    doc["stages"]["2"].erase("dpi_index");
+    doc["stages"]["2"].update(fields);
+    return configFromJson(doc.dump(), [sensor] { return sensor; });
+}
+
+TEST(ConfigJsonTest, AStageGivesItsDpiByIndexOrByValueOfTheSensorsList) {
+    const MouseConfig config = defaultInstallRecord();  // stage 2 at index 3
+    const Json withSensor = Json::parse(configToJson(config, 1));
+    EXPECT_EQ(withSensor["stages"]["2"], Json::parse(R"({"dpi_index": 3, "dpi": 1200,
+                                                         "enabled": true, "colour": "#00ff00"})"));
+    for (const std::optional<int> unlisted : {std::optional<int>(), std::optional<int>(7)}) {
+        const Json doc = Json::parse(configToJson(config, unlisted));
+        EXPECT_FALSE(doc["stages"]["2"].contains("dpi"));
+    }
+    // Each form reads back to the same record; the sensor is asked once, and only for "dpi".
+    int asked = 0;
+    const SensorSource counted = [&asked] {
+        ++asked;
+        return std::optional<int>(1);
+    };
+    EXPECT_EQ(configFromJson(configToJson(config), counted).config, config);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(configFromJson(withSensor.dump(), counted).config, config);
+    EXPECT_EQ(asked, 1);
+    const auto byValue = stageTwoWith(Json::parse(R"({"dpi": 3200})"), 1);
+    ASSERT_TRUE(byValue.config) << byValue.error;
+    EXPECT_EQ(byValue.config->dpiValueIndex(2), 7);
+    EXPECT_EQ(stageTwoWith(Json::parse(R"({"dpi": 3500})"), 0).config->dpiValueIndex(2), 10);
+
+    const std::vector<std::tuple<Json, std::optional<int>, std::string>> refused = {
+        {Json::parse(R"({"dpi": 900})"), 1,
+         "stages.2.dpi: 900 is not a DPI value of sensor type 1 (600, 800, 1000, 1200, 1600, "
+         "2000, 2400, 3200)"},
+        {Json::parse(R"({"dpi": "800"})"), 1, "stages.2.dpi: \"800\" is not a DPI value of"},
+        {Json::parse(R"({"dpi": 800})"), std::nullopt, "stages.2.dpi: needs the sensor type"},
+        {Json::parse(R"({"dpi": 800})"), 7,
+         "stages.2.dpi: sensor type 7 has no DPI list; give dpi_index instead"},
+        {Json::parse(R"({"dpi_index": 3, "dpi": 1600})"), 1,
+         "stages.2.dpi: 1600 is at dpi_index 4 of the DPI list of sensor type 1, but dpi_index "
+         "is 3"},
+        {Json::object(), 1, "stages.2.dpi_index: missing"},
+        {Json::parse(R"({"dpi_index": 300})"), 1,
+         "stages.2.dpi_index: 300 is out of range (from 0 to 7, the DPI list of sensor type 1)"},
+        {Json::parse(R"({"dpi_index": -1})"), std::nullopt,
+         "stages.2.dpi_index: -1 is out of range (from 0 to 11, the longest DPI list)"},
+    };
+    for (const auto& [fields, sensor, said] : refused) {
+        const auto result = stageTwoWith(fields, sensor);
+        EXPECT_FALSE(result.config) << fields.dump();
+        EXPECT_EQ(result.error.substr(0, said.size()), said) << result.error;
+    }
+}
+
+TEST(ConfigJsonTest, KeyNamesAreReadWithoutRegardToCaseAndASlipGetsTheClosestNames) {
+    Json doc = Json::parse(configToJson(defaultInstallRecord()));
+    doc["modes"]["A"]["7"] = Json::parse(R"({"function": "Single Key", "key": "num enter"})");
+    doc["modes"]["A"]["8"] = Json::parse(R"({"function": "Combo Key", "modifiers": [],
+                                             "first_key": "ESC", "second_key": "page UP"})");
+    const auto back = configFromJson(doc.dump());
+    ASSERT_TRUE(back.config) << back.error;
+    EXPECT_EQ(back.config->buttonField(Mode::A, ButtonField::SingleKeyCode, 6), 0x58);
+    EXPECT_EQ(back.config->buttonField(Mode::A, ButtonField::ComboFirstKey, 7), 0x29);
+    EXPECT_EQ(back.config->buttonField(Mode::A, ButtonField::ComboSecondKey, 7), 0x4B);
+
+    const std::vector<std::pair<std::string, std::string>> slips = {
+        {"Escape", "modes.A.7.key: \"Escape\" is not a key name; did you mean Esc"},
+        {"Pgae Up", "modes.A.7.key: \"Pgae Up\" is not a key name; did you mean Page Up"},
+        {"f13", "did you mean F1, F3, F10?"},
+        {"Qwertyuiop", "\"Qwertyuiop\" is not a key name; 'quorvelctl keys' lists every key name"},
+    };
+    for (const auto& [word, said] : slips) {
+        doc["modes"]["A"]["7"]["key"] = word;
+        const auto result = configFromJson(doc.dump());
+        EXPECT_FALSE(result.config) << word;
+        EXPECT_NE(result.error.find(said), std::string::npos) << word << ": " << result.error;
+    }
+}
+
 TEST(ConfigJsonTest, TextThatIsNotAConfigurationIsRefusedWithoutThrowing) {
     const std::string deep = std::string(100000, '[') + std::string(100000, ']');
     const std::string truncated = configToJson(defaultInstallRecord()).substr(0, 500);

@@ -78,6 +78,18 @@ class CtlDirectory {
     std::filesystem::path path_;
 };
 
+inline std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 // One line, "quorvelctl: ..." (a usage error adds its "Try" line).
 inline bool isOneErrorLine(const std::string& err) {
     return err.rfind("quorvelctl: ", 0) == 0 && !err.empty() && err.back() == '\n' &&

@@ -22,22 +22,12 @@
 namespace quorvel {
 namespace {
 
+using testing::contains;
 using testing::CtlDirectory;
 using testing::isOneErrorLine;
+using testing::lines;
 
 constexpr int kRandomRoundTrips = 50;
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        out.push_back(line);
-    return out;
-}
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 TEST(QuorvelctlTest, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
     CtlDirectory dir;
@@ -74,8 +64,10 @@ TEST(QuorvelctlTest, HelpAndVersion) {
     CtlDirectory dir;
     const auto help = dir.run("--help");
     EXPECT_EQ(help.code, 0);
+    // The way to the manual is the last thing it says.
+    EXPECT_TRUE(help.out.ends_with("man packaging/quorvelctl.1\n")) << help.out;
     for (const char* command :
-         {"init", "list", "status", "apply", "show", "export", "import", "watch"}) {
+         {"init", "list", "status", "apply", "show", "export", "import", "watch", "keys"}) {
         EXPECT_TRUE(contains(help.out, "\n  " + std::string(command) + " ")) << command;
         const auto version = dir.run(std::string(command) + " --version");
         EXPECT_EQ(version.code, 0) << command;
@@ -389,7 +381,7 @@ TEST(QuorvelctlTest, ShowInWordsAndAsJson) {
 
     const auto json = dir.run("--simulate show --json");
     EXPECT_EQ(json.code, 0);
-    EXPECT_EQ(json.out, configToJson(config));
+    EXPECT_EQ(json.out, configToJson(config, 0));
 }
 
 // Export, then import over the same file: the file and its backup are what it was.
@@ -403,7 +395,7 @@ void expectRoundTrip(const CtlDirectory& dir, const std::vector<std::uint8_t>& f
     ASSERT_EQ(dir.bytes("c.bin"), file);
     ASSERT_EQ(dir.bytes("c.bin.bak"), file);
     // Into a new file: the same record, with the installed default's flag.
-    const auto fresh = dir.run("import c.json --config fresh.bin");
+    const auto fresh = dir.run("--sensor 0 import c.json --config fresh.bin");
     ASSERT_EQ(fresh.code, 0) << fresh.err;
     auto expected = file;
     expected[config_file::kFirstRunFlag] = kFirstRunNotSaved;
@@ -421,7 +413,7 @@ TEST(QuorvelctlTest, ExportImportRoundTripsByteForByte) {
         SCOPED_TRACE("random record " + std::to_string(i));
         expectRoundTrip(dir, configFileBytes(testing::randomValidRecord(rng), flag));
     }
-    const auto toStdout = dir.run("export --config c.bin");
+    const auto toStdout = dir.run("--simulate export --config c.bin");
     EXPECT_EQ(toStdout.out, dir.text("c.json"));
 }
 

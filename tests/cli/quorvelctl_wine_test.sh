@@ -32,8 +32,11 @@ ctl frobnicate
 [ "$code" = 2 ] && [[ $err == "quorvelctl: unknown command 'frobnicate'"* ]] || fail "usage: $code '$err'"
 ctl --simulate --sensor 3 status
 [ "$code" = 0 ] && [[ $out == *"sensor type: 3 (DPI 400 800"* ]] || fail "status: $code '$out' '$err'"
+ctl --simulate --sensor 7 status
+[ "$code" = 0 ] && [[ $out == *"sensor type: 7 (no DPI list known)"* ]] || fail "status 7: $code '$out' '$err'"
 ctl list
-[ "$code" = 1 ] && [ "$err" = "quorvelctl: no mouse found (USB 04d9:a09f)" ] || fail "list: $code '$err'"
+[ "$code" = 1 ] && [[ $err == "quorvelctl: no mouse found (USB 04d9:a09f); check that it is plugged in"*"--simulate"* ]] ||
+    fail "list: $code '$err'"
 
 ctl --simulate --sensor 1 show
 [ "$code" = 0 ] && [[ $out == *"  2: on, 1200 DPI, colour #00ff00"* ]] || fail "show: $code '$out'"

@@ -25,7 +25,11 @@ Outcome runOver(std::vector<testing::ScriptedInterface> interfaces, std::vector<
                                system->interfaces = interfaces;
                                return system;
                            },
-                           clock, files, cli::kHidrawOpenFailureHint, [] { return false; }};
+                           clock,
+                           files,
+                           cli::kHidrawOpenFailureHint,
+                           cli::kHidrawNotFoundHint,
+                           [] { return false; }};
     std::ostringstream out;
     std::ostringstream err;
     const cli::ExitCode code = cli::run(args, platform, out, err);

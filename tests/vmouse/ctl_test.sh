@@ -35,7 +35,8 @@ diff "$work_dir/program-apply.txt" "$work_dir/firmware-apply.txt" >&2 ||
 # Unplugged: nothing to list or reach; plugged again: found and answering.
 vmouse unplug
 ctl list
-[ "$code" = 1 ] && [ "$err" = "quorvelctl: no mouse found (USB 04d9:a09f)" ] || fail "list unplugged: $code '$err'"
+[ "$code" = 1 ] && [[ $err == "quorvelctl: no mouse found (USB 04d9:a09f); check that it is plugged in"* ]] ||
+    fail "list unplugged: $code '$err'"
 ctl status
 [ "$code" = 1 ] && [[ $err == "quorvelctl: "* ]] || fail "status unplugged: $code '$out' '$err'"
 vmouse plug

@@ -33,6 +33,8 @@ int wmain(int argc, wchar_t** argv) {
         clock,
         files,
         "another program may hold it exclusively; close it and try again",
+        "check that it is plugged in (another cable or USB port may help); --simulate runs "
+        "without a mouse",
         cli::interruptRequested,
     };
     return static_cast<int>(cli::run(args, platform, std::cout, std::cerr));
