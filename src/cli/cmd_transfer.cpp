@@ -25,7 +25,7 @@ ExitCode runExport(const Context& context) {
     }
     if (const auto error = context.platform.files.replace(
             *out, std::vector<std::uint8_t>(json.begin(), json.end()))) {
-        return context.fail(*out + ": cannot be written (" + systemErrorText(*error) + ")");
+        return context.fail(unwritableFileText(*out, *error));
     }
     context.out << "exported " << path << " to " << *out << "\n";
     return ExitCode::Ok;

@@ -16,6 +16,37 @@ std::string systemErrorText(const FileError& error) {
            std::to_string(error.systemCode);
 }
 
+namespace {
+
+// The files port refuses a file it may not rewrite before it makes anything; every later
+// failure is the folder's, where the temporary file (and the backup) are made.
+bool folderRefused(const std::string& path) {
+    std::error_code ignored;
+    const std::filesystem::path target = pathFromUtf8(path);
+    if (!std::filesystem::exists(target, ignored))
+        return true;
+    const std::ofstream probe(target, std::ios::binary | std::ios::app);
+    return probe.is_open();
+}
+
+}  // namespace
+
+std::string unwritableFileText(const std::string& path, const FileError& error) {
+    if (!folderRefused(path))
+        return path + ": cannot be written (" + systemErrorText(error) + ")";
+    std::error_code ignored;
+    const std::filesystem::path folder =
+        std::filesystem::absolute(pathFromUtf8(path), ignored).parent_path();
+    const std::u8string name = folder.u8string();
+    const std::string at = std::string(name.begin(), name.end()) + ": ";
+    if (!std::filesystem::exists(folder, ignored))
+        return at + "no such folder, so " + path + " cannot be written there";
+    if (!std::filesystem::is_directory(folder, ignored))
+        return at + "is not a folder, so " + path + " cannot be written there";
+    return at + "the folder cannot be written (" + systemErrorText(error) + "); " + path +
+           " is replaced through a temporary file made there";
+}
+
 std::string unreadableFileText(const std::string& path, std::string_view missingHint) {
     namespace fs = std::filesystem;
     std::error_code ignored;
@@ -77,7 +108,7 @@ SaveResult saveFileWithBackup(FilesPort& files, const std::string& path,
     }
     // The new file first: a file that cannot be written must not leave a backup behind.
     if (const auto error = files.replace(path, bytes)) {
-        result.error = path + ": cannot be written (" + systemErrorText(*error) + ")";
+        result.error = unwritableFileText(path, *error);
         return result;
     }
     if (previous) {
@@ -85,8 +116,8 @@ SaveResult saveFileWithBackup(FilesPort& files, const std::string& path,
         if (const auto error = files.replace(backup, *previous)) {
             // Without its backup the old content would be lost: it goes back in place.
             const auto restoreFailed = files.replace(path, *previous);
-            result.error = backup + ": cannot be written (" + systemErrorText(*error) + "); " +
-                           path + (restoreFailed ? " holds the new content" : " is unchanged");
+            result.error = unwritableFileText(backup, *error) + "; " + path +
+                           (restoreFailed ? " holds the new content" : " is unchanged");
             return result;
         }
         result.backedUp = true;

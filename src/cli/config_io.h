@@ -46,6 +46,10 @@ SaveResult saveConfigWithBackup(FilesPort& files, const std::string& path,
 SaveResult saveFileWithBackup(FilesPort& files, const std::string& path,
                               const std::vector<std::uint8_t>& bytes);
 
+// Why a replace failed, naming the file, or the folder when it is the folder that refused
+// the temporary file (and the backup) made there.
+std::string unwritableFileText(const std::string& path, const FileError& error);
+
 // The text of a system error code, for messages.
 std::string systemErrorText(const FileError& error);
 

@@ -45,6 +45,8 @@ ctl init --config fresh.bin
 [ "$code" = 0 ] && cmp -s fresh.bin "$installed" || fail "init: $code '$err'"
 ctl init --config fresh.bin
 [ "$code" = 1 ] || fail "init over a file: $code"
+ctl init --config none/fresh.bin
+[ "$code" = 1 ] && [[ $err == *"none: no such folder, so none/fresh.bin"* ]] || fail "init in no folder: $code '$err'"
 
 ctl export --out mine.json
 [ "$code" = 0 ] || fail "export: $code '$err'"

@@ -105,5 +105,34 @@ TEST(QuorvelctlWordsTest, StagesTakeTheirDpiValue) {
     EXPECT_TRUE(isOneErrorLine(unknown.err)) << unknown.err;
 }
 
+// The temporary file (and the backup) are made beside the file: a folder that refuses them is
+// named, not the file.
+TEST(QuorvelctlWordsTest, AFolderThatCannotBeWrittenIsNamedAsTheFolder) {
+    CtlDirectory dir;
+    dir.write("config.bin", defaultConfigFileBytes());
+    ASSERT_EQ(dir.run("export --out c.json").code, 0);
+    const std::string scratch = dir.path().string();
+    std::vector<std::pair<std::string, std::string>> cases;
+    for (const char* command :
+         {"init --config none/config.bin", "import c.json --config none/config.bin",
+          "export --out none/c.json"}) {
+        cases.emplace_back(command, scratch + "/none: no such folder, so none/");
+    }
+    cases.emplace_back("init --config config.bin/x.bin",
+                       scratch + "/config.bin: is not a folder, so config.bin/x.bin");
+    // Even root may not make a file in /sys.
+    if (std::filesystem::is_directory("/sys")) {
+        cases.emplace_back("init --config /sys/config.bin",
+                           "/sys: the folder cannot be written (Permission denied");
+    }
+    for (const auto& [command, said] : cases) {
+        const auto run = dir.run(command);
+        EXPECT_EQ(run.code, 1) << command;
+        EXPECT_TRUE(isOneErrorLine(run.err)) << run.err;
+        EXPECT_TRUE(contains(run.err, "quorvelctl: " + said)) << command << ": " << run.err;
+    }
+    EXPECT_EQ(dir.bytes("config.bin"), defaultConfigFileBytes());
+}
+
 }  // namespace
 }  // namespace quorvel
