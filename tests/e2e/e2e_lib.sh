@@ -70,9 +70,10 @@ doc_shot_unlike() {
     mv "$candidate" "$dir/$1.png"
 }
 
-# Starts the program in the background; its exit code lands in $work_dir/rc.
+# Starts the program in the background; its exit code lands in $work_dir/rc. A case longer
+# than a minute sets program_seconds.
 start_program() {
-    (cd "$case_dir" && { timeout 60 wine ./QuorvelMouse.exe "$@"; echo $? >"$work_dir/rc"; }) &
+    (cd "$case_dir" && { timeout "${program_seconds:-60}" wine ./QuorvelMouse.exe "$@"; echo $? >"$work_dir/rc"; }) &
     program_pid=$!
 }
 program_ended() { [ -f "$work_dir/rc" ]; }

@@ -75,12 +75,57 @@ void SkinnedHost::endModal(DialogEnd end) {
 }
 
 void SkinnedHost::dragWindow(int x, int y) {
-    // A press that ran a modal dialog first (the skins button goes on to the page) is over
-    // by now: a move loop started then would carry the window with the released pointer.
-    if ((GetKeyState(VK_LBUTTON) & 0x8000) == 0)
+    POINT press{x, y};
+    RECT frame{};
+    if (!ClientToScreen(hwnd(), &press) || !GetWindowRect(hwnd(), &frame))
+        return;  // without the window's place there is nothing to move it from
+    // The queue's own state: the button as it was when the press was taken from the queue
+    // and any message after it (a release that came first ends it here).
+    const bool buttonDown = (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
+    if (!drag_.begin(ScreenPoint{press.x, press.y}, ScreenPoint{frame.left, frame.top},
+                     pressInHand_, buttonDown)) {
         return;
-    // The system moves the window with the pointer as if its caption had been pressed.
-    PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(x, y));
+    }
+    // The release then comes here wherever the pointer is; a refused capture shows as
+    // WM_CAPTURECHANGED or a move with the button up, which end the drag.
+    SetCapture(hwnd());
+}
+
+void SkinnedHost::onPress(LPARAM lParam) {
+    endDrag();
+    pressInHand_ = true;
+    model_.onPress(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), *this);
+    pressInHand_ = false;
+}
+
+bool SkinnedHost::dragMove(WPARAM wParam, LPARAM lParam) {
+    if (!drag_.active())
+        return false;
+    POINT pointer{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (!ClientToScreen(hwnd(), &pointer)) {
+        endDrag();
+        return true;
+    }
+    const std::optional<ScreenPoint> origin =
+        drag_.move(ScreenPoint{pointer.x, pointer.y}, (wParam & MK_LBUTTON) != 0);
+    if (!origin) {
+        endDrag();
+        return true;
+    }
+    // A refused move leaves the window where it was; the next move tries again.
+    (void)SetWindowPos(hwnd(), nullptr, origin->x, origin->y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+void SkinnedHost::endDrag() {
+    if (!drag_.active())
+        return;
+    drag_.end();
+    // Ended by the loss of the capture, there is none left to give back; otherwise giving it
+    // back cannot fail in a way that would keep the drag, which is over already.
+    if (GetCapture() == hwnd())
+        (void)ReleaseCapture();
 }
 
 void SkinnedHost::trackHover(HoverRequest request) {
@@ -151,9 +196,30 @@ bool SkinnedHost::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             result = eraseBackground(hwnd(), reinterpret_cast<HDC>(wParam), surface_);
             return true;
         case WM_LBUTTONDOWN:
-            model_.onPress(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), *this);
+            onPress(lParam);
             return true;
+        case WM_LBUTTONUP:
+            endDrag();
+            return false;
+        case WM_CAPTURECHANGED:
+            drag_.end();
+            return false;
+        case WM_ENABLE:
+            // A dialog or message box opens over the window (or has closed): whatever press
+            // was in hand is over.
+            pressInHand_ = false;
+            endDrag();
+            // Nothing stays lit under a dialog: the pointer's leaving is never reported.
+            if (wParam == FALSE)
+                model_.onMouseLeave(*this);
+            return false;
+        case WM_SHOWWINDOW:
+            if (wParam == FALSE)
+                endDrag();
+            return false;
         case WM_MOUSEMOVE:
+            if (dragMove(wParam, lParam))
+                return true;
             model_.onMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), *this);
             return false;
         case WM_MOUSEHOVER:

@@ -22,6 +22,7 @@
 #include "ui/image_cache.h"
 #include "ui/shared_ui_state.h"
 #include "ui/skinned_window.h"
+#include "ui/window_drag.h"
 
 namespace quorvel::win32 {
 
@@ -78,6 +79,10 @@ class SkinnedHost final : public DialogWindow, public WindowContext, private Hoo
     bool onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onColourRequest(UINT message, HDC dc, HWND control);
     void onDestroy();
+    void onPress(LPARAM lParam);
+    // True when the move belonged to a drag (it then lights nothing).
+    bool dragMove(WPARAM wParam, LPARAM lParam);
+    void endDrag();
 
     HINSTANCE instance_;
     SkinnedWindow& model_;
@@ -92,6 +97,10 @@ class SkinnedHost final : public DialogWindow, public WindowContext, private Hoo
     std::unique_ptr<PageCanvas> canvas_;
     Win32Controls controls_;
     KeyboardHook hook_;
+    WindowDrag drag_;
+    // While a left-button press is handled and nothing (a dialog, a message box) has taken
+    // the message loop since: only then may the press start a drag.
+    bool pressInHand_ = false;
     // The brush of the last colour answer; replaced by the next one, released with the window.
     UniqueBrush brush_;
 };
