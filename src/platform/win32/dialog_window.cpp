@@ -40,6 +40,11 @@ INT_PTR DialogWindow::runModal(HINSTANCE instance, int templateId, HWND owner) {
     }
     if (ownerWasEnabled)
         EnableWindow(owner, TRUE);
+    // The owner takes the activation back before the dialog goes, as the system's own modal
+    // dialogs do; left to a window manager it can land elsewhere (the tray), and the keys
+    // typed next (a recording) would go there. A refusal leaves it where the manager puts it.
+    if (owner != nullptr && IsWindowVisible(owner))
+        (void)SetForegroundWindow(owner);
     if (hwnd_ != nullptr && IsWindow(hwnd_))
         DestroyWindow(hwnd_);
     hwnd_ = nullptr;

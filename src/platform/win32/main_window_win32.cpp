@@ -106,7 +106,14 @@ void MainWindow::onDeviceChange(WPARAM wParam, LPARAM lParam) {
 // ShellPort
 
 void MainWindow::show(std::string_view text, std::string_view caption) {
-    MessageBoxW(hwnd(), wideFromUtf8(text).c_str(), wideFromUtf8(caption).c_str(), MB_OK);
+    // The window the box covers gets the activation back when it closes, as Windows gives it
+    // to an owner; a window manager may hand it to another window (the tray), and the keys
+    // typed next (a recording's) would go there.
+    const HWND covered = GetActiveWindow();
+    // An unshown box leaves nothing to answer; MB_OK has no answer to read.
+    (void)MessageBoxW(hwnd(), wideFromUtf8(text).c_str(), wideFromUtf8(caption).c_str(), MB_OK);
+    if (covered != nullptr && IsWindowVisible(covered))
+        (void)SetForegroundWindow(covered);
 }
 
 bool MainWindow::addTrayIcon(std::string_view tip) {
