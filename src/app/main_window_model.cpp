@@ -29,6 +29,9 @@ bool MainWindowModel::onInitDialog() {
     ports_.host.setMainIcons();
     ports_.host.makeToolWindow();
     ports_.host.publishWindow();
+    // Drawn nowhere (the window has no frame), yet Alt+Tab and the taskbar show it, and the
+    // recorder puts it back after its hint.
+    ports_.caption.setCaption(kAppTitle);
     ports_.shell.addTrayIcon(kTrayTip);
 
     if (!ports_.device.discover()) {

@@ -28,7 +28,7 @@ void MacroRecorder::start(RecorderHost& host, const RecorderTexts& texts) {
     hooked_ = true;
     everStarted_ = true;
     eventRecorded_ = false;
-    if (normalCaption_.empty())
+    if (!normalCaption_)
         normalCaption_ = host.caption();
     host.setCaption(texts.pressCtrlBreak);
 }
@@ -50,8 +50,8 @@ void MacroRecorder::endHook(RecorderHost& host) {
     host.removeKeyboardHook();
     hooked_ = false;
     // The caption told how to stop; once stopped it would mislead.
-    if (!normalCaption_.empty())
-        host.setCaption(normalCaption_);
+    if (normalCaption_)
+        host.setCaption(*normalCaption_);
 }
 
 void MacroRecorder::onKeystroke(const HookedKey& keystroke) {

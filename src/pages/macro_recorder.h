@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,7 +64,8 @@ class MacroRecorder {
     bool everStarted_ = false;  // Stop before any recording only gets a warning
     bool eventRecorded_ = false;
     std::string lastPressed_;
-    std::string normalCaption_;
+    // The caption before the first recording, put back after each; an empty one too.
+    std::optional<std::string> normalCaption_;
 };
 
 }  // namespace quorvel

@@ -14,10 +14,14 @@ xdotool type --delay 50 Copy
 press_at 560 538 # New
 press_at 749 243 # Start Recording
 answer_box start
+caption() { xdotool getwindowname "$(main_window)"; }
+[ "$(caption)" = "Press Ctrl+Break key to stop recording" ] || fail "recording shows caption $(caption)"
 xdotool keydown Control_L sleep 0.1 keydown c sleep 0.1 keyup c sleep 0.1 keyup Control_L
 sleep 0.3
 press_at 749 279 # Stop Recording
 answer_box stop
+# The caption the taskbar and Alt+Tab show comes back once the hint is over.
+[ "$(caption)" = "QuorvelMouse" ] || fail "after recording the caption is $(caption)"
 
 # The last recorded item stays selected: the click goes in after it.
 press_at 790 409 # the drop-down box

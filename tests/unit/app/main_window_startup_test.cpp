@@ -13,9 +13,11 @@ TEST(MainWindowStartUp, EndsWatchingTheMouseWithTheRecordSkinAndPageInPlace) {
     rig.store.settings.red = "300";  // capped
     rig.store.settings.green = "junk";
     rig.store.settings.blue = "7";
+    rig.pageServices.title.clear();
     ASSERT_TRUE(rig.model.onInitDialog());
 
     EXPECT_TRUE(rig.log.has("tray:add:Gaming Mouse Setting"));
+    EXPECT_EQ(rig.pageServices.title, "QuorvelMouse");  // for Alt+Tab; no frame draws it
     EXPECT_TRUE(rig.model.readerStarted());
     // The reader's notices are sent to the window: it is published before the reader runs.
     EXPECT_LT(rig.log.indexOf("publish"), rig.log.indexOf("reader:start"));

@@ -106,6 +106,13 @@ TEST_F(MacroRecorderTest, StartClearsTheSequenceAndMarksTheCaption) {
     EXPECT_TRUE(host.hooked);
 }
 
+TEST_F(MacroRecorderTest, AnEmptyCaptionComesBackEmptyNotAsTheHint) {
+    host.title.clear();
+    recorder.start(host, kTexts);
+    recorder.stop(host, kTexts);
+    EXPECT_EQ(host.title, "");
+}
+
 TEST_F(MacroRecorderTest, StopEndsTheRecordingBeforeItsBoxCanBeAnswered) {
     recorder.start(host, kTexts);
     recorder.onKeystroke(down(kA));
