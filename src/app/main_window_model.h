@@ -45,6 +45,10 @@ class MainWindowModel final : public SkinnedWindow {
     void onPress(int x, int y, WindowContext&) override { onLButtonDown(x, y); }
     void onMouseMove(int x, int y, WindowContext& w) override { pages_.move(pageState_, x, y, w); }
     void onHover(int x, int y, WindowContext& w) override { pages_.rest(pageState_, x, y, w); }
+    void onMouseLeave(WindowContext& w) override {
+        if (pageState_ != PageState::None)
+            pages_.pointerLeft(w);
+    }
     void onChildMouseMove(int id, int x, int y, WindowContext& w) override {
         pages_.onChildMouseMove(pageState_, id, x, y, w);
     }

@@ -124,40 +124,50 @@ void MainWindowPages::move(PageState page, int x, int y, WindowContext& context)
         context.trackHover(HoverRequest::RestAndLeave);
         return;
     }
+    pointerLeft(context);
+}
+
+bool MainWindowPages::clearPageHover(Canvas& canvas) {
+    bool drew = basic_.clearHover(canvas);
+    for (std::size_t index : advancedHover_.clearAll()) {
+        paintAdvancedArea(canvas, index, false);
+        drew = true;
+    }
+    return drew;
+}
+
+void MainWindowPages::pointerLeft(WindowContext& context) {
     Canvas& canvas = context.canvas();
     bool drew = false;
     for (std::size_t index : fixedHover_.clearAll()) {
         paintFixed(canvas, index, false);
         drew = true;
     }
-    drew = basic_.clearHover(canvas) || drew;
-    for (std::size_t index : advancedHover_.clearAll()) {
-        paintAdvancedArea(canvas, index, false);
-        drew = true;
-    }
+    drew = clearPageHover(canvas) || drew;
     if (drew)
         canvas.copyToScreen();
 }
 
 void MainWindowPages::rest(PageState page, int x, int y, WindowContext& context) {
     Canvas& canvas = context.canvas();
+    // One lit control at most: the one under the pointer, fixed or the page's own.
     const HoverStep fixed = fixedHover_.rest(x, y);
     for (std::size_t index : fixed.toNormal)
         paintFixed(canvas, index, false);
     if (fixed.lit)
         paintFixed(canvas, *fixed.lit, true);
     bool drew = fixed.redraws();
-    if (!fixed.lit) {
-        if (page == PageState::Basic) {
-            drew = basic_.rest(x, y, canvas) || drew;
-        } else if (page == PageState::Advanced) {
-            const HoverStep step = advancedHover_.rest(x, y);
-            for (std::size_t index : step.toNormal)
-                paintAdvancedArea(canvas, index, false);
-            if (step.lit)
-                paintAdvancedArea(canvas, *step.lit, true);
-            drew = step.redraws() || drew;
-        }
+    if (fixed.lit) {
+        drew = clearPageHover(canvas) || drew;
+    } else if (page == PageState::Basic) {
+        drew = basic_.rest(x, y, canvas) || drew;
+    } else if (page == PageState::Advanced) {
+        const HoverStep step = advancedHover_.rest(x, y);
+        for (std::size_t index : step.toNormal)
+            paintAdvancedArea(canvas, index, false);
+        if (step.lit)
+            paintAdvancedArea(canvas, *step.lit, true);
+        drew = step.redraws() || drew;
     }
     if (drew)
         canvas.copyToScreen();

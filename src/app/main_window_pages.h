@@ -39,6 +39,9 @@ class MainWindowPages {
     // elsewhere every lit control goes back to normal in one update.
     void move(PageState page, int x, int y, WindowContext& context);
     void rest(PageState page, int x, int y, WindowContext& context);
+    // The pointer left the window (or went onto a child window), or a dialog opened over it:
+    // everything lit goes back to normal in one update.
+    void pointerLeft(WindowContext& context);
 
     // The page is left or rebuilt: its child windows go, a recording stops, nothing stays lit.
     void leave(PageState page, WindowContext& context);
@@ -59,6 +62,8 @@ class MainWindowPages {
     void paintFixed(Canvas& canvas, std::size_t index, bool over) const;
     void paintAdvancedArea(Canvas& canvas, std::size_t index, bool over) const;
     bool pageHoverableAt(PageState page, int x, int y) const;
+    // True when something of the page went back to normal.
+    bool clearPageHover(Canvas& canvas);
 
     BasicPageEnv env_;
     BasicPage basic_;

@@ -95,8 +95,15 @@ void SkinnedDialog::paintHoverStep(const HoverStep& step, WindowContext& context
 
 void SkinnedDialog::onMouseMove(int x, int y, WindowContext& context) {
     const HoverStep step = hover_.move(x, y);
+    // Also told when the pointer leaves, so no button stays lit behind it.
     if (step.trackHover)
-        context.trackHover(HoverRequest::RestOnly);
+        context.trackHover(HoverRequest::RestAndLeave);
+    paintHoverStep(step, context);
+}
+
+void SkinnedDialog::onMouseLeave(WindowContext& context) {
+    HoverStep step;
+    step.toNormal = hover_.clearAll();
     paintHoverStep(step, context);
 }
 

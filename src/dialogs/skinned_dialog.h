@@ -34,6 +34,7 @@ class SkinnedDialog : public SkinnedWindow {
     void onPress(int x, int y, WindowContext& context) final;
     void onMouseMove(int x, int y, WindowContext& context) final;
     void onHover(int x, int y, WindowContext& context) final;
+    void onMouseLeave(WindowContext& context) final;
     void onChildMouseMove(int controlId, int x, int y, WindowContext& context) override;
     void onMouseWheel(int delta, WindowContext& context) override;
     void onListSelectionChange(int controlId, WindowContext& context) override;

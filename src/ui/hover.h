@@ -34,22 +34,22 @@ class Hover {
         return step;
     }
 
-    // The pointer rested at (x, y): the first hoverable area there lights up and the other lit
-    // members of its group go back to normal, in the same update.
+    // The pointer rested at (x, y): the first hoverable area there lights up and every other
+    // lit area goes back to normal, in the same update; a lit area never outlasts the pointer
+    // leaving it, whatever its group. Resting on none of this map's areas puts them all back.
     HoverStep rest(int x, int y) {
         HoverStep step;
         const std::optional<std::size_t> index = hoverableAt(x, y);
-        if (!index)
-            return step;
-        const HoverGroup group = map_[*index].hoverGroup;
         for (std::size_t i = 0; i < map_.size(); ++i) {
-            if (i != *index && marks_[i] && map_[i].hoverGroup == group) {
+            if (i != index && marks_[i]) {
                 marks_[i] = false;
                 step.toNormal.push_back(i);
             }
         }
-        marks_[*index] = true;
-        step.lit = index;
+        if (index) {
+            marks_[*index] = true;
+            step.lit = index;
+        }
         return step;
     }
 

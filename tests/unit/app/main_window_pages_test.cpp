@@ -93,22 +93,42 @@ TEST_F(MainWindowPagesTest, OkStraightOntoApplyRedrawsBothInOneUpdate) {
     EXPECT_EQ(context.picture.textAt(666, 623), "Apply");
 }
 
-TEST_F(MainWindowPagesTest, ControlsOfOtherGroupsStayLitUntilThePointerLeavesThemAll) {
+TEST_F(MainWindowPagesTest, OnlyTheControlUnderThePointerStaysLit) {
     pages.paint(PageState::Basic, context);
     pages.rest(PageState::Basic, 700, 630, context);
-    pages.rest(PageState::Basic, 300, 205, context);  // key box 1
-    pages.rest(PageState::Basic, 835, 10, context);   // Minimise
-    EXPECT_EQ(imageAt(FixedButton::Apply), "/button-over.png");
+    pages.rest(PageState::Basic, 300, 205, context);  // key box 1: Apply goes back
+    EXPECT_EQ(imageAt(FixedButton::Apply), "/button-normal.png");
     EXPECT_EQ(context.picture.imageAt(252, 199), "/DropdownBox-over.png");
+    pages.rest(PageState::Basic, 835, 10, context);  // Minimise: the key box goes back
+    EXPECT_EQ(context.picture.imageAt(252, 199), "/DropdownBox-normal.png");
+    EXPECT_EQ(imageAt(FixedButton::Minimise), "/button-min-over.png");
     const int before = context.picture.copies;
     pages.move(PageState::Basic, 10, 300, context);
     EXPECT_EQ(context.picture.copies, before + 1);
-    EXPECT_EQ(imageAt(FixedButton::Apply), "/button-normal.png");
     EXPECT_EQ(imageAt(FixedButton::Minimise), "/button-min-normal.png");
-    EXPECT_EQ(context.picture.imageAt(252, 199), "/DropdownBox-normal.png");
     // Nothing lit: leaving again draws nothing.
     pages.move(PageState::Basic, 10, 300, context);
     EXPECT_EQ(context.picture.copies, before + 1);
+}
+
+TEST_F(MainWindowPagesTest, LeavingTheWindowFromALitControlPutsItBack) {
+    // Straight off Apply onto another window, or a dialog over it: no move inside follows.
+    for (PageState page : {PageState::Basic, PageState::Advanced}) {
+        pages.paint(page, context);
+        pages.rest(page, 700, 630, context);
+        ASSERT_EQ(imageAt(FixedButton::Apply), "/button-over.png");
+        const int before = context.picture.copies;
+        pages.pointerLeft(context);
+        EXPECT_EQ(imageAt(FixedButton::Apply), "/button-normal.png");
+        EXPECT_EQ(context.picture.copies, before + 1);
+    }
+    pages.rest(PageState::Advanced, 520, 535, context);  // New
+    EXPECT_EQ(context.picture.imageAt(513, 528), "/button-over.png");
+    pages.pointerLeft(context);
+    EXPECT_EQ(context.picture.imageAt(513, 528), "/button-normal.png");
+    const int before = context.picture.copies;
+    pages.pointerLeft(context);
+    EXPECT_EQ(context.picture.copies, before);
 }
 
 TEST_F(MainWindowPagesTest, ListNotificationsAndColoursGoToTheShownPage) {

@@ -78,19 +78,24 @@ TEST_F(DialogPattern, ThePointerSelectsAndAChoiceClosesTheList) {
     EXPECT_EQ(dialog.result().position, 3);
 }
 
-TEST_F(DialogPattern, OkAndCancelLightUpAsOneGroupOnARestOnly) {
+TEST_F(DialogPattern, OneButtonLightsAtATimeAndNoneOnceThePointerLeaves) {
     dialog.onMouseMove(200, 260, context);
-    ASSERT_EQ(context.hoverRequests, std::vector<HoverRequest>{HoverRequest::RestOnly});
+    ASSERT_EQ(context.hoverRequests, std::vector<HoverRequest>{HoverRequest::RestAndLeave});
     dialog.onHover(200, 260, context);
     EXPECT_EQ(context.picture.imageAt(166, 253), skin_image::kButtonOver);
-    dialog.onHover(360, 10, context);  // close is a group of its own
-    dialog.onHover(300, 260, context);
+    dialog.onHover(360, 10, context);
     EXPECT_EQ(context.picture.imageAt(166, 253), skin_image::kButtonNormal);
-    EXPECT_EQ(context.picture.imageAt(270, 253), skin_image::kButtonOver);
     EXPECT_EQ(context.picture.imageAt(352, 6), skin_image::kCloseOver);
+    dialog.onHover(300, 260, context);
+    EXPECT_EQ(context.picture.imageAt(270, 253), skin_image::kButtonOver);
+    EXPECT_EQ(context.picture.imageAt(352, 6), skin_image::kCloseNormal);
     dialog.onMouseMove(100, 100, context);
     EXPECT_EQ(context.picture.imageAt(270, 253), skin_image::kButtonNormal);
-    EXPECT_EQ(context.picture.imageAt(352, 6), skin_image::kCloseNormal);
+
+    // Straight out of the window from a lit button: no move inside comes to put it back.
+    dialog.onHover(200, 260, context);
+    dialog.onMouseLeave(context);
+    EXPECT_EQ(context.picture.imageAt(166, 253), skin_image::kButtonNormal);
 }
 
 TEST_F(DialogPattern, ControlsAreWhiteOnGreyAndEditsAndListsPaintTheGrey) {

@@ -205,7 +205,7 @@ TEST_F(BasicPageTest, SwatchesAskForAColourOnlyOnStagesThatAreOn) {
     EXPECT_EQ(config().stageColour(4), (Colour{0, 0, 0}));
 }
 
-TEST_F(BasicPageTest, KeyBoxesLightAsOneGroupAndGoNormalWhenThePointerLeaves) {
+TEST_F(BasicPageTest, OneKeyBoxLightsAtATimeAndGoesNormalWhenThePointerLeaves) {
     page.paint(context);
     const Rect one = keyBoxRect(0), two = keyBoxRect(1);
     EXPECT_TRUE(page.hoverableAt(one.left + 1, one.top + 1));
@@ -217,8 +217,9 @@ TEST_F(BasicPageTest, KeyBoxesLightAsOneGroupAndGoNormalWhenThePointerLeaves) {
     EXPECT_EQ(context.picture.imageAt(two.left, two.top), "/DropdownBox-over.png");
     // The number and label are drawn again over the lit face.
     EXPECT_EQ(context.picture.textAt(two.left + 20, two.top), "Right Click");
+    // Onto the restore button, a group of its own: the key box goes back all the same.
     page.rest(kKeyRestoreRect.left + 1, kKeyRestoreRect.top + 1, context.picture);
-    EXPECT_EQ(context.picture.imageAt(two.left, two.top), "/DropdownBox-over.png");
+    EXPECT_EQ(context.picture.imageAt(two.left, two.top), "/DropdownBox-normal.png");
     EXPECT_TRUE(page.clearHover(context.picture));
     EXPECT_EQ(context.picture.imageAt(two.left, two.top), "/DropdownBox-normal.png");
     EXPECT_EQ(context.picture.imageAt(kKeyRestoreRect.left, kKeyRestoreRect.top),

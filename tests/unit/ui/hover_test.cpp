@@ -27,18 +27,22 @@ TEST(Hover, OkStraightOntoApplyRedrawsBothInOneUpdate) {
     EXPECT_FALSE(hover.isLit(indexOf(FixedButton::Ok)));
 }
 
-TEST(Hover, OtherGroupsKeepTheirMarksUntilThePointerLeavesEveryButton) {
+TEST(Hover, ALitAreaGoesBackAsSoonAsThePointerRestsElsewhere) {
     Hover<FixedButton> hover(kFixedButtons);
-    hover.rest(30, 70);    // previous page
-    hover.rest(600, 630);  // OK: another group
-    EXPECT_TRUE(hover.isLit(indexOf(FixedButton::PreviousPage)));
-    EXPECT_TRUE(hover.rest(80, 70).toNormal ==
-                std::vector<std::size_t>{indexOf(FixedButton::PreviousPage)});
+    hover.rest(30, 70);  // previous page
+    // OK is in another group: previous page still goes back in the same update.
+    const HoverStep ok = hover.rest(600, 630);
+    EXPECT_EQ(ok.lit, indexOf(FixedButton::Ok));
+    EXPECT_EQ(ok.toNormal, std::vector<std::size_t>{indexOf(FixedButton::PreviousPage)});
+    // Resting where none of the map's areas is (a page's own control) puts OK back too.
+    const HoverStep off = hover.rest(350, 210);
+    EXPECT_EQ(off.toNormal, std::vector<std::size_t>{indexOf(FixedButton::Ok)});
+    EXPECT_FALSE(off.lit);
 
+    hover.rest(600, 630);
     const HoverStep away = hover.move(400, 300);
     EXPECT_FALSE(away.trackHover);
-    EXPECT_EQ(away.toNormal,
-              (std::vector<std::size_t>{indexOf(FixedButton::Ok), indexOf(FixedButton::NextPage)}));
+    EXPECT_EQ(away.toNormal, std::vector<std::size_t>{indexOf(FixedButton::Ok)});
     EXPECT_FALSE(hover.move(400, 300).redraws());  // nothing left to put back
 }
 
@@ -48,12 +52,12 @@ TEST(Hover, AreasWithoutAGroupNeverLightUp) {
     EXPECT_FALSE(hover.rest(300, 630).redraws());
 }
 
-TEST(Hover, SubDialogCloseIsAGroupOfItsOwn) {
+TEST(Hover, SubDialogCloseGoesBackWhenOkLightsUp) {
     Hover<DialogButton> hover(kDialogButtons);
     hover.rest(360, 10);  // close
     const HoverStep ok = hover.rest(200, 260);
-    EXPECT_TRUE(ok.toNormal.empty());
-    EXPECT_TRUE(hover.isLit(2));
+    EXPECT_EQ(ok.toNormal, std::vector<std::size_t>{2});
+    EXPECT_FALSE(hover.isLit(2));
     EXPECT_EQ(hover.rest(300, 260).toNormal, std::vector<std::size_t>{0});
 }
 
