@@ -60,6 +60,9 @@ class NoPointer : public PointerSettingsPort {
 class NoSkins : public SkinChooserPort {
   public:
     std::optional<SkinSetting> choose(const SkinSetting&) override { return std::nullopt; }
+    UsableSkins usableSkins(std::string_view wanted) override {
+        return UsableSkins{{std::string(wanted)}, true};
+    }
 };
 class NoKeyDialogs : public KeyDialogPort {
   public:

@@ -11,6 +11,12 @@ namespace {
 
 constexpr std::string_view kCreateEventFailed = "CreateEvent failed.";
 constexpr std::string_view kRegisterFailed = "RegisterDeviceNotification failed!!!";
+constexpr std::string_view kSkinMissingPrefix = "The skin folder \"";
+constexpr std::string_view kSkinStandInInfix = "\" is missing or incomplete. Showing the skin \"";
+constexpr std::string_view kSkinStandInSuffix = "\" instead.";
+constexpr std::string_view kNoSkinSuffix =
+    "\" is missing or incomplete, and no other complete skin is installed: the window "
+    "cannot be shown. Reinstall the program to restore its skins.";
 // Start-up that cannot watch the mouse would leave a window that saves an unloaded record.
 constexpr int kStartUpFailedExitCode = 1;
 
@@ -70,20 +76,48 @@ bool MainWindowModel::onInitDialog() {
     settings_ = ports_.store.readSettings(texts_.sectionName());
     labels_ = settings_.labels;
 
-    const std::string skinDirectory =
-        skinDirectoryFor(ports_.host.executablePath(), settings_.skinName);
-    ports_.host.adoptBackground(skinDirectory + std::string(kBasicBackground));
-
-    shared_.skinDirectory = skinDirectory;
+    adoptStartingSkin();
     shared_.textColour =
         Colour{colourByte(settings_.red), colourByte(settings_.green), colourByte(settings_.blue)};
-    shared_.skinName = settings_.skinName;
 
     ports_.host.createFonts(shared_.languageCode);
 
-    if (ports_.device.connected())
+    if (ports_.device.connected() && skinLoaded_)
         showBasicPage();
     return true;
+}
+
+void MainWindowModel::adoptStartingSkin() {
+    const std::string executable = ports_.host.executablePath();
+    missingSkinDirectory_ = skinDirectoryFor(executable, settings_.skinName);
+    const UsableSkins usable = ports_.skins.usableSkins(settings_.skinName);
+    for (const std::string& name : usable.names) {
+        const std::string directory = skinDirectoryFor(executable, name);
+        // A window sized from an image that did not load would be 0 x 0: never seen.
+        const ImageSize size =
+            ports_.host.adoptBackground(directory + std::string(kBasicBackground));
+        if (size.width <= 0 || size.height <= 0)
+            continue;
+        skinLoaded_ = true;
+        shared_.skinDirectory = directory;
+        shared_.skinName = name;
+        if (!usable.wantedFirst || name != usable.names.front()) {
+            ports_.shell.show(std::string(kSkinMissingPrefix) + missingSkinDirectory_ +
+                                  std::string(kSkinStandInInfix) + name +
+                                  std::string(kSkinStandInSuffix),
+                              kAppTitle);
+        }
+        return;
+    }
+    shared_.skinDirectory = missingSkinDirectory_;
+    shared_.skinName = settings_.skinName;
+    showNoSkin();
+}
+
+void MainWindowModel::showNoSkin() {
+    ports_.shell.show(
+        std::string(kSkinMissingPrefix) + missingSkinDirectory_ + std::string(kNoSkinSuffix),
+        kAppTitle);
 }
 
 void MainWindowModel::stopStartUp() {
@@ -108,6 +142,10 @@ void MainWindowModel::onTrayNotify(unsigned mouseMessage) {
         case kTrayLeftButtonDoubleClick:
             if (!ports_.device.connected()) {
                 onShowNotice(static_cast<long>(NoticeKind::NotDetected), 0);
+                return;
+            }
+            if (!skinLoaded_) {
+                showNoSkin();
                 return;
             }
             restoreFromTray();

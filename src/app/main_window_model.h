@@ -109,6 +109,7 @@ class MainWindowModel final : public SkinnedWindow {
     bool restorePending() const { return restorePending_; }
     bool deviceRead() const { return deviceRead_; }
     bool readerStarted() const { return readerStarted_; }
+    bool skinLoaded() const { return skinLoaded_; }
     bool shownFromTray() const { return hidingPaints_ == 0 && shownFromTray_; }
     std::string_view settingsSection() const { return texts_.sectionName(); }
 
@@ -119,6 +120,9 @@ class MainWindowModel final : public SkinnedWindow {
     void restoreFromTray();
     void startReaderOnce();
     void stopStartUp();
+    // The skin str.ini names, else a complete installed one; says when it stands in.
+    void adoptStartingSkin();
+    void showNoSkin();
     void showConnectionNotice(bool connected);
     // The shown page's child windows go and the page is drawn again from the record.
     void rebuildPage();
@@ -145,6 +149,9 @@ class MainWindowModel final : public SkinnedWindow {
     bool readerStarted_ = false;
     bool cleanedUp_ = false;
     bool shownFromTray_ = false;
+    // False when no skin's background loaded: there is no window to show.
+    bool skinLoaded_ = false;
+    std::string missingSkinDirectory_;
     int hidingPaints_ = 2;
     // Notices raised before the language is known wait for it, so they are not blank.
     bool textsReady_ = false;

@@ -92,6 +92,8 @@ class SkinChooserPort {
   public:
     virtual ~SkinChooserPort() = default;
     virtual std::optional<SkinSetting> choose(const SkinSetting& current) = 0;
+    // The installed complete skins in the order to try them, `wanted` first when it is one.
+    virtual UsableSkins usableSkins(std::string_view wanted) = 0;
 };
 
 // Everything the main-window model reaches outside itself, one reference each.

@@ -21,4 +21,8 @@ std::optional<SkinSetting> ModalSkinChooser::choose(const SkinSetting& current) 
     return dialog.result();
 }
 
+UsableSkins ModalSkinChooser::usableSkins(std::string_view wanted) {
+    return usableSkinNames(listing_, skinsRoot_, wanted);
+}
+
 }  // namespace quorvel

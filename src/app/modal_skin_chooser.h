@@ -17,6 +17,7 @@ class ModalSkinChooser final : public SkinChooserPort {
                      const SharedUiState& shared, std::string_view executablePath);
 
     std::optional<SkinSetting> choose(const SkinSetting& current) override;
+    UsableSkins usableSkins(std::string_view wanted) override;
 
   private:
     ModalRunner& runner_;

@@ -30,13 +30,29 @@ std::vector<std::string> skinNamesIn(std::span<const DirectoryEntry> entries);
 std::optional<std::string> findSkinPath(DirectoryListingPort& listing, const std::string& skinsRoot,
                                         std::string_view name);
 
+// True when `directory` holds every image a skin needs (names compared without regard to
+// letter case, as the system opens them).
+bool isCompleteSkin(DirectoryListingPort& listing, const std::string& directory);
+
+struct UsableSkins {
+    // Complete skins in the order to try them; empty when no installed skin is complete.
+    std::vector<std::string> names;
+    bool wantedFirst = false;  // the first is the wanted one, not a stand-in for it
+};
+
+// The complete skins under `skinsRoot` in the order to try them for a window: the one called
+// `wanted` (exactly, else differing in letter case only), then "Default", then the others in
+// enumeration order.
+UsableSkins usableSkinNames(DirectoryListingPort& listing, const std::string& skinsRoot,
+                            std::string_view wanted);
+
 class SkinsChoice {
   public:
     // skinsRoot: where the skin directories are, ending with a separator.
     SkinsChoice(DirectoryListingPort& listing, std::string skinsRoot, std::string skinName,
                 std::string skinPath, Colour colour);
 
-    // The skin list as it opens: enumerated afresh each time.
+    // The skin list as it opens: enumerated afresh each time; incomplete skins are left out.
     void fill();
     const std::vector<std::string>& listed() const { return listed_; }
 

@@ -97,6 +97,10 @@ class FakeHost : public WindowHostPort {
     std::string executablePath() override { return exePath; }
     ImageSize adoptBackground(const std::string& imagePath) override {
         log_.add("background:" + imagePath);
+        for (const std::string& broken : unloadable) {
+            if (imagePath.find(broken) != std::string::npos)
+                return {0, 0};
+        }
         return {880, 660};
     }
     void createFonts(std::string_view languageCode) override {
@@ -108,6 +112,7 @@ class FakeHost : public WindowHostPort {
     }
 
     bool firstInstance = true;
+    std::vector<std::string> unloadable;  // images (parts of their paths) that fail to load
     bool registerOk = true;
     std::string exePath = "C:\\Program Files\\Quorvel\\QuorvelMouse.exe";
     std::vector<std::string> skinDirectories;
@@ -247,7 +252,13 @@ class FakeSkinChooser : public SkinChooserPort {
         startedAt.push_back(current);
         return answer;
     }
+    UsableSkins usableSkins(std::string_view wanted) override {
+        if (usable)
+            return *usable;
+        return UsableSkins{{std::string(wanted)}, true};
+    }
     std::optional<SkinSetting> answer;  // empty: the user cancelled
+    std::optional<UsableSkins> usable;  // empty: the wanted skin is installed and complete
     std::vector<SkinSetting> startedAt;
 
   private:

@@ -38,6 +38,44 @@ TEST(MainWindowStartUp, EndsWatchingTheMouseWithTheRecordSkinAndPageInPlace) {
     EXPECT_TRUE(rig.log.has("screen:copy"));
 }
 
+const std::string kSkins = "C:\\Program Files\\Quorvel\\/Skins/";
+
+TEST(MainWindowStartUp, AMissingSkinGivesWayToAnInstalledOneAndSaysSoOnce) {
+    DialogRig rig;
+    rig.store.settings.skinName = "Gone";
+    rig.skins.usable = UsableSkins{{"Default", "Frost"}, false};
+    rig.host.unloadable = {"/Default/"};  // complete by its listing, yet its image does not load
+    ASSERT_TRUE(rig.model.onInitDialog());
+    EXPECT_EQ(rig.shared.skinName, "Frost");
+    EXPECT_EQ(rig.shared.skinDirectory, kSkins + "Frost");
+    EXPECT_EQ(rig.log.count("message:The skin folder \"" + kSkins +
+                            "Gone\" is missing or incomplete. Showing the skin \"Frost\" "
+                            "instead.|QuorvelMouse"),
+              1);
+    EXPECT_EQ(rig.model.pageState(), PageState::Basic);
+    rig.model.onTrayNotify(kTrayLeftButtonUp);
+    EXPECT_TRUE(rig.log.has("window:show"));
+    // str.ini keeps the person's choice: the skin may come back.
+    EXPECT_EQ(rig.store.skinChoices.size(), 0U);
+}
+
+TEST(MainWindowStartUp, WithNoUsableSkinTheTrayNamesTheMissingFolderInsteadOfAnEmptyWindow) {
+    DialogRig rig;
+    rig.store.settings.skinName = "Gone";
+    rig.skins.usable = UsableSkins{};
+    ASSERT_TRUE(rig.model.onInitDialog());
+    const std::string message = "message:The skin folder \"" + kSkins +
+                                "Gone\" is missing or incomplete, and no other complete skin is "
+                                "installed: the window cannot be shown. Reinstall the program to "
+                                "restore its skins.|QuorvelMouse";
+    EXPECT_EQ(rig.log.count(message), 1);
+    EXPECT_TRUE(rig.log.has("tray:add:Gaming Mouse Setting"));
+    EXPECT_EQ(rig.model.pageState(), PageState::None);
+    rig.model.onTrayNotify(kTrayLeftButtonUp);
+    EXPECT_EQ(rig.log.count(message), 2);
+    EXPECT_FALSE(rig.log.has("window:show"));
+}
+
 TEST(MainWindowStartUp, SecondCopyEndsSilentlyWithCodeZero) {
     DialogRig rig;
     rig.host.firstInstance = false;

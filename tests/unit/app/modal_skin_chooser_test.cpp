@@ -27,7 +27,7 @@ class ScriptedRunner : public ModalRunner {
 
 TEST(ModalSkinChooser, GivesTheChoiceAfterOkAndNothingAfterCancel) {
     testing::FakeDirectoryListing listing;
-    listing.directories[kRoot] = {{"Default", true}, {"Frost", true}};
+    listing.setSkins(kRoot, {{"Default", true}, {"Frost", true}});
     SharedUiState shared;
     ScriptedRunner runner;
     ModalSkinChooser chooser(runner, listing, shared, kExe);

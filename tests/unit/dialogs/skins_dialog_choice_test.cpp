@@ -23,16 +23,20 @@ class SkinsChoiceTest : public ::testing::Test {
 };
 
 TEST_F(SkinsChoiceTest, ListsDirectoriesOnlyInEnumerationOrder) {
-    listing.directories[kRoot] = {{".", true},           {"..", true},      {"Frost", true},
-                                  {"readme.txt", false}, {"Default", true}, {"Crimson", true},
-                                  {"Skin.png", false}};
+    listing.setSkins(kRoot, {{".", true},
+                             {"..", true},
+                             {"Frost", true},
+                             {"readme.txt", false},
+                             {"Default", true},
+                             {"Crimson", true},
+                             {"Skin.png", false}});
     SkinsChoice choice = current();
     choice.fill();
     EXPECT_EQ(choice.listed(), (Names{"Frost", "Default", "Crimson"}));
 }
 
 TEST_F(SkinsChoiceTest, OkWithoutAChangeKeepsSkinAndColour) {
-    listing.directories[kRoot] = {{"Frost", true}, {"Default", true}};
+    listing.setSkins(kRoot, {{"Frost", true}, {"Default", true}});
     SkinsChoice choice = current();
     choice.fill();
     EXPECT_EQ(choice.skinName(), "Default");
@@ -41,7 +45,7 @@ TEST_F(SkinsChoiceTest, OkWithoutAChangeKeepsSkinAndColour) {
 }
 
 TEST_F(SkinsChoiceTest, ChoosingTakesTheDirectoryPathAndTheNewColour) {
-    listing.directories[kRoot] = {{"Frost", true}, {"Default", true}};
+    listing.setSkins(kRoot, {{"Frost", true}, {"Default", true}});
     SkinsChoice choice = current();
     choice.fill();
     ASSERT_TRUE(choice.choose(0));
@@ -57,7 +61,7 @@ TEST_F(SkinsChoiceTest, EmptyOrMissingSkinsDirectoryListsNothingAndKeepsTheSkin)
     missing.fill();
     EXPECT_TRUE(missing.listed().empty());
     EXPECT_FALSE(missing.choose(0));
-    listing.directories[kRoot] = {{".", true}, {"..", true}, {"notes.txt", false}};
+    listing.setSkins(kRoot, {{".", true}, {"..", true}, {"notes.txt", false}});
     SkinsChoice empty = current();
     empty.fill();
     EXPECT_TRUE(empty.listed().empty());
@@ -66,10 +70,10 @@ TEST_F(SkinsChoiceTest, EmptyOrMissingSkinsDirectoryListsNothingAndKeepsTheSkin)
 }
 
 TEST_F(SkinsChoiceTest, ADirectoryGoneSinceTheListOpenedIsNotTaken) {
-    listing.directories[kRoot] = {{"Frost", true}, {"Default", true}};
+    listing.setSkins(kRoot, {{"Frost", true}, {"Default", true}});
     SkinsChoice choice = current();
     choice.fill();
-    listing.directories[kRoot] = {{"Default", true}};
+    listing.setSkins(kRoot, {{"Default", true}});
     EXPECT_FALSE(choice.choose(0));
     EXPECT_EQ(choice.skinName(), "Default");
     EXPECT_EQ(choice.skinPath(), kRoot + "Default");
@@ -84,6 +88,72 @@ TEST(FindSkinPath, ExactNameFirstThenTheFirstThatDiffersInCaseOnly) {
     EXPECT_EQ(findSkinPath(listing, kRoot, "dark"), kRoot + "Dark");
     EXPECT_EQ(findSkinPath(listing, kRoot, "Dar"), std::nullopt);
     EXPECT_EQ(findSkinPath(listing, kRoot, ".."), std::nullopt);
+}
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+class UsableSkinsTest : public ::testing::Test {
+  protected:
+    UsableSkinsTest() {
+        listing.setSkins(kRoot, {{"Frost", true},
+                                 {"Broken", true},
+                                 {"Default", true},
+                                 {"Crimson", true},
+                                 {"notes.txt", false}});
+        // A skin whose images were deleted but one.
+        listing.directories[kRoot + "Broken"] = {{"BasicSet2.png", false}};
+    }
+    Names usable(std::string_view wanted) { return usableSkinNames(listing, kRoot, wanted).names; }
+    bool standsIn(std::string_view wanted) {
+        return !usableSkinNames(listing, kRoot, wanted).wantedFirst;
+    }
+    testing::FakeDirectoryListing listing;
+};
+
+TEST_F(UsableSkinsTest, TheWantedSkinFirstThenDefaultThenTheOthers) {
+    EXPECT_EQ(usable("Crimson"), (Names{"Crimson", "Default", "Frost"}));
+    EXPECT_EQ(usable("crimson"), (Names{"Crimson", "Default", "Frost"}));
+    EXPECT_EQ(usable("Default"), (Names{"Default", "Frost", "Crimson"}));
+    EXPECT_FALSE(standsIn("crimson"));
+    EXPECT_FALSE(standsIn("Default"));
+}
+
+TEST_F(UsableSkinsTest, AMissingIncompleteOrGarbledNameFallsBackToDefault) {
+    EXPECT_EQ(usable("Gone"), (Names{"Default", "Frost", "Crimson"}));
+    EXPECT_EQ(usable("Broken"), (Names{"Default", "Frost", "Crimson"}));
+    EXPECT_EQ(usable("\x7f\x01\xc3..\\..\\x"), (Names{"Default", "Frost", "Crimson"}));
+    EXPECT_EQ(usable(".."), (Names{"Default", "Frost", "Crimson"}));
+    EXPECT_EQ(usable(""), (Names{"Default", "Frost", "Crimson"}));
+    EXPECT_TRUE(standsIn("Broken"));
+    EXPECT_TRUE(standsIn("Gone"));
+}
+
+TEST_F(UsableSkinsTest, WithoutDefaultAnyCompleteSkinAndWithoutOneNothing) {
+    listing.directories.erase(kRoot + "Default");
+    EXPECT_EQ(usable("Gone"), (Names{"Frost", "Crimson"}));
+    listing.directories.erase(kRoot + "Frost");
+    listing.directories.erase(kRoot + "Crimson");
+    EXPECT_TRUE(usable("Frost").empty());
+    listing.directories.clear();
+    EXPECT_TRUE(usable("Default").empty());
+}
+
+TEST_F(UsableSkinsTest, ImageNamesMatchWithoutRegardToCaseAndADirectoryIsNoImage) {
+    std::vector<DirectoryEntry>& images = listing.directories[kRoot + "Frost"];
+    images.front().name = "BASICSET2.PNG";
+    EXPECT_TRUE(isCompleteSkin(listing, kRoot + "Frost"));
+    images.front().directory = true;
+    EXPECT_FALSE(isCompleteSkin(listing, kRoot + "Frost"));
+}
+
+TEST_F(UsableSkinsTest, TheChooserNeverOffersAnIncompleteSkin) {
+    SkinsChoice choice(listing, kRoot, "Default", kRoot + "Default", Colour{});
+    choice.fill();
+    EXPECT_EQ(choice.listed(), (Names{"Frost", "Default", "Crimson"}));
 }
 
 }  // namespace

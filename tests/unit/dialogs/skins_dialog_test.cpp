@@ -15,8 +15,9 @@ const SkinSetting kCurrent{kRoot + "Default", "Default", Colour{230, 230, 230}};
 class SkinsDialogTest : public ::testing::Test {
   protected:
     SkinsDialogTest() {
-        listing.directories[kRoot] = {
-            {".", true}, {"..", true}, {"Frost", true}, {"readme.txt", false}, {"Default", true}};
+        listing.setSkins(
+            kRoot,
+            {{".", true}, {"..", true}, {"Frost", true}, {"readme.txt", false}, {"Default", true}});
         dialog.onInit(context);
     }
     void press(int x, int y) { dialog.onPress(x, y, context); }
