@@ -154,13 +154,15 @@ menu_window() {
 menu_open() { [ -n "$(menu_window)" ]; }
 # Checksums of every installed file, so a changed or added one shows.
 install_sums() { (cd "$case_dir" && find . -type f | sort | xargs md5sum); }
-# Sets the UI language code in str.ini (UTF-16) for the next start.
-set_language() {
+# Sets key $1 of str.ini's "Skins" section (UTF-16) to $2 for the next start.
+set_skins_key() {
     local ini=$case_dir/str.ini
-    iconv -f UTF-16LE -t UTF-8 "$ini" | sed "s/^\(\xef\xbb\xbf\)\?Lan=.*\r\?$/\1Lan=$1\r/" |
+    iconv -f UTF-16LE -t UTF-8 "$ini" | sed "s/^\(\xef\xbb\xbf\)\?$1=.*\r\?$/\1$1=$2\r/" |
         iconv -f UTF-8 -t UTF-16LE >"$ini.new"
     mv "$ini.new" "$ini"
 }
+# Sets the UI language code for the next start.
+set_language() { set_skins_key Lan "$1"; }
 end_session() {
     choose_exit || fail "no tray menu"
     wait_for 50 program_ended || fail "the program did not end"

@@ -6,12 +6,6 @@ source "$(dirname "$0")/macroskin_lib.sh"
 if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
     openbox --sm-disable >/dev/null 2>&1 &
 fi
-set_skin() {
-    local ini=$case_dir/str.ini
-    iconv -f UTF-16LE -t UTF-8 "$ini" | sed "s/^Path=.*\r\?$/Path=$1\r/" |
-        iconv -f UTF-8 -t UTF-16LE >"$ini.new"
-    mv "$ini.new" "$ini"
-}
 # The program's message box: a small visible window with the program's caption.
 message_box() {
     local w
@@ -38,7 +32,7 @@ stop_program() {
 }
 
 # A folder that is not there: one message, then the window in Default.
-set_skin Gone
+set_skins_key Path Gone
 start_program --simulate
 wait_for 150 box_open || fail "missing folder: no message names it"
 screenshot skin-missing-message
