@@ -4,8 +4,8 @@
 #include "cli/device_session.h"
 #include "cli/file_stream.h"
 #include "cli/macro_report.h"
-#include "cli/record_rules.h"
 #include "device/apply_sequence.h"
+#include "profile/record_rules.h"
 
 namespace quorvel::cli {
 namespace {

@@ -1,6 +1,6 @@
 // keys: every key name the JSON form and record.ini take.
 #include "cli/command.h"
-#include "cli/key_words.h"
+#include "profile/key_words.h"
 
 namespace quorvel::cli {
 

@@ -1,10 +1,10 @@
 // show: a configuration in words, or its JSON form.
 #include "cli/command.h"
 #include "cli/config_io.h"
-#include "cli/config_json.h"
 #include "cli/config_words.h"
 #include "cli/device_session.h"
 #include "macro/macro_library.h"
+#include "profile/config_json.h"
 
 namespace quorvel::cli {
 

@@ -1,9 +1,9 @@
 // export and import: config.bin to its JSON form and back.
 #include "cli/command.h"
 #include "cli/config_io.h"
-#include "cli/config_json.h"
 #include "cli/device_session.h"
-#include "cli/record_rules.h"
+#include "profile/config_json.h"
+#include "profile/record_rules.h"
 
 namespace quorvel::cli {
 

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdio>
 
-#include "cli/config_json_fields.h"
 #include "config/dpi_tables.h"
 #include "config/record_texts.h"
 #include "keys/button_functions.h"
@@ -11,6 +10,7 @@
 #include "macro/macro_block.h"
 #include "macro/macro_block_events.h"
 #include "pages/pointer_settings.h"
+#include "profile/config_json_fields.h"
 
 namespace quorvel::cli {
 namespace {

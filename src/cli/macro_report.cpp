@@ -3,10 +3,10 @@
 #include <cctype>
 
 #include "cli/config_io.h"
-#include "cli/key_words.h"
 #include "keys/key_code_tables.h"
 #include "macro/macro_item.h"
 #include "macro/macro_library.h"
+#include "profile/key_words.h"
 
 namespace quorvel::cli {
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/config_json.h"
+#include "profile/config_json.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "cli/record_rules.h"
 #include "config/config_file.h"
 #include "config/install_data.h"
+#include "profile/record_rules.h"
 #include "support/random_record.h"
 
 namespace quorvel {
@@ -23,7 +23,7 @@ std::string refusal(const std::string& text) {
     const auto back = configFromJson(text);
     if (!back.config)
         return back.error;
-    const auto problems = cli::recordProblems(*back.config);
+    const auto problems = recordProblems(*back.config);
     return problems.empty() ? std::string() : problems.front().text();
 }
 

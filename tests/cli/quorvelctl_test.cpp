@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "cli/command.h"
-#include "cli/config_json.h"
 #include "config/config_file.h"
 #include "config/install_data.h"
 #include "ctl_runner.h"
@@ -14,6 +13,7 @@
 #include "macro/macro_block.h"
 #include "macro/macro_library.h"
 #include "ports/std_files.h"
+#include "profile/config_json.h"
 #include "sim/simulated_mouse.h"
 #include "support/device/fake_clock.h"
 #include "support/random_record.h"

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "cli/config_json.h"
 #include "config/mouse_config.h"
 #include "fuzz/fuzz_check.h"
+#include "profile/config_json.h"
 
 namespace {
 

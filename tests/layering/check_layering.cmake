@@ -1,7 +1,7 @@
 # Fails when a source file under SOURCE_DIR includes a module above its own.
 #   cmake -DSOURCE_DIR=<dir> -P check_layering.cmake
 # The order, lowest first; sim, cli and the platform backends all sit on top.
-set(order ports config keys macro device ui dialogs pages app)
+set(order ports config keys macro device profile ui dialogs pages app)
 set(top sim cli platform)
 
 function(rank_of module out)

@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "cli/config_json_fields.h"
 #include "config/record_texts.h"
+#include "profile/config_json_fields.h"
 
 namespace quorvel::testing {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quorvel::cli {
+namespace quorvel {
 
 // The key table's code for `word`, whatever its case.
 std::optional<std::uint8_t> keyCodeOfWord(std::string_view word);
@@ -22,4 +22,4 @@ std::string keySuggestion(std::string_view word);
 // Every name the JSON form and record.ini take, grouped by list, for `quorvelctl keys`.
 std::string keyNamesText();
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

@@ -1,11 +1,12 @@
-#include "cli/config_json.h"
+#include "profile/config_json.h"
 
 #include <charconv>
 #include <nlohmann/json.hpp>
 
-#include "cli/config_json_fields.h"
 #include "config/dpi_tables.h"
 #include "config/record_texts.h"
+#include "profile/config_json_fields.h"
+#include "profile/config_json_reader.h"
 
 namespace quorvel {
 namespace {
@@ -157,7 +158,9 @@ Json lightingJson(const MouseConfig& config) {
     return out;
 }
 
-Json recordJson(const MouseConfig& config, std::optional<int> sensorType) {
+}  // namespace
+
+Json config_json::recordDocument(const MouseConfig& config, std::optional<int> sensorType) {
     const auto bytes = config.bytes();
     Json doc = Json::object();
     doc[kFormat] = kConfigJsonFormat;
@@ -188,6 +191,8 @@ Json recordJson(const MouseConfig& config, std::optional<int> sensorType) {
     doc[kReserved][kParameters] = hexBytes(carriedParameters(config));
     return doc;
 }
+
+namespace {
 
 // Appends the value on one line; false (with a partial text) once it passes `limit` characters,
 // so deciding whether a large object fits costs no more than a line.
@@ -244,10 +249,14 @@ void layOut(const Json& value, int depth, std::size_t lead, std::string& out) {
 
 }  // namespace
 
-std::string configToJson(const MouseConfig& config, std::optional<int> sensorType) {
+std::string config_json::layOutDocument(const Json& doc) {
     std::string out;
-    layOut(recordJson(config, sensorType), 0, 0, out);
+    layOut(doc, 0, 0, out);
     return out + "\n";
+}
+
+std::string configToJson(const MouseConfig& config, std::optional<int> sensorType) {
+    return config_json::layOutDocument(config_json::recordDocument(config, sensorType));
 }
 
 }  // namespace quorvel

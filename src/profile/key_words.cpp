@@ -1,4 +1,4 @@
-#include "cli/key_words.h"
+#include "profile/key_words.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 
 #include "keys/key_code_tables.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 namespace {
 
 constexpr std::size_t kMostSuggestions = 3;
@@ -116,4 +116,4 @@ std::string keyNamesText() {
     return text;
 }
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

@@ -4,10 +4,10 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
-#include "cli/config_json.h"
-#include "cli/config_json_fields.h"
-#include "cli/config_json_reader.h"
 #include "config/record_texts.h"
+#include "profile/config_json.h"
+#include "profile/config_json_fields.h"
+#include "profile/config_json_reader.h"
 
 namespace quorvel {
 namespace {
@@ -155,7 +155,7 @@ bool readLighting(Reader& r, const Json& value, const std::string& at, MouseConf
     return true;
 }
 
-bool readVersion(Reader& r, const Json& doc) {
+bool readVersion(Reader& r, const Json& doc, std::span<const std::string_view> extraFields) {
     if (!doc.is_object())
         return r.fail("", "must be a JSON object");
     const auto format = doc.find(kFormat);
@@ -170,7 +170,7 @@ bool readVersion(Reader& r, const Json& doc) {
         return r.fail(std::string(kVersion),
                       "this tool reads versions 1 to " + std::to_string(kConfigJsonVersion));
     }
-    return r.object(doc, "", kTopFields);
+    return r.object(doc, "", kTopFields, extraFields);
 }
 
 bool readRecordV1(Reader& r, const Json& doc, MouseConfig& config) {
@@ -211,15 +211,30 @@ bool readRecordV1(Reader& r, const Json& doc, MouseConfig& config) {
     return readReserved(r, doc[kReserved], std::string(kReserved), config);
 }
 
-// nlohmann prefixes its messages with "[json.exception.parse_error.101] ".
+}  // namespace
+
+namespace config_json {
+
 std::string parseMessage(const std::string& what) {
     const auto end = what.find("] ");
     return end == std::string::npos ? what : what.substr(end + 2);
 }
 
-}  // namespace
-
-namespace config_json {
+ConfigJsonResult readDocument(const Json& doc, const SensorSource& sensor,
+                              std::span<const std::string_view> extraFields) {
+    ConfigJsonResult result;
+    Reader reader(sensor);
+    MouseConfig config;
+    const bool read = readVersion(reader, doc, extraFields) &&
+                      (doc[kVersion] == 1 ? readRecordV1(reader, doc, config)
+                                          : readRecordV2(reader, doc, config));
+    if (read) {
+        result.config = config;
+    } else {
+        result.error = reader.error();
+    }
+    return result;
+}
 
 bool readShownModeAndRate(Reader& r, const Json& doc, MouseConfig& config) {
     const auto shown = r.name(doc[kShownMode], std::string(kShownMode), kModeNames);
@@ -328,23 +343,7 @@ bool readReserved(Reader& r, const Json& value, const std::string& at, MouseConf
 
 ConfigJsonResult configFromJson(std::string_view text, const SensorSource& sensor) {
     ConfigJsonResult result;
-    try {
-        const Json doc = Json::parse(text.begin(), text.end());
-        Reader reader(sensor);
-        MouseConfig config;
-        const bool read =
-            readVersion(reader, doc) && (doc[kVersion] == 1 ? readRecordV1(reader, doc, config)
-                                                            : readRecordV2(reader, doc, config));
-        if (read) {
-            result.config = config;
-        } else {
-            result.error = reader.error();
-        }
-    } catch (const nlohmann::json::parse_error& e) {
-        result.error = "(document): not valid JSON: " + parseMessage(e.what());
-    } catch (const std::exception& e) {
-        result.error = std::string("(document): ") + e.what();
-    }
+    readGuarded(text, result.error, [&](const Json& doc) { result = readDocument(doc, sensor); });
     return result;
 }
 

@@ -8,7 +8,7 @@
 
 #include "config/mouse_config.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 
 struct RecordProblem {
     std::string field;  // the JSON path, buttons, stages and slots numbered from 1
@@ -29,4 +29,4 @@ std::string buttonPath(Mode mode, int button);  // "modes.A.3" for the third but
 std::string stagePath(int stage);               // "stages.2"
 std::string slotPath(int slot);                 // "macro_table.4" for slot index 3
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

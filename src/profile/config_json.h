@@ -32,7 +32,7 @@ struct ConfigJsonResult {
 
 // Reads versions 1 and 2. Checks the format and version, that every field is present and
 // known, and every value's form and range; the rules between values are recordProblems'
-// (cli/record_rules.h). A stage takes "dpi_index", "dpi" (a value of the sensor's list), or
+// (profile/record_rules.h). A stage takes "dpi_index", "dpi" (a value of the sensor's list), or
 // both when they agree. Never throws.
 ConfigJsonResult configFromJson(std::string_view text, const SensorSource& sensor = {});
 

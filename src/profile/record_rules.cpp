@@ -1,14 +1,14 @@
-#include "cli/record_rules.h"
+#include "profile/record_rules.h"
 
 #include <array>
 
-#include "cli/config_json_fields.h"
 #include "config/dpi_tables.h"
 #include "config/record_texts.h"
 #include "keys/button_functions.h"
 #include "keys/key_code_tables.h"
+#include "profile/config_json_fields.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 namespace {
 
 using namespace config_json;
@@ -209,4 +209,4 @@ std::vector<RecordProblem> recordProblems(const MouseConfig& config,
     return Checker(config, sensorType).run();
 }
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/config_json.h"
 #include "config/mouse_config.h"
+#include "profile/config_json.h"
 
 namespace quorvel::config_json {
 
@@ -189,5 +189,28 @@ bool readReserved(Reader& r, const Json& value, const std::string& at, MouseConf
 
 // Version 2's reader; the version has been checked.
 bool readRecordV2(Reader& r, const Json& doc, MouseConfig& config);
+
+// A parsed document's record, either version; `extraFields` may stand beside its own.
+ConfigJsonResult readDocument(const Json& doc, const SensorSource& sensor = {},
+                              std::span<const std::string_view> extraFields = {});
+// nlohmann prefixes its messages with "[json.exception.parse_error.101] "; this drops it.
+std::string parseMessage(const std::string& what);
+
+// Runs `read` on the parsed text. Text that is not JSON, or a read that throws, becomes
+// `error` instead: nothing escapes to the caller.
+template <typename Read>
+void readGuarded(std::string_view text, std::string& error, Read read) {
+    try {
+        read(Json::parse(text.begin(), text.end()));
+    } catch (const nlohmann::json::parse_error& e) {
+        error = "(document): not valid JSON: " + parseMessage(e.what());
+    } catch (const std::exception& e) {
+        error = std::string("(document): ") + e.what();
+    }
+}
+
+// The document configToJson writes, and its layout: a small object stays on one line.
+Json recordDocument(const MouseConfig& config, std::optional<int> sensorType = std::nullopt);
+std::string layOutDocument(const Json& doc);
 
 }  // namespace quorvel::config_json

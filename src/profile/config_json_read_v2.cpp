@@ -2,12 +2,12 @@
 // are checked here; what the mouse accepts is the rules' part.
 #include <vector>
 
-#include "cli/config_json_fields.h"
-#include "cli/config_json_reader.h"
-#include "cli/key_words.h"
 #include "config/record_texts.h"
 #include "keys/button_functions.h"
 #include "keys/key_code_tables.h"
+#include "profile/config_json_fields.h"
+#include "profile/config_json_reader.h"
+#include "profile/key_words.h"
 
 namespace quorvel::config_json {
 namespace {
@@ -57,9 +57,9 @@ std::optional<std::uint8_t> keyCode(Reader& r, const Json& value, const std::str
     }
     if (value.is_string()) {
         const auto& word = value.get_ref<const std::string&>();
-        if (const auto code = cli::keyCodeOfWord(word))
+        if (const auto code = keyCodeOfWord(word))
             return code;
-        r.fail(at, "\"" + word + "\" is not a key name" + cli::keySuggestion(word));
+        r.fail(at, "\"" + word + "\" is not a key name" + keySuggestion(word));
         return std::nullopt;
     }
     r.fail(at, "must be a key name ('quorvelctl keys' lists them) or a key code");
