@@ -67,51 +67,106 @@ void sendDpiCodes(DeviceLink& link, const MouseConfig& config, int sensorType) {
     (void)link.transferBlock(header, block);
 }
 
-void sendMacros(DeviceLink& link, const MouseConfig& config, ApplyState& state) {
-    for (MacroSlotBytes& slot : state.transferBuffer)
-        slot.fill(0);
+void writeMacroSlot(DeviceLink& link, int n, MacroSlotBytes& bytes) {
+    CommandReport header = CommandReport::make(command::kMacroWrite, static_cast<std::uint8_t>(n),
+                                               static_cast<std::uint8_t>(kMacroBlockSize));
+    (void)link.transferBlock(header, bytes);
+    link.wait(kApplyStepWaitMs);
+}
+
+void readMacroSlot(DeviceLink& link, int n, ApplyState& state) {
+    CommandReport header = CommandReport::make(command::kMacroRead, static_cast<std::uint8_t>(n));
+    std::array<std::uint8_t, kLargestBlock> answer{};
+    const std::size_t received = link.transferBlock(header, answer);
+    // The answer names its slot and length; what does not fit the buffer is dropped or
+    // clipped rather than written past it.
+    const std::uint8_t named = header.p(1);
+    if (named >= 1 && named <= kMacroSlotCount) {
+        const std::size_t length =
+            std::min({static_cast<std::size_t>(header.blockLength()), kMacroBlockSize, received});
+        std::copy_n(answer.begin(), length, state.transferBuffer[named - 1u].begin());
+    }
+    link.wait(kApplyStepWaitMs);
+}
+
+std::array<MacroSlotBytes, kMacroSlotCount> macroSlots(const MouseConfig& config) {
+    std::array<MacroSlotBytes, kMacroSlotCount> slots{};
     for (int slot = 0; slot < kMacroSlotCount; ++slot) {
         const auto block = config.macroBlock(slot);
         std::copy_n(block.begin(), std::min(block.size(), kMacroBlockSize),
-                    state.transferBuffer[static_cast<std::size_t>(slot)].begin());
+                    slots[static_cast<std::size_t>(slot)].begin());
     }
-
-    for (int n = 1; n <= kMacroSlotCount; ++n) {
-        CommandReport header =
-            CommandReport::make(command::kMacroWrite, static_cast<std::uint8_t>(n),
-                                static_cast<std::uint8_t>(kMacroBlockSize));
-        (void)link.transferBlock(header, state.transferBuffer[static_cast<std::size_t>(n - 1)]);
-        link.wait(kApplyStepWaitMs);
-    }
-
-    for (int n = 1; n <= kMacroSlotCount; ++n) {
-        CommandReport header =
-            CommandReport::make(command::kMacroRead, static_cast<std::uint8_t>(n));
-        std::array<std::uint8_t, kLargestBlock> answer{};
-        const std::size_t received = link.transferBlock(header, answer);
-        // The answer names its slot and length; what does not fit the buffer is dropped or
-        // clipped rather than written past it.
-        const std::uint8_t named = header.p(1);
-        if (named >= 1 && named <= kMacroSlotCount) {
-            const std::size_t length = std::min(
-                {static_cast<std::size_t>(header.blockLength()), kMacroBlockSize, received});
-            std::copy_n(answer.begin(), length, state.transferBuffer[named - 1u].begin());
-        }
-        link.wait(kApplyStepWaitMs);
-    }
+    return slots;
 }
 
-void sendKeyMatrices(DeviceLink& link, const MouseConfig& config, ApplyState& state) {
-    state.matrices[kModeAMatrix - 1] = keyMatrixFor(config, Mode::A);
-    state.matrices[kModeBMatrix - 1] = keyMatrixFor(config, Mode::B);
-    for (int m = 1; m <= kKeyMatrixCount; ++m) {
-        std::array<std::uint8_t, kKeyMatrixSize> bytes =
-            matrixBytes(state.matrices[static_cast<std::size_t>(m - 1)]);
-        CommandReport header =
-            CommandReport::make(command::kKeyMatrix, static_cast<std::uint8_t>(m),
-                                static_cast<std::uint8_t>(bytes.size()));
-        (void)link.transferBlock(header, bytes);
-        link.wait(kApplyStepWaitMs);
+// Every slot is written before any is read back.
+void sendMacros(DeviceLink& link, std::span<const int> slots, ApplyState& state) {
+    const auto image = state.sent->macros;
+    for (int n : slots) {
+        state.transferBuffer[static_cast<std::size_t>(n - 1)] =
+            image[static_cast<std::size_t>(n - 1)];
+        writeMacroSlot(link, n, state.transferBuffer[static_cast<std::size_t>(n - 1)]);
+    }
+    for (int n : slots)
+        readMacroSlot(link, n, state);
+}
+
+void sendKeyMatrix(DeviceLink& link, int m, ApplyState& state) {
+    std::array<std::uint8_t, kKeyMatrixSize> bytes =
+        matrixBytes(state.matrices[static_cast<std::size_t>(m - 1)]);
+    CommandReport header = CommandReport::make(command::kKeyMatrix, static_cast<std::uint8_t>(m),
+                                               static_cast<std::uint8_t>(bytes.size()));
+    (void)link.transferBlock(header, bytes);
+    link.wait(kApplyStepWaitMs);
+}
+
+// Every step: the report rate first, as it goes before the lighting read.
+std::vector<StepToSend> wholeSequence() {
+    std::vector<StepToSend> steps = {{SendStep::ReportRate},
+                                     {SendStep::StageColours},
+                                     {SendStep::Lighting},
+                                     {SendStep::DpiCodes}};
+    for (int n = 1; n <= kMacroSlotCount; ++n)
+        steps.push_back({SendStep::Macro, n});
+    for (int m = 1; m <= kKeyMatrixCount; ++m)
+        steps.push_back({SendStep::Matrix, m});
+    return steps;
+}
+
+// The steps after the lighting read, from `state.sent`, which already holds what they send.
+void sendSteps(DeviceLink& link, const MouseConfig& config, int sensorType,
+               std::span<const StepToSend> steps, ApplyState& state) {
+    std::vector<int> macros;
+    for (const StepToSend& s : steps) {
+        if (s.step == SendStep::Macro)
+            macros.push_back(s.number);
+    }
+    bool macrosSent = false;
+    for (const StepToSend& s : steps) {
+        switch (s.step) {
+            case SendStep::ReportRate:
+                sendReportRate(link, config);
+                break;
+            case SendStep::StageColours:
+                sendStageColours(link, config);
+                break;
+            case SendStep::Lighting:
+                writeLighting(link, state.lighting);
+                break;
+            case SendStep::DpiCodes:
+                sendDpiCodes(link, config, sensorType);
+                break;
+            case SendStep::Macro:
+                if (!macrosSent)
+                    sendMacros(link, macros, state);
+                macrosSent = true;
+                break;
+            case SendStep::Matrix:
+                state.matrices[static_cast<std::size_t>(s.number - 1)] =
+                    state.sent->matrices[static_cast<std::size_t>(s.number - 1)];
+                sendKeyMatrix(link, s.number, state);
+                break;
+        }
     }
 }
 
@@ -175,16 +230,64 @@ std::array<std::uint8_t, kDpiBlockSize> dpiBlock(const MouseConfig& config, int 
     return block;
 }
 
+SentImage sentImageFor(const MouseConfig& config, int sensorType, LightingValues lighting) {
+    SentImage image;
+    image.reportRate = config.reportRate();
+    const auto colours = config.stageColourBytes();
+    std::copy(colours.begin(), colours.end(), image.stageColours.begin());
+    applyLightingRules(config, lighting);
+    image.lighting = lighting;
+    image.dpi = dpiBlock(config, sensorType);
+    image.macros = macroSlots(config);
+    image.matrices[kModeAMatrix - 1] = keyMatrixFor(config, Mode::A);
+    image.matrices[kModeBMatrix - 1] = keyMatrixFor(config, Mode::B);
+    return image;
+}
+
+std::vector<StepToSend> stepsBetween(const SentImage& from, const SentImage& to) {
+    std::vector<StepToSend> steps;
+    const auto add = [&](bool differs, SendStep step, int number = 0) {
+        if (differs)
+            steps.push_back({step, number});
+    };
+    add(from.reportRate != to.reportRate, SendStep::ReportRate);
+    add(from.stageColours != to.stageColours, SendStep::StageColours);
+    add(from.lighting != to.lighting, SendStep::Lighting);
+    add(from.dpi != to.dpi, SendStep::DpiCodes);
+    for (std::size_t i = 0; i < to.macros.size(); ++i)
+        add(from.macros[i] != to.macros[i], SendStep::Macro, static_cast<int>(i + 1));
+    for (std::size_t i = 0; i < to.matrices.size(); ++i)
+        add(from.matrices[i] != to.matrices[i], SendStep::Matrix, static_cast<int>(i + 1));
+    return steps;
+}
+
 void applyToDevice(DeviceLink& link, const MouseConfig& config, int sensorType, ApplyState& state) {
     const PreciseWaits precise(link.clock());
     sendReportRate(link, config);
     readLighting(link, state.lighting);
-    applyLightingRules(config, state.lighting);
-    sendStageColours(link, config);
-    writeLighting(link, state.lighting);
-    sendDpiCodes(link, config, sensorType);
-    sendMacros(link, config, state);
-    sendKeyMatrices(link, config, state);
+    state.sent = sentImageFor(config, sensorType, state.lighting);
+    state.lighting = state.sent->lighting;
+    const std::vector<StepToSend> steps = wholeSequence();
+    sendSteps(link, config, sensorType, std::span(steps).subspan(1), state);
+}
+
+std::vector<StepToSend> switchDevice(DeviceLink& link, const MouseConfig& config, int sensorType,
+                                     ApplyState& state) {
+    if (!state.sent) {
+        applyToDevice(link, config, sensorType, state);
+        return wholeSequence();
+    }
+    // The lighting values last written are what the mouse holds: no read is needed to
+    // know what the rules would change.
+    SentImage target = sentImageFor(config, sensorType, state.lighting);
+    std::vector<StepToSend> steps = stepsBetween(*state.sent, target);
+    if (steps.empty())
+        return steps;
+    const PreciseWaits precise(link.clock());
+    state.sent = target;
+    state.lighting = target.lighting;
+    sendSteps(link, config, sensorType, steps, state);
+    return steps;
 }
 
 }  // namespace quorvel

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "config/mouse_config.h"
 #include "device/device_link.h"
@@ -60,12 +62,32 @@ inline constexpr std::uint32_t kApplyStepWaitMs = 2;
 
 using MacroSlotBytes = std::array<std::uint8_t, kMacroBlockSize>;
 
-// What the sequence keeps between runs: the matrices, the macro transfer buffer and the
-// lighting values last read from the mouse.
+// The bytes one send put on the mouse, in the pieces the sequence sends them in.
+struct SentImage {
+    std::uint8_t reportRate = 0;
+    std::array<std::uint8_t, record::kStageColoursSize> stageColours{};
+    LightingValues lighting;
+    std::array<std::uint8_t, kDpiBlockSize> dpi{};
+    std::array<MacroSlotBytes, kMacroSlotCount> macros{};
+    std::array<KeyMatrix, kKeyMatrixCount> matrices{};
+    friend bool operator==(const SentImage&, const SentImage&) = default;
+};
+
+// What the sequence keeps between runs: the matrices, the macro transfer buffer, the
+// lighting values last read from the mouse, and what this run last sent.
 struct ApplyState {
     std::array<KeyMatrix, kKeyMatrixCount> matrices{};
     std::array<MacroSlotBytes, kMacroSlotCount> transferBuffer{};
     LightingValues lighting;
+    std::optional<SentImage> sent;
+};
+
+// One piece of the sequence; `number` is the macro slot or key matrix, from 1.
+enum class SendStep : std::uint8_t { ReportRate, StageColours, Lighting, DpiCodes, Macro, Matrix };
+struct StepToSend {
+    SendStep step;
+    int number = 0;
+    friend bool operator==(const StepToSend&, const StepToSend&) = default;
 };
 
 // Entries 0 to 7 from the mode's buttons, 8 to 13 zero, 14 and 15 fixed.
@@ -78,5 +100,14 @@ std::array<std::uint8_t, kDpiBlockSize> dpiBlock(const MouseConfig& config, int 
 
 // Sends `config` to the mouse. Failing exchanges do not stop it.
 void applyToDevice(DeviceLink& link, const MouseConfig& config, int sensorType, ApplyState& state);
+
+// What sending `config` puts on the mouse, the lighting rules taken over `lighting`.
+SentImage sentImageFor(const MouseConfig& config, int sensorType, LightingValues lighting);
+// The pieces whose bytes differ, in the sequence's order.
+std::vector<StepToSend> stepsBetween(const SentImage& from, const SentImage& to);
+// Sends only what differs from what this run last sent, with the sequence's waits; the
+// whole sequence when nothing was sent yet. Returns the steps sent.
+std::vector<StepToSend> switchDevice(DeviceLink& link, const MouseConfig& config, int sensorType,
+                                     ApplyState& state);
 
 }  // namespace quorvel

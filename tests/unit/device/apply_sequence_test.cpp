@@ -298,5 +298,61 @@ TEST_F(LongReadBack, IsClippedToTheSlot) {
     EXPECT_EQ(reads, 12 * 8);
 }
 
+// What a whole apply would leave on the mouse, counters aside.
+void expectSameSettings(const sim::FirmwareState& a, const sim::FirmwareState& b) {
+    EXPECT_EQ(a.reportRate, b.reportRate);
+    EXPECT_EQ(std::tie(a.effect, a.effectOption1, a.effectOption2, a.slots),
+              std::tie(b.effect, b.effectOption1, b.effectOption2, b.slots));
+    EXPECT_EQ(a.stageColours, b.stageColours);
+    EXPECT_EQ(a.dpiBlock, b.dpiBlock);
+    EXPECT_EQ(a.macros, b.macros);
+    EXPECT_EQ(a.matrices, b.matrices);
+}
+
+sim::FirmwareState afterWholeApply(const MouseConfig& config, int sensorType) {
+    sim::SimulatedMouse mouse;
+    RecordingMessageBox messages;
+    FakeClock clock;
+    DeviceLink link(mouse, messages, clock);
+    EXPECT_TRUE(link.discoverDevice() && link.handshake());
+    ApplyState state;
+    applyToDevice(link, config, sensorType, state);
+    return mouse.firmwareState();
+}
+
+TEST_F(Apply, ASwitchSendsOnlyWhatDiffersAndLeavesWhatAWholeApplyWould) {
+    const MouseConfig first = knownRecord();
+    MouseConfig second = first;
+    second.setFunctionCode(Mode::B, 2, codeByte(FunctionCode::KeyOff));
+    second.setDpiValueIndex(2, 7);
+
+    const auto wholeRun = switchDevice(link_, first, 2, state_);
+    EXPECT_EQ(wholeRun.size(), 4u + kMacroSlotCount + kKeyMatrixCount) << "the first send is whole";
+    trace_.lines.clear();
+    const auto steps = switchDevice(link_, second, 2, state_);
+    EXPECT_EQ(steps, (std::vector<StepToSend>{{SendStep::DpiCodes}, {SendStep::Matrix, 3}}));
+    expectSameSettings(mouse_.firmwareState(), afterWholeApply(second, 2));
+
+    trace_.lines.clear();
+    EXPECT_TRUE(switchDevice(link_, second, 2, state_).empty());
+    EXPECT_TRUE(trace_.lines.empty()) << "the mouse holds it already";
+}
+
+TEST(SwitchSteps, FollowTheApplyOrderOneMacroSlotAndMatrixAtATime) {
+    MouseConfig from = knownRecord();
+    MouseConfig to = from;
+    to.setFunctionCode(Mode::A, 0, codeByte(FunctionCode::KeyOff));
+    to.macroBlock(4)[0] = 0x11;
+    to.setStageColour(1, Colour{1, 2, 3});
+    to.setReportRate(4);
+    to.setLightingMode(lighting_mode::kRespiration);
+    const LightingValues read{};
+    const auto steps = stepsBetween(sentImageFor(from, 0, read), sentImageFor(to, 0, read));
+    EXPECT_EQ(steps, (std::vector<StepToSend>{{SendStep::ReportRate},
+                                              {SendStep::StageColours},
+                                              {SendStep::Lighting},
+                                              {SendStep::Macro, 5},
+                                              {SendStep::Matrix, 1}}));
+}
 }  // namespace
 }  // namespace quorvel
