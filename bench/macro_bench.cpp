@@ -28,6 +28,11 @@ class MemoryFiles : public FilesPort {
         files_[path] = bytes;
         return std::nullopt;
     }
+    std::optional<FileError> makeDirectory(const std::string&) override { return std::nullopt; }
+    std::optional<FileError> remove(const std::string& path) override {
+        files_.erase(path);
+        return std::nullopt;
+    }
 
   private:
     std::map<std::string, std::vector<std::uint8_t>> files_;

@@ -24,6 +24,53 @@ std::string refusal(const Context& context, const std::string& path, const Mouse
 
 }  // namespace
 
+SendResult sendConfiguration(const Context& context, const std::string& source,
+                             const MouseConfig& config) {
+    SendResult result;
+    result.code = ExitCode::Failure;
+    std::ofstream traceFile;
+    std::unique_ptr<WireTraceWriter> trace;
+    if (const auto tracePath = context.args.value(kTrace)) {
+        traceFile.open(pathFromUtf8(*tracePath), std::ios::binary | std::ios::trunc);
+        if (!traceFile) {
+            context.fail(*tracePath + ": cannot be written; nothing was sent");
+            return result;
+        }
+        trace = std::make_unique<WireTraceWriter>(traceFile);
+    }
+
+    DeviceSession session(context);
+    if (session.system() == nullptr) {
+        context.fail(session.error());
+        return result;
+    }
+    if (trace)
+        session.link().setObserver(trace.get());
+    if (!session.connect()) {
+        context.fail(session.error());
+        return result;
+    }
+    DeviceLink& link = session.link();
+    // The program reads the sensor type when the mouse arrives; the DPI codes depend on it.
+    result.sensorType = link.exchangeSensorInformation().sensorType;
+    if (const auto text = refusal(context, source, config, result.sensorType); !text.empty()) {
+        context.fail(text);
+        return result;
+    }
+    ApplyState state;
+    applyToDevice(link, config, result.sensorType, state);
+    link.setObserver(nullptr);
+    if (trace) {
+        traceFile.flush();
+        if (!traceFile) {
+            context.fail(*context.args.value(kTrace) + ": the trace could not be written whole");
+            return result;
+        }
+    }
+    result.code = ExitCode::Ok;
+    return result;
+}
+
 ExitCode runApply(const Context& context) {
     const std::string configPath =
         context.args.value(kConfig).value_or(std::string(kDefaultConfigPath));
@@ -37,38 +84,11 @@ ExitCode runApply(const Context& context) {
     if (const auto text = refusal(context, configPath, config, context.sensor()); !text.empty())
         return context.fail(text);
 
-    std::ofstream traceFile;
-    std::unique_ptr<WireTraceWriter> trace;
-    if (const auto tracePath = context.args.value(kTrace)) {
-        traceFile.open(pathFromUtf8(*tracePath), std::ios::binary | std::ios::trunc);
-        if (!traceFile)
-            return context.fail(*tracePath + ": cannot be written; nothing was sent");
-        trace = std::make_unique<WireTraceWriter>(traceFile);
-    }
-
-    DeviceSession session(context);
-    if (session.system() == nullptr)
-        return context.fail(session.error());
-    if (trace)
-        session.link().setObserver(trace.get());
-    if (!session.connect())
-        return context.fail(session.error());
-    DeviceLink& link = session.link();
-    // The program reads the sensor type when the mouse arrives; the DPI codes depend on it.
-    const int sensorType = link.exchangeSensorInformation().sensorType;
-    if (const auto text = refusal(context, configPath, config, sensorType); !text.empty())
-        return context.fail(text);
-    ApplyState state;
-    applyToDevice(link, config, sensorType, state);
-    link.setObserver(nullptr);
-    if (trace) {
-        traceFile.flush();
-        if (!traceFile)
-            return context.fail(*context.args.value(kTrace) +
-                                ": the trace could not be written whole");
-    }
+    const SendResult sent = sendConfiguration(context, configPath, config);
+    if (sent.code != ExitCode::Ok)
+        return sent.code;
     context.out << "applied " << configPath << (macros ? " with the macros of " + *macros : "")
-                << " to the mouse (sensor type " << sensorType << ")\n";
+                << " to the mouse (sensor type " << sent.sensorType << ")\n";
     // The macro table stays with the configuration, as the program's Apply keeps it.
     if (macros && config != *loaded.config) {
         const SaveResult saved = saveConfigWithBackup(context.platform.files, configPath, config);

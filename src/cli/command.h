@@ -49,6 +49,7 @@ ExitCode runImport(const Context& context);
 ExitCode runWatch(const Context& context);
 ExitCode runInit(const Context& context);
 ExitCode runKeys(const Context& context);
+ExitCode runProfile(const Context& context);
 
 inline constexpr std::string_view kToolName = "quorvelctl";
 inline constexpr int kMaxSensorType = 255;  // any byte the mouse may report
@@ -62,5 +63,6 @@ inline constexpr std::string_view kOut = "out";
 inline constexpr std::string_view kCount = "count";
 inline constexpr std::string_view kSimNotify = "sim-notify";
 inline constexpr std::string_view kForce = "force";
+inline constexpr std::string_view kDir = "dir";
 
 }  // namespace quorvel::cli

@@ -36,8 +36,14 @@ constexpr OptionSpec kWatchOptions[] = {
     {kSimNotify, "KIND:VALUE,...",
      "with --simulate: notices to send; KIND 5 report rate, 7 DPI stage, 8 mode, 9 macro"},
 };
+constexpr OptionSpec kProfileOptions[] = {
+    {kDir, "DIR", "the profiles folder (default: Profiles beside the configuration file)"},
+    {kConfig, "FILE", "save: the configuration to save (default: config.bin)"},
+    {kTrace, "FILE", "apply: write every exchange with the mouse to FILE"},
+    {kForce, "", "apply: send a profile that breaks the mouse's rules anyway"},
+};
 
-constexpr std::array<Command, 9> kCommands = {{
+constexpr std::array<Command, 10> kCommands = {{
     {"init", "", "write the installed default configuration", kInitOptions, 0, 0, runInit},
     {"list",
      "",
@@ -61,6 +67,10 @@ constexpr std::array<Command, 9> kCommands = {{
     {"watch", "", "print the mouse's notifications until interrupted", kWatchOptions, 0, 0,
      runWatch},
     {"keys", "", "list every key name, modifier and fire target, with its code", {}, 0, 0, runKeys},
+    {"profile",
+     "list | save NAME | apply NAME | delete NAME | rule NAME PROGRAM... | unrule PROGRAM...",
+     "list, save, send or delete profiles and the programs that choose them", kProfileOptions, 1,
+     static_cast<std::size_t>(-1), runProfile},
 }};
 
 }  // namespace

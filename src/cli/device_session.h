@@ -48,6 +48,15 @@ class DeviceSession {
     std::string error_;
 };
 
+struct SendResult {
+    ExitCode code = ExitCode::Ok;
+    int sensorType = 0;
+};
+// The whole apply sequence to the mouse, with --trace and the record's rules (--force);
+// every failure is reported on the way, naming `source`.
+SendResult sendConfiguration(const Context& context, const std::string& source,
+                             const MouseConfig& config);
+
 // --sensor, else the simulated mouse's type, else the real mouse's answer if one answers.
 std::optional<int> knownSensorType(const Context& context);
 

@@ -22,6 +22,10 @@ class FilesPort {
     // An interrupted replace leaves the old content. Returns the error on failure.
     virtual std::optional<FileError> replace(const std::string& path,
                                              const std::vector<std::uint8_t>& bytes) = 0;
+    // Makes the folder, its parents too; one that exists already is no error.
+    virtual std::optional<FileError> makeDirectory(const std::string& path) = 0;
+    // Deletes one file.
+    virtual std::optional<FileError> remove(const std::string& path) = 0;
 };
 
 }  // namespace quorvel

@@ -126,4 +126,32 @@ std::optional<FileError> StdFilesPort::replace(const std::string& path,
     return std::nullopt;
 }
 
+std::vector<DirectoryEntry> StdDirectoryListing::list(const std::string& directory) {
+    std::vector<DirectoryEntry> entries;
+    std::error_code error;
+    fs::directory_iterator it(toPath(directory.empty() ? "." : directory), error);
+    // A missing or unreadable folder lists as empty, as the port promises.
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+        const std::u8string name = it->path().filename().u8string();
+        std::error_code ignored;
+        entries.push_back({std::string(name.begin(), name.end()), it->is_directory(ignored)});
+    }
+    return entries;
+}
+
+std::optional<FileError> StdFilesPort::makeDirectory(const std::string& path) {
+    std::error_code error;
+    fs::create_directories(toPath(path), error);
+    if (error)
+        return FileError{error.value()};
+    return std::nullopt;
+}
+
+std::optional<FileError> StdFilesPort::remove(const std::string& path) {
+    std::error_code error;
+    if (!fs::remove(toPath(path), error))
+        return FileError{error ? error.value() : ENOENT};
+    return std::nullopt;
+}
+
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 // The files port over the standard library, for the native build and tools.
 #pragma once
 
+#include "ports/directory_listing.h"
 #include "ports/files.h"
 #include "ports/replace_steps.h"
 
@@ -16,6 +17,8 @@ class StdFilesPort : public FilesPort {
     // file is refused before anything is written.
     std::optional<FileError> replace(const std::string& path,
                                      const std::vector<std::uint8_t>& bytes) override;
+    std::optional<FileError> makeDirectory(const std::string& path) override;
+    std::optional<FileError> remove(const std::string& path) override;
 
   private:
     std::optional<FileError> inject(ReplaceStep step) {
@@ -23,6 +26,12 @@ class StdFilesPort : public FilesPort {
     }
 
     ReplaceStepHook* hook_;
+};
+
+// The entries of a folder through std::filesystem, names in UTF-8 on every system.
+class StdDirectoryListing : public DirectoryListingPort {
+  public:
+    std::vector<DirectoryEntry> list(const std::string& directory) override;
 };
 
 }  // namespace quorvel

@@ -501,5 +501,45 @@ TEST(QuorvelctlTest, WatchPrintsTheNotificationsAsTheyArrive) {
     EXPECT_TRUE(isOneErrorLine(badConfig.err));
 }
 
+TEST(QuorvelctlTest, ProfilesAreSavedRuledListedSentAndDeleted) {
+    CtlDirectory dir;
+    dir.write("config.bin", defaultConfigFileBytes());
+    dir.write("str.ini", std::string("[Skins]\r\nLan=EN\r\n[Setting-EN]\r\nItem1=Shoot\r\n"));
+    EXPECT_EQ(dir.run("profile save Game").code, 0);
+    EXPECT_TRUE(contains(dir.text("Profiles/Game.json"), "\"A\": [\"Shoot\", \"\"")) << "labels";
+    EXPECT_EQ(dir.run("profile save Desk").code, 0);
+    EXPECT_EQ(dir.run("profile rule Game notepad.exe cs2.exe").code, 0);
+    const auto moved = dir.run("profile rule Desk NOTEPAD.EXE");
+    EXPECT_EQ(moved.out, "NOTEPAD.EXE chooses profile \"Desk\" (no longer \"Game\")\n")
+        << moved.err;
+    EXPECT_EQ(dir.run("export --out Profiles/exported.json").code, 0);
+    dir.write("Profiles/Bad.json", std::string("{\"format\": 1"));
+
+    const auto listed = dir.run("profile list");
+    EXPECT_EQ(listed.code, 0);
+    EXPECT_EQ(
+        lines(listed.out),
+        (std::vector<std::string>{
+            "Bad\tdamaged: Profiles/Bad.json: (document): not valid JSON: parse error at line 1, "
+            "column 13: syntax error while parsing object - unexpected end of input; expected '}'",
+            "Desk\tprograms: NOTEPAD.EXE", "exported\t(no programs)", "Game\tprograms: cs2.exe"}));
+
+    const auto sent = dir.run("--simulate --sensor 0 profile apply Game --trace trace.txt");
+    EXPECT_EQ(sent.code, 0) << sent.err;
+    EXPECT_EQ(dir.text("trace.txt"), coreApplyTrace(defaultInstallRecord(), 0));
+    for (const char* refused : {"profile apply Bad", "profile apply Nobody", "profile save CON",
+                                "profile rule Bad x.exe", "profile unrule nothing.exe"}) {
+        const auto run =
+            dir.run(std::string("--simulate --sensor 0 ") + refused + " --trace t2.txt");
+        EXPECT_EQ(run.code, 1) << refused;
+        EXPECT_TRUE(isOneErrorLine(run.err)) << run.err;
+        EXPECT_FALSE(dir.exists("t2.txt")) << refused;
+    }
+    EXPECT_TRUE(contains(dir.run("profile save CON").err, "device name"));
+    EXPECT_EQ(dir.run("profile delete Desk").code, 0);
+    EXPECT_FALSE(dir.exists("Profiles/Desk.json"));
+    EXPECT_EQ(dir.run("profile frobnicate").code, 2);
+}
+
 }  // namespace
 }  // namespace quorvel

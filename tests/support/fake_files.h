@@ -32,6 +32,17 @@ class FakeFiles : public FilesPort {
         return std::nullopt;
     }
 
+    std::optional<FileError> makeDirectory(const std::string& path) override {
+        directories.insert(path);
+        return std::nullopt;
+    }
+
+    std::optional<FileError> remove(const std::string& path) override {
+        if (files.erase(path) == 0)
+            return FileError{2};
+        return std::nullopt;
+    }
+
     void put(const std::string& path, std::string_view text) {
         files[path] = std::vector<std::uint8_t>(text.begin(), text.end());
     }
@@ -42,6 +53,7 @@ class FakeFiles : public FilesPort {
 
     std::map<std::string, std::vector<std::uint8_t>> files;
     std::set<std::string> unreadable;
+    std::set<std::string> directories;
     int failReplaceWith = 0;  // system error code every replace fails with; 0 = none
     int reads = 0;
     int replaces = 0;

@@ -132,4 +132,29 @@ std::optional<FileError> Win32FilesPort::replace(const std::string& path,
     return std::nullopt;
 }
 
+std::optional<FileError> Win32FilesPort::makeDirectory(const std::string& path) {
+    if (path.empty())
+        return std::nullopt;  // the current folder
+    const std::size_t slash = path.find_last_of("\\/", path.size() - 2);
+    if (slash != std::string::npos && slash > 0 && path[slash - 1] != ':') {
+        if (const auto failed = makeDirectory(path.substr(0, slash)))
+            return failed;
+    }
+    if (CreateDirectoryW(widePath(path).c_str(), nullptr))
+        return std::nullopt;
+    const DWORD code = GetLastError();
+    const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
+    if (code == ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return std::nullopt;
+    }
+    return FileError{static_cast<int>(code)};
+}
+
+std::optional<FileError> Win32FilesPort::remove(const std::string& path) {
+    if (!DeleteFileW(widePath(path).c_str()))
+        return lastError();
+    return std::nullopt;
+}
+
 }  // namespace quorvel::win32

@@ -22,6 +22,8 @@ class Win32FilesPort : public FilesPort {
     std::optional<std::vector<std::uint8_t>> read(const std::string& path) override;
     std::optional<FileError> replace(const std::string& path,
                                      const std::vector<std::uint8_t>& bytes) override;
+    std::optional<FileError> makeDirectory(const std::string& path) override;
+    std::optional<FileError> remove(const std::string& path) override;
 
   private:
     std::optional<FileError> inject(ReplaceStep step) {
