@@ -71,5 +71,18 @@ ctl --simulate watch --sim-notify 7:2,9:4 --count 2
 [ "$code" = 0 ] && [ "$out" = $'dpi-stage 2: DPI stage 2, 1000 DPI\nmacro-key 4: macro key 4' ] ||
     fail "watch: $code '$out'"
 
+# Profiles: the folder is made, files replaced and deleted through the Windows ports.
+ctl profile save Game
+[ "$code" = 0 ] && [ -f Profiles/Game.json ] || fail "profile save: $code '$err'"
+ctl profile rule Game notepad.exe
+ctl profile list
+[ "$code" = 0 ] && [ "$out" = $'Game\tprograms: notepad.exe' ] || fail "profile list: $code '$out' '$err'"
+ctl profile save 'LPT3.txt'
+[ "$code" = 1 ] && [[ $err == *"device name"* ]] || fail "profile name rule: $code '$err'"
+ctl --simulate profile apply Game --trace profile-trace.txt
+[ "$code" = 0 ] && cmp -s profile-trace.txt trace.txt || fail "profile apply: $code '$err'"
+ctl profile delete Game
+[ "$code" = 0 ] && [ ! -e Profiles/Game.json ] || fail "profile delete: $code '$err'"
+
 if ((failures)); then exit 1; fi
 echo "PASS quorvelctl under Wine"
