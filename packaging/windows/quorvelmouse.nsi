@@ -195,6 +195,7 @@ Section /o "un.Also remove my settings and macros" UnSecData
     Delete "$INSTDIR\config.bin.bak"
     Delete "$INSTDIR\str.ini"
     Delete "$INSTDIR\record.ini"
+    RMDir /r "$INSTDIR\Profiles"
 SectionEnd
 
 Section "-un.Folder"

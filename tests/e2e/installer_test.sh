@@ -55,17 +55,19 @@ wait_for 150 have_tray || fail "no tray icon from the installed program"
 # The user's settings and macros change; an upgrade over the running program keeps them.
 printf '\x07' | dd of="$target/config.bin" bs=1 seek=100 conv=notrunc status=none
 printf '[Mine]\r\nItemCount=1\r\nItem0=A   Dn\r\n' >"$target/record.ini"
-cp "$target/config.bin" "$target/record.ini" "$target/str.ini" "$work_dir/"
+mkdir -p "$target/Profiles"
+printf '{"format": "kept as it is"}' >"$target/Profiles/Game.json"
+cp "$target/config.bin" "$target/record.ini" "$target/str.ini" "$target/Profiles/Game.json" "$work_dir/"
 cmp -s "$target/config.bin" "$staged/config.bin" && fail "config.bin did not change"
 install_silently
 wait_for 100 program_ended || fail "the upgrade did not end the running program"
 [ "$(exit_code)" -eq 0 ] || fail "the program ended with $(exit_code)"
-for f in config.bin record.ini str.ini; do
-    cmp -s "$target/$f" "$work_dir/$f" || fail "the upgrade changed $f"
+for f in config.bin record.ini str.ini Profiles/Game.json; do
+    cmp -s "$target/$f" "$work_dir/${f#Profiles/}" || fail "the upgrade changed $f"
 done
 cmp -s "$target/QuorvelMouse.exe" "$staged/QuorvelMouse.exe" || fail "the program was not replaced"
 
-# A silent uninstall while the program runs ends it and leaves only the user's three files.
+# A silent uninstall while the program runs ends it and leaves only the user's files.
 rm -f "$work_dir/rc"
 start_program --simulate
 wait_for 150 have_tray || fail "no tray icon before the uninstall"
@@ -73,10 +75,11 @@ wine "$target/uninstall.exe" /S || fail "the uninstaller failed ($?)"
 wait_for 100 program_ended || fail "the uninstall did not end the program"
 [ "$(exit_code)" -eq 0 ] || fail "the program ended with $(exit_code)"
 # The uninstaller finishes from a copy of itself in the temporary folder.
-left() { (cd "$target" && find . -mindepth 1 | sort | tr '\n' ' '); }
-wait_for 100 eval '[ "$(left)" = "./config.bin ./record.ini ./str.ini " ]' || fail "left behind: $(left)"
-for f in config.bin record.ini str.ini; do
-    cmp -s "$target/$f" "$work_dir/$f" || fail "the uninstall changed $f"
+left() { (cd "$target" && find . -mindepth 1 | LC_ALL=C sort | tr '\n' ' '); }
+wait_for 100 eval '[ "$(left)" = "./Profiles ./Profiles/Game.json ./config.bin ./record.ini ./str.ini " ]' ||
+    fail "left behind: $(left)"
+for f in config.bin record.ini str.ini Profiles/Game.json; do
+    cmp -s "$target/$f" "$work_dir/${f#Profiles/}" || fail "the uninstall changed $f"
 done
 wait_for 50 eval '! have_entry' || fail "the entry is still there: $(entry_text)"
 [ ! -e "$task" ] || fail "the log-on task is still there"

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The uninstaller's "Also remove my settings and macros", ticked by the user: the folder goes
-# with the user's three files in it.
+# with the user's files and profiles in it.
 source "$(dirname "$0")/e2e_lib.sh"
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 setup=$(ls -t "$build_dir"/QuorvelMouse-*-setup.exe | head -n 1)
 target=$work_dir/programs/QuorvelMouse
 wine "$setup" /S "/D=Z:${target//\//\\}" || fail "the installer failed ($?)"
 printf '[Mine]\r\nItemCount=0\r\n' >"$target/record.ini"
+mkdir -p "$target/Profiles" && printf '{}' >"$target/Profiles/Game.json"
 [ -f "$target/config.bin" ] && [ -f "$target/str.ini" ] || fail "not installed"
 
 (wine "$target/uninstall.exe" >/dev/null 2>&1 || true) &
