@@ -177,7 +177,7 @@ void MainWindowPages::leave(PageState page, WindowContext& context) {
     fixedHover_.clearAll();
     advancedHover_.clearAll();
     if (page == PageState::Basic)
-        basic_.destroyChildren(context.controls());
+        basic_.hideChildren(context.controls());
     else if (page == PageState::Advanced)
         advanced_.leave(context);
 }

@@ -93,6 +93,8 @@ void AdvancedPage::show(WindowContext& context) {
         pointerRead_ = true;
     }
     createControls(context.controls());
+    for (int id : kPageControls)
+        context.controls().setVisible(id, true);
     editor_.show();
     syncControls(context.controls());
 }
@@ -104,9 +106,9 @@ void AdvancedPage::leave(WindowContext& context) {
     ContextRecorderHost host(context, services_.caption);
     recorder_.leavePage(host);
     editor_.leave();
-    for (int id : kPageControls) {
-        context.controls().destroy(id);
-    }
+    // Kept hidden for the next showing, which fills them again.
+    for (int id : kPageControls)
+        context.controls().setVisible(id, false);
     context.controls().destroy(kDropDownList);
 }
 

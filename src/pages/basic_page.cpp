@@ -120,9 +120,11 @@ void BasicPage::paintArea(Canvas& canvas, std::size_t index, bool over) const {
 }
 
 void BasicPage::createChildren(ControlsPort& controls) const {
-    for (int c = 1; c <= kStageCount; ++c)
+    for (int c = 1; c <= kStageCount; ++c) {
         controls.create(kFirstSwatchId + c - 1, ControlKind::ColourSwatch, swatchRect(c));
-    lighting_.createLabels(controls);
+        controls.setVisible(kFirstSwatchId + c - 1, true);
+    }
+    lighting_.showLabels(controls);
 }
 
 void BasicPage::paint(WindowContext& context) {
@@ -397,13 +399,13 @@ std::optional<ColourAnswer> BasicPage::colourFor(int id, ControlKind kind) const
     return std::nullopt;
 }
 
-void BasicPage::destroyChildren(ControlsPort& controls) {
+void BasicPage::hideChildren(ControlsPort& controls) {
     controls.destroy(kDpiSubListId);
     for (int slot = 0; slot < kKeySlots; ++slot)
         controls.destroy(keyListId(slot));
     for (int c = 1; c <= kStageCount; ++c)
-        controls.destroy(kFirstSwatchId + c - 1);
-    lighting_.destroyAll(controls);
+        controls.setVisible(kFirstSwatchId + c - 1, false);
+    lighting_.hideAll(controls);
 }
 
 }  // namespace quorvel

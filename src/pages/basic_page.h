@@ -56,8 +56,9 @@ class BasicPage {
     std::optional<ColourAnswer> colourFor(int id, ControlKind kind) const;
     static bool ownsControl(int id);
 
-    // The page is left or rebuilt: its child windows and lists go, marks are cleared.
-    void destroyChildren(ControlsPort& controls);
+    // The page is left or rebuilt: its lists go, its other child windows are hidden until the
+    // page shows again, marks are cleared.
+    void hideChildren(ControlsPort& controls);
 
   private:
     MouseConfig& config() { return env_.shared.records.live; }

@@ -85,16 +85,29 @@ void LightingArea::paintCaptions(Canvas& canvas, Colour textColour) const {
     }
 }
 
-void LightingArea::createLabels(ControlsPort& controls) const {
+namespace {
+
+// Made the first time, shown again with its new text after that.
+void showLabel(ControlsPort& controls, int id, const Rect& rect, std::string_view text) {
+    if (!controls.create(id, ControlKind::CentredLabel, rect, text))
+        controls.setText(id, text);
+    controls.setVisible(id, true);
+}
+
+}  // namespace
+
+void LightingArea::showLabels(ControlsPort& controls) const {
     const std::uint8_t mode = config_.lightingMode();
-    controls.create(lighting_id::kModeLabel, ControlKind::CentredLabel, kModeLabelRect,
-                    lightingModeName(texts_, mode));
-    if (!modeWithParameters(mode))
+    showLabel(controls, lighting_id::kModeLabel, kModeLabelRect, lightingModeName(texts_, mode));
+    if (!modeWithParameters(mode)) {
+        controls.setVisible(lighting_id::kParameterLabel, false);
+        controls.setVisible(lighting_id::kEffectLabel, false);
         return;
-    controls.create(lighting_id::kParameterLabel, ControlKind::CentredLabel, kParameterLabelRect,
-                    parameterText(mode, parameterOfMode(config_, mode)));
-    controls.create(lighting_id::kEffectLabel, ControlKind::CentredLabel, kEffectLabelRect,
-                    lightingEffectName(texts_, effectOfMode(config_, mode)));
+    }
+    showLabel(controls, lighting_id::kParameterLabel, kParameterLabelRect,
+              parameterText(mode, parameterOfMode(config_, mode)));
+    showLabel(controls, lighting_id::kEffectLabel, kEffectLabelRect,
+              lightingEffectName(texts_, effectOfMode(config_, mode)));
 }
 
 void LightingArea::closeListsOutside(ControlsPort& controls, int x, int y) {
@@ -240,12 +253,12 @@ void LightingArea::closeList(ControlsPort& controls, int id) {
         effectMark_ = false;
 }
 
-void LightingArea::destroyAll(ControlsPort& controls) {
-    for (int id :
-         {lighting_id::kModeList, lighting_id::kParameterList, lighting_id::kEffectList,
-          lighting_id::kModeLabel, lighting_id::kParameterLabel, lighting_id::kEffectLabel}) {
+void LightingArea::hideAll(ControlsPort& controls) {
+    for (int id : {lighting_id::kModeList, lighting_id::kParameterList, lighting_id::kEffectList})
         controls.destroy(id);
-    }
+    for (int id :
+         {lighting_id::kModeLabel, lighting_id::kParameterLabel, lighting_id::kEffectLabel})
+        controls.setVisible(id, false);
     effectMark_ = false;
 }
 

@@ -32,8 +32,8 @@ class LightingArea {
 
     // "Mode", "Parameter", "Effect" beside the boxes.
     void paintCaptions(Canvas& canvas, Colour textColour) const;
-    // The value labels, with the page's other child windows; mode 0 has only the mode label.
-    void createLabels(ControlsPort& controls) const;
+    // The value labels, with the page's other child windows; mode 0 shows only the mode label.
+    void showLabels(ControlsPort& controls) const;
 
     // Before a press acts: each open list the press is outside of closes.
     void closeListsOutside(ControlsPort& controls, int x, int y);
@@ -49,8 +49,8 @@ class LightingArea {
     }
     // A selection change or double click in one of the three lists.
     void choose(int listId, ControlsPort& controls);
-    // The page is left: lists and labels go, marks are cleared.
-    void destroyAll(ControlsPort& controls);
+    // The page is left: lists go, labels are hidden, marks are cleared.
+    void hideAll(ControlsPort& controls);
 
     bool effectMarked() const { return effectMark_; }
 

@@ -36,6 +36,10 @@ class ControlsPort {
     // Destroys the control if it exists; otherwise does nothing.
     virtual void destroy(int id) = 0;
     virtual bool exists(int id) const = 0;
+    // A hidden control keeps its content and takes no input; the keyboard focus leaves it for
+    // the window. Pages hide theirs when left, since making them anew costs more than drawing
+    // the page.
+    virtual void setVisible(int id, bool visible) = 0;
 
     // The text of a static or edit; empty when the control does not exist.
     virtual std::optional<std::string> text(int id) const = 0;

@@ -24,6 +24,7 @@ class FakeControls : public ControlsPort {
         std::optional<int> selection;
         int topIndex = 0;
         bool enabled = true;
+        bool visible = true;
     };
 
     bool create(int id, ControlKind kind, Rect rect, std::string_view text) override {
@@ -41,6 +42,18 @@ class FakeControls : public ControlsPort {
             focus.reset();
     }
     bool exists(int id) const override { return lists.count(id) != 0; }
+    void setVisible(int id, bool visible) override {
+        if (Control* control = find(id)) {
+            control->visible = visible;
+            if (!visible && focus == id)
+                focus.reset();
+        }
+    }
+    // There, and not hidden.
+    bool shown(int id) const {
+        const Control* control = find(id);
+        return control != nullptr && control->visible;
+    }
 
     std::optional<std::string> text(int id) const override {
         const Control* control = find(id);

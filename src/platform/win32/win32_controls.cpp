@@ -119,6 +119,20 @@ bool Win32Controls::exists(int id) const {
     return child(id) != nullptr;
 }
 
+void Win32Controls::setVisible(int id, bool visible) {
+    HWND window = child(id);
+    if (window == nullptr)
+        return;
+    // Keys typed next must not go to a control no one sees.
+    if (!visible && GetFocus() == window)
+        (void)SetFocus(owner_);
+    // Hidden without a repaint of what was under it: the page drawn next covers that place.
+    const UINT show = visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW | SWP_NOREDRAW;
+    // A refusal leaves the control as it was; there is nothing else to try.
+    (void)SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | show);
+}
+
 std::optional<std::string> Win32Controls::text(int id) const {
     HWND window = child(id);
     if (window == nullptr)

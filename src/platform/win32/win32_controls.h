@@ -27,6 +27,7 @@ class Win32Controls final : public ControlsPort {
     bool create(int id, ControlKind kind, Rect rect, std::string_view text) override;
     void destroy(int id) override;
     bool exists(int id) const override;
+    void setVisible(int id, bool visible) override;
 
     std::optional<std::string> text(int id) const override;
     void setText(int id, std::string_view text) override;

@@ -58,8 +58,8 @@ TEST_F(MainWindowAdvancedPage, RecordingTakesTheKeysUntilThePageIsLeft) {
     previousPage();
     EXPECT_EQ(rig.model.pageState(), PageState::Basic);
     EXPECT_FALSE(rig.window.hookInstalled);
-    EXPECT_FALSE(controls().exists(kSequenceList));
-    EXPECT_FALSE(controls().exists(kNameField));
+    EXPECT_FALSE(controls().shown(kSequenceList));
+    EXPECT_FALSE(controls().shown(kNameField));
     // Keys are the window's again, and the hook's leftovers reach no page.
     rig.model.onHookedKey(HookedKey{0x1E, false, false, false}, rig.window);
     EXPECT_FALSE(rig.model.onKeyBeforeDialogManager('A', KeyPhase::Down, rig.window));

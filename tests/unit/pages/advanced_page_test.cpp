@@ -98,8 +98,12 @@ TEST_F(AdvancedPageTest, TheFirstShowingReadsTheSystemAndLaterOnesKeepTheRecord)
 
     page.press(52 + 24 * 4, 205, context);  // speed step 5
     page.leave(context);
-    EXPECT_TRUE(context.controlsFake.lists.empty());
+    for (int id : {kNameField, kLoopField, kMacroList, kSequenceList, kDropDownLabel})
+        EXPECT_FALSE(context.controlsFake.shown(id)) << id;
     page.show(context);
+    for (int id : {kNameField, kLoopField, kMacroList, kSequenceList, kDropDownLabel})
+        EXPECT_TRUE(context.controlsFake.shown(id)) << id;
+    EXPECT_TRUE(context.controlsFake.destroyed.empty());  // the same windows, not new ones
     EXPECT_EQ(pointer.reads, 1);
     EXPECT_EQ(config().pointerSetting(kSpeedPosition), 5);
 }

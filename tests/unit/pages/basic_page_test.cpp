@@ -239,9 +239,24 @@ TEST_F(BasicPageTest, ThePageShowsTheSensorsLevelsAndCreatesItsChildWindows) {
     for (int id : {71, 72, 73, 74, 80})
         EXPECT_TRUE(context.fakeControls.exists(id)) << id;
     // Mode 0 has no parameter or effect label.
-    EXPECT_FALSE(context.fakeControls.exists(81));
-    page.destroyChildren(context.fakeControls);
-    EXPECT_TRUE(context.fakeControls.lists.empty());
+    EXPECT_FALSE(context.fakeControls.shown(81));
+    page.hideChildren(context.fakeControls);
+    for (int id : {71, 72, 73, 74, 80})
+        EXPECT_FALSE(context.fakeControls.shown(id)) << id;
+
+    // Shown again, the same windows come back with what the record holds now.
+    config().setLightingMode(3);
+    page.paint(context);
+    for (int id : {71, 72, 73, 74, 80, 81, 82})
+        EXPECT_TRUE(context.fakeControls.shown(id)) << id;
+    EXPECT_EQ(context.fakeControls.text(80), "Neon");
+    config().setLightingMode(0);
+    page.hideChildren(context.fakeControls);
+    page.paint(context);
+    EXPECT_FALSE(context.fakeControls.shown(81));
+    EXPECT_FALSE(context.fakeControls.shown(82));
+    EXPECT_EQ(context.fakeControls.text(80), "Off");
+    EXPECT_TRUE(context.fakeControls.destroyed.empty());
 }
 
 TEST_F(BasicPageTest, ListsAreWhiteOnBlackAndLightingLabelsCarryTheTextColour) {

@@ -24,7 +24,7 @@ class LightingAreaTest : public ::testing::Test {
 };
 
 TEST_F(LightingAreaTest, LabelsShowTheStoredModeAndModeZeroHasOnlyTheModeLabel) {
-    area.createLabels(controls);
+    area.showLabels(controls);
     EXPECT_EQ(label(kModeLabel), "Off");
     EXPECT_FALSE(controls.exists(kParameterLabel));
     EXPECT_FALSE(controls.exists(kEffectLabel));
@@ -32,7 +32,7 @@ TEST_F(LightingAreaTest, LabelsShowTheStoredModeAndModeZeroHasOnlyTheModeLabel) 
     config.setLightingMode(3);
     config.setNeonParameter(29);
     config.setNeonEffect(3);
-    area.createLabels(controls);
+    area.showLabels(controls);
     EXPECT_EQ(label(kParameterLabel), "15S");
     EXPECT_EQ(label(kEffectLabel), "RGB Fixed On");
     EXPECT_EQ(controls.lists.at(kModeLabel).kind, ControlKind::CentredLabel);
@@ -40,14 +40,14 @@ TEST_F(LightingAreaTest, LabelsShowTheStoredModeAndModeZeroHasOnlyTheModeLabel) 
     controls.lists.clear();
     config.setNeonEffect(9);
     config.setNeonParameter(30);
-    area.createLabels(controls);
+    area.showLabels(controls);
     EXPECT_EQ(label(kParameterLabel), "");
     EXPECT_EQ(label(kEffectLabel), "");
 }
 
 TEST_F(LightingAreaTest, NeonWithTwoSeconds) {
     config.setLightingMode(1);
-    area.createLabels(controls);
+    area.showLabels(controls);
     area.clickMode(controls);
     ASSERT_EQ(controls.itemCount(kModeList), 3);  // "Off" is not offered
     choose(kModeList, 2);
@@ -68,7 +68,7 @@ TEST_F(LightingAreaTest, NeonWithTwoSeconds) {
 
 TEST_F(LightingAreaTest, StandardAndRespirationShowRgbEffectWithoutAList) {
     config.setLightingMode(2);
-    area.createLabels(controls);
+    area.showLabels(controls);
     area.clickEffect(controls);
     EXPECT_FALSE(controls.exists(kEffectList));
     EXPECT_EQ(label(kEffectLabel), "RGB Effect");
