@@ -1,12 +1,18 @@
 // The Win32 HID port against Wine's own HID devices: the walk runs and finds no mouse.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <chrono>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "device/device_link.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/hid_system_win32.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/wide_text.h"
 
 namespace quorvel {
 namespace {
@@ -90,6 +96,63 @@ TEST(Win32HidSystem, AReadThatNoReportAnswersEndsAfterItsTimeOut) {
         return;
     }
     GTEST_SKIP() << "no HID interface with input reports opens for reading and writing";
+}
+
+// Fills the stack below its caller, lets the system deliver what it still owes this thread
+// (an alertable wait) and counts the bytes that changed: a read still running after its
+// reader returned writes its outcome into the OVERLAPPED of the frame it left, here.
+[[gnu::noinline]] int changedStackBytes() {
+    volatile std::uint8_t area[4096];
+    for (auto& byte : area)
+        byte = 0xA5;
+    (void)SleepEx(100, TRUE);
+    int changed = 0;
+    for (auto& byte : area)
+        changed += byte != 0xA5 ? 1 : 0;
+    return changed;
+}
+
+// The notification reader is woken (discovery, an unplugged mouse) while its read waits; the
+// wake event may be set before the read even starts. The read must have ended when readInput
+// returns; a report that does come is read and sets the wake event.
+TEST(Win32HidSystem, AWokenReadHasEndedWhenItReturns) {
+    // A pipe stands in for an interface whose reports do not come until the test sends one.
+    const std::wstring name =
+        L"\\\\.\\pipe\\quorvel-read-" + std::to_wstring(GetCurrentProcessId());
+    win32::UniqueKernelHandle device(CreateNamedPipeW(name.c_str(),
+                                                      PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
+                                                      PIPE_TYPE_BYTE, 1, 64, 64, 0, nullptr));
+    ASSERT_TRUE(device);
+    win32::Win32HidSystem system;
+    const std::unique_ptr<HidDevice> reader =
+        system.open(win32::utf8FromWide(name.c_str()), HidAccess::Read, HidIoMode::Overlapped);
+    ASSERT_NE(reader, nullptr);
+    const std::unique_ptr<WakeEvent> wake = system.createEvent();
+    ASSERT_NE(wake, nullptr);
+    std::vector<std::uint8_t> report(5, 0);
+    for (int round = 0; round < 10; ++round) {
+        wake->set();
+        EXPECT_EQ(reader->readInput(report, wake.get()), 0u);
+        EXPECT_EQ(changedStackBytes(), 0) << "round " << round;
+    }
+    const std::uint8_t sent[] = {6, 8, 0, 2, 0};
+    DWORD written = 0;
+    OVERLAPPED write{};
+    write.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_TRUE(WriteFile(device.get(), sent, sizeof sent, &written, &write) ||
+                GetLastError() == ERROR_IO_PENDING);
+    wake->reset();
+    // A read left running by an earlier round would take the report: this one would wait
+    // for good without the watchdog.
+    std::thread watchdog([&wake] {
+        Sleep(3000);
+        wake->set();
+    });
+    EXPECT_EQ(reader->readInput(report, wake.get()), sizeof sent);
+    watchdog.join();
+    EXPECT_EQ(report, std::vector<std::uint8_t>(sent, sent + sizeof sent));
+    EXPECT_TRUE(GetOverlappedResult(device.get(), &write, &written, TRUE));
+    CloseHandle(write.hEvent);
 }
 
 TEST(Win32Event, SetResetAndWait) {

@@ -168,8 +168,13 @@ class Win32HidDevice : public HidDevice {
         auto* event = dynamic_cast<Win32Event*>(wake);
         if (event == nullptr)
             return 0;
+        // The read signals its own event: the wake event may be set already, by whoever woke
+        // the reader before this read began, so waiting on it could not tell that the read
+        // has ended, and a cancelled read that is still running would write into this
+        // frame's OVERLAPPED after the return.
+        (void)ResetEvent(readDone_.get());
         OVERLAPPED overlapped{};
-        overlapped.hEvent = event->get();
+        overlapped.hEvent = readDone_.get();
         DWORD read = 0;
         if (!ReadFile(handle_.get(), report.data(), static_cast<DWORD>(report.size()), nullptr,
                       &overlapped) &&
@@ -178,14 +183,16 @@ class Win32HidDevice : public HidDevice {
             event->wait();
             return 0;
         }
-        event->wait();
-        if (GetOverlappedResult(handle_.get(), &overlapped, &read, FALSE))
-            return read;
-        if (GetLastError() != ERROR_IO_INCOMPLETE)
-            return 0;
-        // Woken by someone else: cancel, and let the cancel finish before the buffer and
-        // the OVERLAPPED block go out of scope. A cancel that fails means the read already
-        // ended; the wait below covers both.
+        const HANDLE ends[] = {readDone_.get(), event->get()};
+        const DWORD woken = WaitForMultipleObjects(2, ends, FALSE, INFINITE);
+        if (woken == WAIT_OBJECT_0) {
+            // A report completes the read: the wake event says so too, as callers expect.
+            event->set();
+            return GetOverlappedResult(handle_.get(), &overlapped, &read, FALSE) ? read : 0;
+        }
+        // Woken by someone else (or the wait failed): cancel, and let the cancel finish before
+        // the buffer and the OVERLAPPED block go out of scope. A cancel that fails means the
+        // read already ended; the wait on the read's own event covers both.
         (void)CancelIoEx(handle_.get(), &overlapped);
         (void)GetOverlappedResult(handle_.get(), &overlapped, &read, TRUE);
         return 0;
@@ -220,6 +227,7 @@ class Win32HidDevice : public HidDevice {
     std::shared_ptr<const HidLibraries> libraries_;
     UniqueKernelHandle handle_;
     UniqueKernelHandle transferDone_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    UniqueKernelHandle readDone_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
 DWORD desiredAccess(HidAccess access) {
