@@ -18,7 +18,7 @@
 #define RELAY_LENGTH_LOW 2
 #define RELAY_LENGTH_HIGH 3
 
-/* Message kinds. The driver sends the first five; the host the last two. */
+/* Message kinds. The driver sends the first five; the host the last three. */
 #define RELAY_HELLO_REQUESTS 1 /* first message of a request connection, no payload */
 #define RELAY_HELLO_INPUT 2    /* first message of an input connection, no payload */
 #define RELAY_SET_FEATURE 3    /* payload: the report without its identifier byte */
@@ -26,6 +26,7 @@
 #define RELAY_WRITE 5          /* payload: the output report without its identifier byte */
 #define RELAY_ANSWER 6         /* payload: status byte (0 done), then the bytes asked for */
 #define RELAY_INPUT 7          /* payload: one input report as the HID class driver wants it */
+#define RELAY_KEEPALIVE 8      /* no payload; lets a device's input thread see it is going */
 
 /* The devices, one per top-level collection of the mouse. */
 #define RELAY_ROLE_BOOT_MOUSE 0

@@ -70,7 +70,7 @@ typedef struct {
     HANDLE input_thread; /* reads the input connection until the host closes it */
     KSPIN_LOCK lock;     /* guards what follows */
     IRP* pending_read;
-    BOOLEAN removed;
+    volatile BOOLEAN removed;
     ULONG queued;
     UCHAR queue[QUEUED_INPUTS][RELAY_MAX_PAYLOAD];
     ULONG queue_length[QUEUED_INPUTS];
@@ -226,8 +226,10 @@ static VOID NTAPI input_thread(PVOID context) {
         if (send_message(pipe, RELAY_HELLO_INPUT, dev->role, NULL, 0) == STATUS_SUCCESS) {
             UCHAR kind, report[RELAY_MAX_PAYLOAD];
             ULONG length;
-            while (receive_message(pipe, &kind, report, sizeof(report), &length) ==
-                   STATUS_SUCCESS) {
+            /* The host sends a keep-alive every few tens of milliseconds, so a removed
+             * device's thread ends soon without closing a handle another thread reads. */
+            while (!dev->removed && receive_message(pipe, &kind, report, sizeof(report), &length) ==
+                                        STATUS_SUCCESS) {
                 if (kind == RELAY_INPUT)
                     deliver_input(dev, report, length);
             }
@@ -295,8 +297,8 @@ static void stop(vmouse_device* dev) {
     dev->requests = NULL;
     KeReleaseMutex(&dev->request_lock, FALSE);
     if (dev->input_thread) {
-        /* The host closes the input connection before it removes the device; the wait is
-         * bounded in case it died. */
+        /* The thread sees `removed` at the host's next keep-alive; the wait is bounded in
+         * case the host died. */
         LARGE_INTEGER limit;
         limit.QuadPart = -10 * 1000 * 2000;
         ZwWaitForSingleObject(dev->input_thread, FALSE, &limit);

@@ -8,6 +8,8 @@ namespace {
 
 constexpr wchar_t kPipePath[] = L"\\\\.\\pipe\\" RELAY_PIPE_NAME;
 constexpr DWORD kPipeBuffer = 4096;
+// How soon a removed device's input thread learns that it may end.
+constexpr DWORD kKeepAliveMs = 50;
 
 HANDLE newInstance() {
     return CreateNamedPipeW(kPipePath, PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_WAIT,
@@ -58,7 +60,19 @@ std::string RelayServer::start() {
     if (first == INVALID_HANDLE_VALUE)
         return "CreateNamedPipeW failed, error " + std::to_string(GetLastError());
     std::thread([this, first] { accept(first); }).detach();
+    std::thread([this] { keepAlive(); }).detach();
     return {};
+}
+
+void RelayServer::keepAlive() {
+    for (;;) {
+        Sleep(kKeepAliveMs);
+        std::lock_guard lock(inputsMutex_);
+        for (win32::UniqueKernelHandle& pipe : inputs_) {
+            if (pipe && !writeMessage(pipe.get(), RELAY_KEEPALIVE, 0, {}))
+                pipe.reset();  // the device went
+        }
+    }
 }
 
 void RelayServer::accept(HANDLE first) {

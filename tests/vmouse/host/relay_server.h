@@ -39,6 +39,7 @@ class RelayServer {
   private:
     void accept(HANDLE first);
     void serve(win32::UniqueKernelHandle pipe);
+    void keepAlive();
 
     Handler handler_;
     std::mutex inputsMutex_;
