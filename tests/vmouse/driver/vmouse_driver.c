@@ -171,7 +171,7 @@ static NTSTATUS receive_message(HANDLE pipe, UCHAR* kind, UCHAR* payload, ULONG 
 }
 
 /* A connection to the host; the host may be between two pipe instances, so it is tried for
- * about two seconds. */
+ * up to ten seconds (a loaded machine starts the next instance late). */
 static NTSTATUS connect_host(HANDLE* pipe) {
     UNICODE_STRING name;
     OBJECT_ATTRIBUTES attributes;
@@ -182,7 +182,7 @@ static NTSTATUS connect_host(HANDLE* pipe) {
     InitializeObjectAttributes(&attributes, &name, OBJ_CASE_INSENSITIVE | OBJ_KERNEL_HANDLE, NULL,
                                NULL);
     pause.QuadPart = -10 * 1000 * 20; /* 20 ms */
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    for (int attempt = 0; attempt < 500; ++attempt) {
         status = ZwCreateFile(pipe, GENERIC_READ | GENERIC_WRITE | SYNCHRONIZE, &attributes, &io,
                               NULL, 0, 0, FILE_OPEN,
                               FILE_SYNCHRONOUS_IO_NONALERT | FILE_NON_DIRECTORY_FILE, NULL, 0);

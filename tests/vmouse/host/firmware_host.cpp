@@ -86,7 +86,7 @@ class FirmwareHost {
         if (std::string error = relay_.start(); !error.empty())
             return error;
         std::thread([this] { forwardNotifications(); }).detach();
-        return plugDevices(besideExecutable(L"quorvel_vmouse.inf"));
+        return plug();
     }
 
     // Runs one control command; "" when done.
@@ -111,7 +111,7 @@ class FirmwareHost {
         if (verb == "plug") {
             mouse_.plugIn();
             wake_->set();  // the notification forwarder sleeps while unplugged
-            return plugDevices(besideExecutable(L"quorvel_vmouse.inf"));
+            return plug();
         }
         if (verb == "stall") {
             std::string state;
@@ -135,6 +135,20 @@ class FirmwareHost {
     }
 
   private:
+    // Installs the devices and waits until all have started (connected to the relay), so a
+    // case sees them when the command is done.
+    std::string plug() {
+        if (std::string error = plugDevices(besideExecutable(L"quorvel_vmouse.inf"));
+            !error.empty())
+            return error;
+        for (int waited = 0; waited < 20000; waited += 10) {
+            if (relay_.allInputsConnected())
+                return {};
+            Sleep(10);
+        }
+        return "the devices were installed but did not start within 20 s";
+    }
+
     static std::string utf8FromWideString(const std::wstring& wide) {
         return win32::utf8FromWide(wide.c_str());
     }

@@ -123,6 +123,15 @@ bool RelayServer::pushInput(int role, std::span<const std::uint8_t> report) {
     return false;
 }
 
+bool RelayServer::allInputsConnected() {
+    std::lock_guard lock(inputsMutex_);
+    for (const win32::UniqueKernelHandle& pipe : inputs_) {
+        if (!pipe)
+            return false;
+    }
+    return true;
+}
+
 void RelayServer::dropInputs() {
     std::lock_guard lock(inputsMutex_);
     for (win32::UniqueKernelHandle& pipe : inputs_) {

@@ -35,6 +35,8 @@ class RelayServer {
     bool pushInput(int role, std::span<const std::uint8_t> report);
     // Ends every input connection: the driver's input threads stop before a removal.
     void dropInputs();
+    // True once every device has connected its input: all three have started.
+    bool allInputsConnected();
 
   private:
     void accept(HANDLE first);
