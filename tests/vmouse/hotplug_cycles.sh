@@ -4,9 +4,10 @@
 # program finds it and Apply reaches it. Then many cycles, with the window open and closed: no
 # crash, no growing handle count, and the last Apply's trace as the one before the cycles.
 source "$(dirname "$0")/vmouse_lib.sh"
-# Fifty cycles pass on a quiet machine in about two minutes, but not yet reliably beside the
-# other cases; the suite runs three. QUORVEL_VHID_CYCLES=50 runs the full number.
-cycles=${QUORVEL_VHID_CYCLES:-3}
+# Not in the suite yet: alone it passes (fifty cycles in about two minutes), but beside other
+# cases the host's plug sometimes does not finish. Run by hand:
+#   QUORVEL_BUILD_DIR=build/windows bash tests/vmouse/hotplug_cycles.sh
+cycles=${QUORVEL_VHID_CYCLES:-50}
 # The cycles take a few minutes; the program must outlive them.
 program_seconds=280
 start_vmouse
