@@ -67,11 +67,14 @@ for ((i = 1; i <= cycles; i++)); do
     if ((i % 2)); then show_from_tray || fail "cycle $i: the window did not open"; fi
     unplug
     plug
+    if ((i == cycles / 2)); then half_handles=$(handles); fi
 done
-echo "$cycles cycles in $(($(date +%s) - started)) s; handles $first_handles before, $(handles) after"
+echo "$cycles cycles in $(($(date +%s) - started)) s; handles $first_handles before, $half_handles halfway, $(handles) after"
 program_ended && fail "the program ended: $(exit_code)"
-# A few handles may come and go with the system's own work; a leak grows with the cycles.
-(($(handles) <= first_handles + 5)) || fail "handles grew from $first_handles to $(handles)"
+# The system's own libraries take a dozen handles once, in the first cycles (seen: 63, then 76
+# from some cycle between 6 and 24 on); a leak grows with the cycles, so the second half of
+# them is what is compared.
+(($(handles) <= half_handles + 3)) || fail "handles grew from $half_handles to $(handles) in the second half"
 show_from_tray || fail "the window did not open after the cycles"
 apply_trace "$work_dir/apply-last.txt"
 diff "$work_dir/apply-reference.txt" "$work_dir/apply-last.txt" >&2 || fail "the last Apply's trace differs"
