@@ -1,5 +1,5 @@
 ; The QuorvelMouse installer. The build passes VERSION, PUBLISHER, STAGE (the laid-out
-; program folder), ICON and OUTFILE with -D.
+; program folder), ICON, LICENSE and OUTFILE with -D.
 Unicode true
 Target amd64-unicode
 ManifestDPIAware true
@@ -18,6 +18,8 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\QuorvelMouse"
 !define WINDOW_CLASS "Z7qdGMClass"
 !define EXIT_COMMAND 1028  ; the tray menu's Exit
+
+Var UnKeptText
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -44,6 +46,9 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 !define MUI_FINISHPAGE_RUN_TEXT "Start ${PRODUCT} now"
 
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_LICENSEPAGE_BUTTON "&Next >"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "${PRODUCT} is free software under this licence. Click Next to continue."
+!insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_INSTFILES
@@ -52,6 +57,9 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
+; Says what stayed behind and where, so nobody hunts for a folder they think is gone.
+!define MUI_FINISHPAGE_TEXT "$UnKeptText"
+!insertmacro MUI_UNPAGE_FINISH
 
 !insertmacro MUI_LANGUAGE "English"
 
@@ -109,6 +117,7 @@ Section "${PRODUCT}" SecProgram
     SetOutPath "$INSTDIR"
     File "${STAGE}\${EXE}"
     File "${STAGE}\quorvelctl.exe"
+    File "${STAGE}\LICENSE.txt"
     ; The user's settings and macros: an upgrade keeps them as they are.
     SetOverwrite off
     File "${STAGE}\config.bin"
@@ -183,6 +192,7 @@ Section "un.${PRODUCT}" UnSecProgram
     Pop $0
     Delete "$INSTDIR\${EXE}"
     Delete "$INSTDIR\quorvelctl.exe"
+    Delete "$INSTDIR\LICENSE.txt"
     RMDir /r "$INSTDIR\Skins"
     Delete "$INSTDIR\uninstall.exe"
     SetShellVarContext all
@@ -200,4 +210,19 @@ SectionEnd
 
 Section "-un.Folder"
     RMDir "$INSTDIR"  ; only when nothing of the user's is left in it
+    StrCpy $1 ""
+    ${If} ${FileExists} "$INSTDIR\config.bin"
+        StrCpy $1 "$1$\r$\n    config.bin (the mouse's settings)"
+    ${EndIf}
+    ${If} ${FileExists} "$INSTDIR\str.ini"
+        StrCpy $1 "$1$\r$\n    str.ini (language, skin and text colour)"
+    ${EndIf}
+    ${If} ${FileExists} "$INSTDIR\record.ini"
+        StrCpy $1 "$1$\r$\n    record.ini (your macros)"
+    ${EndIf}
+    ${If} $1 == ""
+        StrCpy $UnKeptText "${PRODUCT} has been removed from your computer, with your settings and macros."
+    ${Else}
+        StrCpy $UnKeptText "${PRODUCT} has been removed from your computer.$\r$\n$\r$\nYour settings and macros were kept in $INSTDIR:$1$\r$\n$\r$\nInstalling ${PRODUCT} into that folder again uses them; delete the folder to remove them."
+    ${EndIf}
 SectionEnd
