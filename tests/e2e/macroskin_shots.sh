@@ -6,7 +6,9 @@ start_program --simulate
 wait_for 150 have_notice "$detected_notice" || fail "start-up did not finish"
 show_from_tray || fail "tray click did not show the window"
 sleep 0.5
-doc_shot basic-page-default
+# What the skin pictures must differ from.
+default_skin=$work_dir/default-skin.png
+import -window "$(main_window)" "$default_skin" || fail "no picture of the default skin"
 open_macro_dialog || fail "Macro Key opened no dialog"
 dialog=$(sub_dialog)
 click_in "$dialog" 100 135
@@ -18,6 +20,7 @@ sleep 0.5
 doc_shot macro-dialog "$dialog"
 click_in "$dialog" 320 263
 wait_for 30 dialog_closed || fail "Cancel did not close the macro dialog"
+shot_skins=()
 for entry in 0 1 2; do
     open_skin_chooser || fail "the skins button did not open the chooser"
     dialog=$(sub_dialog)
@@ -29,9 +32,13 @@ for entry in 0 1 2; do
     click_in "$dialog" 200 263
     wait_for 30 dialog_closed || fail "OK did not close the chooser"
     name=$(setting Path)
-    sleep 0.5
-    [ "$name" != "Default" ] && doc_shot "basic-page-$(echo "$name" | tr '[:upper:]' '[:lower:]')"
+    if [ "$name" != "Default" ]; then
+        doc_shot_unlike "basic-page-$(echo "$name" | tr '[:upper:]' '[:lower:]')" "$default_skin"
+        shot_skins+=("$name")
+    fi
 done
+# A choice that did not take would leave last run's picture in place, unremarked.
+[ "${shot_skins[*]}" = "Crimson Frost" ] || fail "pictures of the skins: ${shot_skins[*]}"
 end_session
 
 # The repeat texts wrapped in Traditional Chinese.
