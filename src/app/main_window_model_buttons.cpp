@@ -93,11 +93,6 @@ void MainWindowModel::chooseSkin() {
     shared_.skinDirectory = chosen->directory;
     shared_.skinName = chosen->name;
     shared_.textColour = chosen->textColour;
-    settings_.skinName = chosen->name;
-    const auto colourTexts = quorvel::colourTexts(chosen->textColour);
-    settings_.red = colourTexts[0];
-    settings_.green = colourTexts[1];
-    settings_.blue = colourTexts[2];
     // Failed writes go unnoticed, as for the labels: the choice holds until the program ends.
     (void)ports_.store.writeSkinChoice(SkinChoice{chosen->textColour, chosen->name});
     ports_.host.useSkin(chosen->directory);

@@ -16,10 +16,6 @@ int countHolding(const MouseConfig& config, Mode mode, FunctionCode code) {
 
 }  // namespace
 
-bool hasLeftClick(const MouseConfig& config, Mode mode) {
-    return countHolding(config, mode, FunctionCode::LeftClick) > 0;
-}
-
 bool keyBoxMayOpen(const MouseConfig& config, Mode mode, int button) {
     if (button < 0 || button >= kButtonCount)
         return false;

@@ -8,8 +8,6 @@
 
 namespace quorvel {
 
-bool hasLeftClick(const MouseConfig& config, Mode mode);
-
 // False for the only button of `mode` that holds "Left Click": its key box must not open,
 // so the mode cannot lose its last left click.
 bool keyBoxMayOpen(const MouseConfig& config, Mode mode, int button);

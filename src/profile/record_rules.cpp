@@ -191,10 +191,6 @@ std::string stagePath(int stage) {
     return std::string(kStages) + "." + std::to_string(stage);
 }
 
-std::string slotPath(int slot) {
-    return std::string(kMacroTable) + "." + std::to_string(slot + 1);
-}
-
 std::string problemsInOneLine(const std::vector<RecordProblem>& problems) {
     if (problems.empty())
         return {};

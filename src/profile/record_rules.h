@@ -27,6 +27,5 @@ std::string problemsInOneLine(const std::vector<RecordProblem>& problems);
 // JSON paths, shared with the JSON form so that both name a field alike.
 std::string buttonPath(Mode mode, int button);  // "modes.A.3" for the third button
 std::string stagePath(int stage);               // "stages.2"
-std::string slotPath(int slot);                 // "macro_table.4" for slot index 3
 
 }  // namespace quorvel

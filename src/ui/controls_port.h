@@ -49,9 +49,6 @@ class ControlsPort {
 
     // List boxes. Appends an entry; ignored when the list does not exist.
     virtual void addItem(int id, std::string_view text) = 0;
-    // Inserts before `index`; past the end appends.
-    virtual void insertItem(int id, int index, std::string_view text) = 0;
-    virtual void removeItem(int id, int index) = 0;
     virtual void clearItems(int id) = 0;
     // 0 when the list does not exist.
     virtual int itemCount(int id) const = 0;
@@ -71,9 +68,7 @@ class ControlsPort {
 
     // A disabled control takes no input and no focus.
     virtual void enable(int id, bool enabled) = 0;
-    virtual bool isEnabled(int id) const = 0;
-    // Gives the keyboard focus to the control, or to the window itself.
-    virtual void setFocus(int id) = 0;
+    // Gives the keyboard focus to the window itself.
     virtual void focusWindow() = 0;
     // The control that has the keyboard focus; empty when it is the window or elsewhere.
     virtual std::optional<int> focusedControl() const = 0;

@@ -30,14 +30,6 @@ void paintSliderCells(Canvas& canvas, std::span<const Rect> cells, int value, Sl
     }
 }
 
-int sliderCellAt(std::span<const Rect> cells, int x, int y) {
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (cells[i].contains(x, y))
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
 void paintTickBox(Canvas& canvas, const Rect& rect, bool ticked) {
     canvas.drawImage(ticked ? skin_image::kTickOn : skin_image::kTickOff, rect.left, rect.top);
 }

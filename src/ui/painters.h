@@ -50,9 +50,6 @@ constexpr bool sliderCellLit(int index, int value, SliderFill fill) {
 void paintSliderCells(Canvas& canvas, std::span<const Rect> cells, int value, SliderFill fill,
                       ImagePair images);
 
-// The cell a press at (x, y) hit, counted from the start; -1 for none.
-int sliderCellAt(std::span<const Rect> cells, int x, int y);
-
 void paintTickBox(Canvas& canvas, const Rect& rect, bool ticked);
 
 }  // namespace quorvel

@@ -47,7 +47,6 @@ void readButtons(const MouseConfig& config) {
             (void)windowsUsageFromPosition(
                 config.buttonField(mode, ButtonField::WindowsPosition, button));
         }
-        (void)hasLeftClick(config, mode);
         (void)shiftButton(config, mode);
         (void)matrixBytes(keyMatrixFor(config, mode));
     }

@@ -72,25 +72,6 @@ class FakeControls : public ControlsPort {
         if (Control* list = find(id))
             list->items.emplace_back(text);
     }
-    void insertItem(int id, int index, std::string_view text) override {
-        Control* list = find(id);
-        if (!list)
-            return;
-        const auto at = std::clamp<std::size_t>(static_cast<std::size_t>(std::max(index, 0)), 0,
-                                                list->items.size());
-        list->items.insert(list->items.begin() + static_cast<std::ptrdiff_t>(at),
-                           std::string(text));
-    }
-    void removeItem(int id, int index) override {
-        Control* list = find(id);
-        if (!list || !validIndex(*list, index))
-            return;
-        list->items.erase(list->items.begin() + index);
-        if (list->selection == index)
-            list->selection.reset();
-        else if (list->selection && *list->selection > index)
-            --*list->selection;
-    }
     void clearItems(int id) override {
         if (Control* list = find(id)) {
             list->items.clear();
@@ -145,11 +126,12 @@ class FakeControls : public ControlsPort {
                 focus.reset();
         }
     }
-    bool isEnabled(int id) const override {
+    bool isEnabled(int id) const {
         const Control* control = find(id);
         return control && control->enabled;
     }
-    void setFocus(int id) override {
+    // The user clicks into the control.
+    void setFocus(int id) {
         const Control* control = find(id);
         if (control && control->enabled)
             focus = id;

@@ -17,7 +17,7 @@
 #include "config/ini_file.h"
 #include "config/text_encoding.h"
 #include "platform/win32/files_win32.h"
-#include "platform/win32/system_profile.h"
+#include "system_profile.h"
 
 namespace quorvel {
 namespace {

@@ -213,17 +213,4 @@ bool blitImage(HDC target, HDC source, const DibImage& image, int x, int y) {
     return StretchBlt(target, x, y, w, h, source, 0, 0, w, h, SRCCOPY) != FALSE;
 }
 
-bool drawImage(HDC target, const DibImage& image, int x, int y) {
-    if (target == nullptr)
-        return false;
-    const UniqueMemoryDc source(CreateCompatibleDC(target));
-    if (!source.valid())
-        return false;
-    HGDIOBJ previous = SelectObject(source.get(), image.bitmap());
-    const bool drawn = blitImage(target, source.get(), image, x, y);
-    // Puts the context's own bitmap back so the image's can be deleted; cannot fail here.
-    (void)SelectObject(source.get(), previous);
-    return drawn;
-}
-
 }  // namespace quorvel::win32

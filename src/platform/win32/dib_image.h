@@ -54,7 +54,4 @@ std::optional<DibImage> decodeImageFile(const std::wstring& path, Preparation pr
 // `source` is a memory context with the image's bitmap selected.
 bool blitImage(HDC target, HDC source, const DibImage& image, int x, int y);
 
-// The same with a temporary memory context.
-bool drawImage(HDC target, const DibImage& image, int x, int y);
-
 }  // namespace quorvel::win32

@@ -4,22 +4,6 @@
 
 namespace quorvel::win32 {
 
-bool DrawSkinImage(HDC target, std::string_view path, int x, int y) {
-    if (target == nullptr)
-        return false;
-    std::optional<DibImage> image = decodeImageFile(wideFromUtf8(path), Preparation::Premultiplied);
-    return image.has_value() && drawImage(target, *image, x, y);
-}
-
-bool LoadPng(HDC target, std::string_view path, int x, int y, MessageBoxPort& messages) {
-    std::optional<DibImage> image = decodeImageFile(wideFromUtf8(path), Preparation::Premultiplied);
-    if (!image.has_value()) {
-        messages.show(kLoadPngFailed, kAppTitle);
-        return false;
-    }
-    return drawImage(target, *image, x, y);
-}
-
 CachedSkinImage::CachedSkinImage(DibImage image)
     : image_(std::move(image)), memory_(CreateCompatibleDC(nullptr)) {
     if (memory_.valid())

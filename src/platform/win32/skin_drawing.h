@@ -1,4 +1,4 @@
-// Drawing skin images by path, and the decoder that fills the image cache.
+// The decoder that fills the image cache, and drawing from it.
 #pragma once
 
 #include <windows.h>
@@ -9,19 +9,9 @@
 
 #include "platform/win32/dib_image.h"
 #include "platform/win32/unique_handle.h"
-#include "ports/message_box.h"
 #include "ui/image_cache.h"
 
 namespace quorvel::win32 {
-
-inline constexpr std::string_view kLoadPngFailed = "LoadPng---Load image failed.";
-
-// Decodes, prepares and draws one image at (x, y) at its natural size. On failure shows
-// "LoadPng---Load image failed." with the application's caption. For the sub-dialogs.
-bool LoadPng(HDC target, std::string_view path, int x, int y, MessageBoxPort& messages);
-
-// The same without any message: the main window's way. A null target fails at once.
-bool DrawSkinImage(HDC target, std::string_view path, int x, int y);
 
 // A cached image: the prepared section stays selected in its own memory context, so drawing
 // it again costs one blend.

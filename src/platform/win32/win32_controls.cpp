@@ -159,20 +159,6 @@ void Win32Controls::addItem(int id, std::string_view text) {
         ListBox_AddString(window, wideFromUtf8(text).c_str());
 }
 
-void Win32Controls::insertItem(int id, int index, std::string_view text) {
-    HWND window = list(id);
-    if (window == nullptr)
-        return;
-    // Past the end appends, as -1 does for the list box.
-    const int at = index < 0 || index >= ListBox_GetCount(window) ? -1 : index;
-    ListBox_InsertString(window, at, wideFromUtf8(text).c_str());
-}
-
-void Win32Controls::removeItem(int id, int index) {
-    if (HWND window = list(id); window != nullptr && index >= 0)
-        ListBox_DeleteString(window, index);
-}
-
 void Win32Controls::clearItems(int id) {
     if (HWND window = list(id))
         ListBox_ResetContent(window);
@@ -240,16 +226,6 @@ void Win32Controls::scrollTo(int id, int index) {
 void Win32Controls::enable(int id, bool enabled) {
     if (HWND window = child(id))
         EnableWindow(window, enabled ? TRUE : FALSE);
-}
-
-bool Win32Controls::isEnabled(int id) const {
-    HWND window = child(id);
-    return window != nullptr && IsWindowEnabled(window) != FALSE;
-}
-
-void Win32Controls::setFocus(int id) {
-    if (HWND window = child(id))
-        SetFocus(window);
 }
 
 void Win32Controls::focusWindow() {

@@ -34,8 +34,6 @@ class Win32Controls final : public ControlsPort {
     void redraw(int id) override;
 
     void addItem(int id, std::string_view text) override;
-    void insertItem(int id, int index, std::string_view text) override;
-    void removeItem(int id, int index) override;
     void clearItems(int id) override;
     int itemCount(int id) const override;
     std::optional<std::string> itemText(int id, int index) const override;
@@ -46,8 +44,6 @@ class Win32Controls final : public ControlsPort {
     void scrollTo(int id, int index) override;
 
     void enable(int id, bool enabled) override;
-    bool isEnabled(int id) const override;
-    void setFocus(int id) override;
     void focusWindow() override;
     std::optional<int> focusedControl() const override;
 

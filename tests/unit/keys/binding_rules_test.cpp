@@ -16,16 +16,6 @@ TEST(LeftClickRule, OnlyLeftClickOfAModeCannotOpen) {
     EXPECT_FALSE(keyBoxMayOpen(config, Mode::B, 0));  // the other mode counts on its own
 }
 
-TEST(LeftClickRule, ModeWithoutLeftClickIsReported) {
-    MouseConfig config;
-    EXPECT_TRUE(hasLeftClick(config, Mode::B));
-    for (int b = 0; b < kButtonCount; ++b)
-        config.setFunctionCode(Mode::B, b, 15);
-    EXPECT_FALSE(hasLeftClick(config, Mode::B));
-    EXPECT_TRUE(hasLeftClick(config, Mode::A));
-    EXPECT_FALSE(keyBoxMayOpen(config, Mode::A, 8));
-}
-
 TEST(ShiftRule, OncePerModeOnTheSameButton) {
     MouseConfig config;
     applyDefaultAssignment(config);

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-
 namespace quorvel::test {
 namespace {
 
@@ -16,14 +14,6 @@ TEST(SliderCells, FillingCountsFromTheStartAndARadioLightsOneCell) {
     EXPECT_TRUE(sliderCellLit(2, 3, SliderFill::Only));
     EXPECT_FALSE(sliderCellLit(1, 3, SliderFill::Only));
     EXPECT_FALSE(sliderCellLit(0, 0, SliderFill::Only));
-}
-
-TEST(SliderCells, APressFindsItsCellAndTheGapsBetweenCellsMiss) {
-    constexpr std::array<Rect, 2> segments = {{{542, 204, 612, 215}, {614, 204, 684, 215}}};
-    EXPECT_EQ(sliderCellAt(segments, 542, 204), 0);
-    EXPECT_EQ(sliderCellAt(segments, 614, 214), 1);
-    EXPECT_EQ(sliderCellAt(segments, 612, 210), -1);
-    EXPECT_EQ(sliderCellAt(segments, 700, 210), -1);
 }
 
 TEST(DropDownFace, NumberTakesTheLeftmostTwentyPixelsAndTheValueTheRest) {

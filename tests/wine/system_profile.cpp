@@ -1,4 +1,4 @@
-#include "platform/win32/system_profile.h"
+#include "system_profile.h"
 
 #include <windows.h>
 
