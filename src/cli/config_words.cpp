@@ -9,7 +9,7 @@
 #include "keys/key_code_tables.h"
 #include "macro/macro_block.h"
 #include "macro/macro_block_events.h"
-#include "pages/pointer_settings.h"
+#include "config/pointer_positions.h"
 #include "profile/config_json_fields.h"
 
 namespace quorvel::cli {

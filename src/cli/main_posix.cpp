@@ -7,13 +7,15 @@
 #include "cli/interrupt.h"
 #include "platform/hidapi/hid_system_hidapi.h"
 #include "platform/posix/clock_posix.h"
+#include "platform/posix/disk_sync_posix.h"
 #include "ports/std_files.h"
 
 int main(int argc, char** argv) {
     using namespace quorvel;
     const std::vector<std::string> args(argv + 1, argv + argc);
     posix::PosixClock clock;
-    StdFilesPort files;
+    posix::PosixDiskSync disk;
+    StdFilesPort files(nullptr, &disk);
     cli::installInterruptHandler();
     cli::Platform platform{
         [] { return std::make_unique<hidapi::HidapiSystem>(); },

@@ -6,6 +6,7 @@
 namespace quorvel {
 
 inline constexpr std::string_view kAppTitle = "QuorvelMouse";
+inline constexpr std::string_view kWarningCaption = "Warning";
 
 class MessageBoxPort {
   public:

@@ -35,4 +35,18 @@ class ReplaceStepHook {
     virtual std::optional<FileError> before(ReplaceStep step) = 0;
 };
 
+// A files port that asks the hook, when it has one (tests only), before each step.
+class HookedFilesPort : public FilesPort {
+  public:
+    explicit HookedFilesPort(ReplaceStepHook* hook) : hook_(hook) {}
+
+  protected:
+    std::optional<FileError> inject(ReplaceStep step) {
+        return hook_ != nullptr ? hook_->before(step) : std::nullopt;
+    }
+
+  private:
+    ReplaceStepHook* hook_;
+};
+
 }  // namespace quorvel

@@ -5,11 +5,6 @@
 #include <fstream>
 #include <system_error>
 
-#if !defined(_WIN32)
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 namespace quorvel {
 namespace {
 
@@ -21,24 +16,6 @@ fs::path toPath(const std::string& utf8) {
 
 FileError lastError(int fallback) {
     return FileError{errno != 0 ? errno : fallback};
-}
-
-// A stream has no handle to sync, so the file is opened again for it. Without the sync, a
-// power cut soon after the rename can leave the new name on an empty file. The Windows
-// program saves through the Win32 port, whose flush reaches the disk; here it is skipped.
-std::optional<FileError> syncToDisk(const fs::path& path) {
-#if defined(_WIN32)
-    (void)path;
-    return std::nullopt;
-#else
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return FileError{errno};
-    const bool synced = ::fsync(fd) == 0;
-    const int code = errno;
-    ::close(fd);
-    return synced ? std::nullopt : std::optional(FileError{code});
-#endif
 }
 
 }  // namespace
@@ -111,7 +88,7 @@ std::optional<FileError> StdFilesPort::replace(const std::string& path,
     }
     if (const auto injected = inject(ReplaceStep::Sync))
         return discard(*injected);
-    if (const auto failed = syncToDisk(temporary))
+    if (const auto failed = syncToDisk(temporary.string()))
         return discard(*failed);
     if (const auto injected = inject(ReplaceStep::Rename))
         return discard(*injected);
@@ -122,7 +99,7 @@ std::optional<FileError> StdFilesPort::replace(const std::string& path,
     // The rename itself lasts once the directory is synced; the file is already replaced,
     // so a failure here has nothing left to undo.
     std::error_code ignored;
-    (void)syncToDisk(fs::absolute(target, ignored).parent_path());
+    (void)syncToDisk(fs::absolute(target, ignored).parent_path().string());
     return std::nullopt;
 }
 

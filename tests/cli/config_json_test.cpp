@@ -9,7 +9,7 @@
 #include "config/config_file.h"
 #include "config/install_data.h"
 #include "profile/record_rules.h"
-#include "support/random_record.h"
+#include "random_record.h"
 
 namespace quorvel {
 namespace {

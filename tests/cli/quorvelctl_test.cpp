@@ -14,9 +14,9 @@
 #include "macro/macro_library.h"
 #include "ports/std_files.h"
 #include "profile/config_json.h"
+#include "random_record.h"
 #include "sim/simulated_mouse.h"
 #include "support/device/fake_clock.h"
-#include "support/random_record.h"
 #include "support/recording_message_box.h"
 
 namespace quorvel {

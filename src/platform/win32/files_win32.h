@@ -14,23 +14,15 @@ std::wstring widePath(const std::string& utf8);
 // The running program's path in UTF-8; empty when the system cannot give it whole.
 std::string executablePath();
 
-class Win32FilesPort : public FilesPort {
+class Win32FilesPort : public HookedFilesPort {
   public:
-    // `hook`, when given, sees every step of a replace before it runs (tests only).
-    explicit Win32FilesPort(ReplaceStepHook* hook = nullptr) : hook_(hook) {}
+    explicit Win32FilesPort(ReplaceStepHook* hook = nullptr) : HookedFilesPort(hook) {}
     bool exists(const std::string& path) override;
     std::optional<std::vector<std::uint8_t>> read(const std::string& path) override;
     std::optional<FileError> replace(const std::string& path,
                                      const std::vector<std::uint8_t>& bytes) override;
     std::optional<FileError> makeDirectory(const std::string& path) override;
     std::optional<FileError> remove(const std::string& path) override;
-
-  private:
-    std::optional<FileError> inject(ReplaceStep step) {
-        return hook_ != nullptr ? hook_->before(step) : std::nullopt;
-    }
-
-    ReplaceStepHook* hook_;
 };
 
 }  // namespace quorvel::win32

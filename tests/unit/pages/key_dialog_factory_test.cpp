@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "fake_dialog_context.h"
 #include "pages/modal_delay_dialog.h"
+#include "unit/dialogs/fake_dialog_context.h"
 
 namespace quorvel::test {
 namespace {

@@ -1,0 +1,4 @@
+#pragma once
+#include <gtest/gtest.h>
+#include <app/tray.h>
+#include <ports/clock.h>

@@ -1,0 +1,3 @@
+#include <windows.h>
+#if defined(_WIN32)
+#endif
