@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "ui/hit_map.h"
+#include "ui/language_texts.h"
 #include "ui/skin_images.h"
 
 namespace quorvel {
@@ -81,7 +82,7 @@ inline constexpr std::array<HitArea<FixedButton>, 9> kFixedButtons = {{
      fixed_hover::kOkApplyCancel,
      skin_image::kButtonNormal,
      skin_image::kButtonOver},
-    {{273, 627, 449, 647}, FixedButton::WebLink, false, kNoHoverGroup, {}, {}},
+    {kWebLinkRect, FixedButton::WebLink, false, kNoHoverGroup, {}, {}},
 }};
 
 // A loop, not findArea: comparing a pointer with null is no constant expression under UBSan.

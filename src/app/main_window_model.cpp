@@ -4,6 +4,7 @@
 
 #include "app/device_change.h"
 #include "ports/message_box.h"
+#include "ui/skin_images.h"
 #include "ui/skin_path.h"
 
 namespace quorvel {
@@ -41,7 +42,7 @@ bool MainWindowModel::onInitDialog() {
     ports_.shell.addTrayIcon(kTrayTip);
 
     if (!ports_.device.discover()) {
-        onShowNotice(static_cast<long>(NoticeKind::NotDetected), 0);
+        onShowNotice(notice::kMouseNotDetected, 0);
         ports_.device.clearConnected();
     } else {
         showConnectionNotice(ports_.device.handshake());
@@ -95,7 +96,7 @@ void MainWindowModel::adoptStartingSkin() {
         const std::string directory = skinDirectoryFor(executable, name);
         // A window sized from an image that did not load would be 0 x 0: never seen.
         const ImageSize size =
-            ports_.host.adoptBackground(directory + std::string(kBasicBackground));
+            ports_.host.adoptBackground(directory + std::string(skin_image::kBasicBackground));
         if (size.width <= 0 || size.height <= 0)
             continue;
         skinLoaded_ = true;
@@ -125,7 +126,7 @@ void MainWindowModel::stopStartUp() {
 }
 
 void MainWindowModel::showConnectionNotice(bool connected) {
-    onShowNotice(static_cast<long>(connected ? NoticeKind::Detected : NoticeKind::NotDetected), 0);
+    onShowNotice(connected ? notice::kMouseDetected : notice::kMouseNotDetected, 0);
 }
 
 bool MainWindowModel::onNcPaint() {
@@ -141,7 +142,7 @@ void MainWindowModel::onTrayNotify(unsigned mouseMessage) {
         case kTrayLeftButtonUp:
         case kTrayLeftButtonDoubleClick:
             if (!ports_.device.connected()) {
-                onShowNotice(static_cast<long>(NoticeKind::NotDetected), 0);
+                onShowNotice(notice::kMouseNotDetected, 0);
                 return;
             }
             if (!skinLoaded_) {
@@ -203,7 +204,7 @@ void MainWindowModel::onDeviceChange(std::uint32_t event, std::uint32_t deviceTy
 
 void MainWindowModel::rediscover(bool readSensorOnSuccess) {
     if (!ports_.device.discover()) {
-        onShowNotice(static_cast<long>(NoticeKind::NotDetected), 0);
+        onShowNotice(notice::kMouseNotDetected, 0);
         ports_.shell.hideWindow();
         ports_.device.clearConnected();
         return;

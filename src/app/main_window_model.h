@@ -23,15 +23,11 @@ namespace quorvel {
 inline constexpr int kMainDialogTemplate = 700;
 inline constexpr int kExitCommand = 1028;
 inline constexpr std::string_view kTrayTip = "Gaming Mouse Setting";
-inline constexpr std::string_view kBasicBackground = "/BasicSet2.png";
 
 // Mouse messages of the tray callback.
 inline constexpr unsigned kTrayLeftButtonUp = 0x202;
 inline constexpr unsigned kTrayLeftButtonDoubleClick = 0x203;
 inline constexpr unsigned kTrayRightButtonUp = 0x205;
-
-inline constexpr unsigned kVirtualKeyEnter = 13;
-inline constexpr unsigned kVirtualKeyEscape = 27;
 
 class MainWindowModel final : public SkinnedWindow {
   public:

@@ -3,12 +3,13 @@
 #include <array>
 
 #include "config/dpi_tables.h"
+#include "config/record_texts.h"
+#include "ports/message_box.h"
 
 namespace quorvel {
 namespace {
 
 constexpr std::string_view kInfoTitle = "Info";
-constexpr std::string_view kWarningTitle = "Warning";
 constexpr unsigned kDeviceNoticeMs = 5000;
 // The connection notices are meant to flash by; the shell stretches short time-outs anyway.
 constexpr unsigned kStatusNoticeMs = 100;
@@ -18,12 +19,10 @@ struct ValueText {
     TextId text;
 };
 
-constexpr std::array<ValueText, 4> kReportRates = {{
-    {1, TextId::SwitchReportRateInto1000HZ},
-    {2, TextId::SwitchReportRateInto500HZ},
-    {4, TextId::SwitchReportRateInto250HZ},
-    {8, TextId::SwitchReportRateInto125HZ},
-}};
+// In the order of kReportRates.
+constexpr std::array<TextId, kReportRates.size()> kReportRateTexts = {
+    TextId::SwitchReportRateInto125HZ, TextId::SwitchReportRateInto250HZ,
+    TextId::SwitchReportRateInto500HZ, TextId::SwitchReportRateInto1000HZ};
 
 constexpr std::array<ValueText, 4> kStages = {{
     {1, TextId::SwitchDPIIntoTheFirstStage},
@@ -57,34 +56,37 @@ std::optional<Balloon> balloonForNotice(long kind, long value, const LanguageTex
     // A kind outside one byte must not wrap onto a known one.
     if (kind < 0 || kind > 0xFF)
         return std::nullopt;
-    switch (static_cast<NoticeKind>(kind)) {
-        case NoticeKind::ReportRateChanged:
-            if (auto id = lookUp(kReportRates, value))
-                return info(std::string(texts.text(*id)));
+    switch (static_cast<std::uint8_t>(kind)) {
+        case notice::kReportRateChanged:
+            if (value < 0 || value > 0xFF)
+                return std::nullopt;
+            if (auto at = reportRatePosition(static_cast<std::uint8_t>(value)))
+                return info(std::string(texts.text(kReportRateTexts[*at])));
             return std::nullopt;
-        case NoticeKind::DpiStageChanged:
+        case notice::kDpiStageChanged:
             if (auto id = lookUp(kStages, value)) {
                 std::string text(texts.text(*id));
                 text += dpiTextOfStage(config, static_cast<int>(value), sensorType);
                 return info(std::move(text));
             }
             return std::nullopt;
-        case NoticeKind::KeyMatrixChanged:
+        case notice::kKeyMatrixChanged:
             if (auto id = lookUp(kMatrices, value))
                 return info(std::string(texts.text(*id)));
             return std::nullopt;
-        case NoticeKind::MacroKey:
+        case notice::kMacroKey:
             if (value == 0)
                 return std::nullopt;
             return info(std::string(texts.text(TextId::SwitchToMacroKey)) + std::to_string(value));
-        case NoticeKind::Detected:
+        case notice::kMouseDetected:
             return Balloon{std::string(texts.text(TextId::Detected)), std::string(kInfoTitle),
                            kStatusNoticeMs};
-        case NoticeKind::NotDetected:
-            return Balloon{std::string(texts.text(TextId::NotDetected)), std::string(kWarningTitle),
-                           kStatusNoticeMs};
+        case notice::kMouseNotDetected:
+            return Balloon{std::string(texts.text(TextId::NotDetected)),
+                           std::string(kWarningCaption), kStatusNoticeMs};
+        default:
+            return std::nullopt;
     }
-    return std::nullopt;
 }
 
 }  // namespace quorvel

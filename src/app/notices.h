@@ -6,19 +6,10 @@
 #include <string>
 
 #include "config/mouse_config.h"
+#include "device/device_link.h"
 #include "ui/language_texts.h"
 
 namespace quorvel {
-
-// wParam of the notice message.
-enum class NoticeKind : std::uint8_t {
-    ReportRateChanged = 5,
-    DpiStageChanged = 7,
-    KeyMatrixChanged = 8,
-    MacroKey = 9,
-    Detected = 14,
-    NotDetected = 15,
-};
 
 struct Balloon {
     std::string text;
@@ -27,7 +18,8 @@ struct Balloon {
     friend bool operator==(const Balloon&, const Balloon&) = default;
 };
 
-// nullopt for a kind or value that shows nothing (kind 9 with value 0 included).
+// `kind` is one of the device link's notice kinds (wParam of the notice message). nullopt for
+// a kind or value that shows nothing (kind 9 with value 0 included).
 std::optional<Balloon> balloonForNotice(long kind, long value, const LanguageTexts& texts,
                                         const MouseConfig& config, int sensorType);
 

@@ -4,12 +4,12 @@
 #include <cstdio>
 
 #include "config/dpi_tables.h"
+#include "config/pointer_positions.h"
 #include "config/record_texts.h"
 #include "keys/button_functions.h"
 #include "keys/key_code_tables.h"
 #include "macro/macro_block.h"
 #include "macro/macro_block_events.h"
-#include "config/pointer_positions.h"
 #include "profile/config_json_fields.h"
 
 namespace quorvel::cli {

@@ -25,10 +25,8 @@ constexpr std::array<std::uint8_t, 8> kSensor3Codes = {0x01, 0x02, 0x03, 0x04,
 
 constexpr std::array<std::span<const std::string_view>, 4> kValueLists = {
     kSensor0Values, kSensor1Values, kSensor2Values, kSensor3Values};
-constexpr std::array<std::span<const std::uint8_t>, 4> kCodeTables = {
-    kSensor0Codes, kSensor1Codes, kSensor2Codes, kSensor3Codes};
-
-constexpr std::array<std::string_view, 3> kDpiSwitchNames = {"DPI +", "DPI -", "DPI Loop"};
+constexpr std::array<std::span<const std::uint8_t>, 4> kCodeTables = {kSensor0Codes, kSensor1Codes,
+                                                                      kSensor2Codes, kSensor3Codes};
 
 bool listedSensor(int sensorType) {
     return sensorType >= 0 && static_cast<std::size_t>(sensorType) < kValueLists.size();
@@ -37,31 +35,36 @@ bool listedSensor(int sensorType) {
 }  // namespace
 
 std::span<const std::string_view> dpiValueList(int sensorType) {
-    if (!listedSensor(sensorType)) return {};
+    if (!listedSensor(sensorType))
+        return {};
     return kValueLists[static_cast<std::size_t>(sensorType)];
 }
 
 std::span<const std::uint8_t> dpiCodeTable(int sensorType) {
-    if (!listedSensor(sensorType)) return {};
+    if (!listedSensor(sensorType))
+        return {};
     return kCodeTables[static_cast<std::size_t>(sensorType)];
 }
 
 std::string_view dpiTextOfStage(const MouseConfig& config, int stage, int sensorType) {
     const auto list = dpiValueList(sensorType);
     const std::size_t index = config.dpiValueIndex(stage);
-    if (stage < 1 || stage > kStageCount || index >= list.size()) return {};
+    if (stage < 1 || stage > kStageCount || index >= list.size())
+        return {};
     return list[index];
 }
 
 std::uint8_t dpiCodeOfStage(const MouseConfig& config, int stage, int sensorType) {
     const auto codes = dpiCodeTable(sensorType);
     const std::size_t index = config.dpiValueIndex(stage);
-    if (stage < 1 || stage > kStageCount || index >= codes.size()) return 0;
+    if (stage < 1 || stage > kStageCount || index >= codes.size())
+        return 0;
     return codes[index];
 }
 
 std::string_view dpiSwitchName(std::uint8_t parameter) {
-    if (parameter < 1 || parameter > kDpiSwitchNames.size()) return {};
+    if (parameter < 1 || parameter > kDpiSwitchNames.size())
+        return {};
     return kDpiSwitchNames[parameter - 1u];
 }
 

@@ -1,6 +1,7 @@
 // DPI texts and device codes per sensor type, and the DPI Switch names.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -18,7 +19,9 @@ std::span<const std::uint8_t> dpiCodeTable(int sensorType);
 std::string_view dpiTextOfStage(const MouseConfig& config, int stage, int sensorType);
 std::uint8_t dpiCodeOfStage(const MouseConfig& config, int stage, int sensorType);
 
-// "DPI +", "DPI -", "DPI Loop" for parameters 1 to 3; empty otherwise.
+// The DPI Switch parameters 1 to 3, not translated.
+inline constexpr std::array<std::string_view, 3> kDpiSwitchNames = {"DPI +", "DPI -", "DPI Loop"};
+// kDpiSwitchNames[parameter - 1]; empty outside 1 to 3.
 std::string_view dpiSwitchName(std::uint8_t parameter);
 
 }  // namespace quorvel

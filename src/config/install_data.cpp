@@ -2,16 +2,15 @@
 
 #include "config/config_file.h"
 #include "config/ini_file.h"
+#include "config/record_texts.h"
 #include "config/settings_file.h"
 
 namespace quorvel {
 namespace {
 
-constexpr std::uint8_t kReportRate1000Hz = 1;
 constexpr std::array<std::uint8_t, kStageCount> kStageIndexes = {1, 3, 5, 7};
 constexpr std::array<Colour, kStageCount> kStageColours = {Colour{255, 0, 0}, Colour{0, 255, 0},
                                                            Colour{0, 0, 255}, Colour{255, 0, 255}};
-constexpr std::uint8_t kLightingStandard = 1;
 constexpr std::uint8_t kStandardMiddle = 4;     // of 0..9
 constexpr std::uint8_t kRespirationMiddle = 2;  // of 0..4
 constexpr std::uint8_t kNeonMiddle = 14;        // of 0..29
@@ -44,14 +43,14 @@ constexpr std::array<LanguageLabels, 3> kInstalledLabels = {{
 MouseConfig defaultInstallRecord() {
     MouseConfig config;
     applyDefaultAssignment(config);
-    config.setReportRate(kReportRate1000Hz);
+    config.setReportRate(kFastestReportRate);
     for (int stage = 1; stage <= kStageCount; ++stage) {
         const auto i = static_cast<std::size_t>(stage - 1);
         config.setDpiValueIndex(stage, kStageIndexes[i]);
         config.setStageEnabled(stage, true);
         config.setStageColour(stage, kStageColours[i]);
     }
-    config.setLightingMode(kLightingStandard);
+    config.setLightingMode(static_cast<std::uint8_t>(LightingMode::Standard));
     config.setStandardParameter(kStandardMiddle);
     config.setRespirationParameter(kRespirationMiddle);
     config.setNeonParameter(kNeonMiddle);

@@ -10,12 +10,17 @@ std::string_view entryOrEmpty(const std::array<std::string_view, N>& table, std:
 
 }  // namespace
 
-std::optional<int> reportRateHertz(std::uint8_t code) {
-    for (const auto& rate : kReportRates) {
-        if (rate.code == code)
-            return rate.hertz;
+std::optional<std::size_t> reportRatePosition(std::uint8_t code) {
+    for (std::size_t i = 0; i < kReportRates.size(); ++i) {
+        if (kReportRates[i].code == code)
+            return i;
     }
     return std::nullopt;
+}
+
+std::optional<int> reportRateHertz(std::uint8_t code) {
+    const auto at = reportRatePosition(code);
+    return at ? std::optional(kReportRates[*at].hertz) : std::nullopt;
 }
 
 std::optional<std::uint8_t> reportRateCode(int hertz) {

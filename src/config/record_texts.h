@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,13 +14,18 @@ struct ReportRate {
     std::uint8_t code;  // the polling interval in milliseconds
     int hertz;
 };
+// Slowest first, as the basic page's segments run from the left.
 inline constexpr std::array<ReportRate, 4> kReportRates = {
-    {{1, 1000}, {2, 500}, {4, 250}, {8, 125}}};
+    {{8, 125}, {4, 250}, {2, 500}, {1, 1000}}};
+inline constexpr std::uint8_t kFastestReportRate = kReportRates.back().code;
 
 // Empty for a code the mouse does not know.
 std::optional<int> reportRateHertz(std::uint8_t code);
 std::optional<std::uint8_t> reportRateCode(int hertz);
+std::optional<std::size_t> reportRatePosition(std::uint8_t code);
 
+// The lighting-mode byte; kLightingModeNames is indexed by it.
+enum class LightingMode : std::uint8_t { Off = 0, Standard = 1, Respiration = 2, Neon = 3 };
 inline constexpr std::array<std::string_view, 4> kLightingModeNames = {"Off", "Standard",
                                                                        "Respiration", "Neon"};
 inline constexpr std::array<std::string_view, 4> kLightingEffectNames = {

@@ -9,13 +9,12 @@
 namespace quorvel {
 namespace {
 
-constexpr unsigned kEnterKey = 13;
-constexpr unsigned kEscapeKey = 27;
 constexpr unsigned kLeftWindowsKey = 91;
 constexpr unsigned kRightWindowsKey = 92;
 
 bool isEnterOrEscapeDown(unsigned virtualKey, KeyPhase phase) {
-    return phase == KeyPhase::Down && (virtualKey == kEnterKey || virtualKey == kEscapeKey);
+    return phase == KeyPhase::Down &&
+           (virtualKey == kVirtualKeyEnter || virtualKey == kVirtualKeyEscape);
 }
 
 // The dialog stays open without a hook: nothing can be captured, OK returns what it has.

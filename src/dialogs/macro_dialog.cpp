@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ports/message_box.h"
 #include "ui/painters.h"
 #include "ui/skin_images.h"
 
@@ -37,7 +38,6 @@ constexpr TextRow kNoMacrosYet = {
     "page, then bind it here.",
     "还没有宏。请先在“高级设置”页的“宏设置”中录制一个宏，再在这里绑定。",
     "還沒有巨集。請先在「高級設置」頁的「巨集設置」中錄製一個巨集，再在這裡綁定。"};
-constexpr std::string_view kWarningCaption = "Warning";
 
 }  // namespace
 

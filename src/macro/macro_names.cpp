@@ -96,7 +96,7 @@ RefusalMessage refusalMessage(NameRefusal refusal) {
     static constexpr RefusalMessage kMessages[] = {
         {},
         {"Macro name is blank", kAppTitle, true},
-        {"Macro numbers up to 12.", "Warning", false},
+        {"Macro numbers up to 12.", kWarningCaption, false},
         {"Macro name already exists", kAppTitle, true},
     };
     const auto index = static_cast<std::size_t>(refusal);

@@ -121,7 +121,7 @@ void AdvancedPage::paint(Canvas& canvas) {
                     FontRole::Title, kWhite);
     // As on the basic page: a long link shrinks to its rectangle, since text running past it
     // lands on the light frame of a pale skin.
-    canvas.drawText(services_.texts.text(TextId::WebAddress), kWebLink, TextPlacement::Centre,
+    canvas.drawText(services_.texts.text(TextId::WebAddress), kWebLinkRect, TextPlacement::Centre,
                     FontRole::Text, textColour());
 }
 

@@ -83,6 +83,5 @@ constexpr Rect aboveBox(const Rect& box) {
 }
 
 inline constexpr Rect kTitle{120, 58, 352, 98};
-inline constexpr Rect kWebLink{273, 627, 449, 647};
 
 }  // namespace quorvel::advanced_layout

@@ -1,11 +1,14 @@
 #include "pages/basic_page.h"
 
+#include <string>
+
 #include "config/dpi_tables.h"
 #include "keys/binding_rules.h"
-#include "keys/key_lists.h"
 #include "pages/basic_page_rules.h"
 #include "pages/button_dispatcher.h"
 #include "pages/dpi_sub_list.h"
+#include "pages/key_lists.h"
+#include "ports/message_box.h"
 #include "ui/painters.h"
 #include "ui/skin_images.h"
 
@@ -14,7 +17,6 @@ namespace {
 
 namespace img = skin_image;
 
-constexpr std::string_view kWarningCaption = "Warning";
 constexpr std::string_view kModeACaption = "Mode A";
 constexpr std::string_view kModeBCaption = "Mode B";
 constexpr std::string_view kColourCaption = "Color";
@@ -23,7 +25,6 @@ constexpr std::array<std::string_view, kStageCount> kStageNumbers = {"1", "2", "
 constexpr std::array<std::string_view, kShownKeyBoxes> kBoxNumbers = {"1", "2", "3", "4", "5", "6"};
 
 constexpr Rect kTitleRect{120, 58, 352, 98};
-constexpr Rect kWebLinkRect{273, 627, 449, 647};
 struct Heading {
     TextId text;
     Rect rect;
@@ -154,9 +155,9 @@ void BasicPage::paint(WindowContext& context) {
     paintKeyBoxes(canvas);
     paintModeButtons(canvas);
 
-    for (int s = 0; s < 4; ++s) {
-        const Rect segment = reportRateRect(s);
-        canvas.drawText(kReportRateLabels[static_cast<std::size_t>(s)],
+    for (std::size_t s = 0; s < kReportRates.size(); ++s) {
+        const Rect segment = reportRateRect(static_cast<int>(s));
+        canvas.drawText(std::to_string(kReportRates[s].hertz),
                         {segment.left, segment.bottom + 10, segment.right, segment.bottom + 30},
                         TextPlacement::TopCentre, FontRole::Text, colour);
     }
@@ -279,7 +280,7 @@ void BasicPage::restoreKeys(Canvas& canvas) {
 }
 
 void BasicPage::clickReportRate(int segment, Canvas& canvas) {
-    const std::uint8_t code = kReportRateCodes[static_cast<std::size_t>(segment)];
+    const std::uint8_t code = kReportRates[static_cast<std::size_t>(segment)].code;
     if (config().reportRate() == code)
         return;
     // The old segment goes dark first: an unknown stored code shows as the last segment,

@@ -19,11 +19,8 @@ bool eightLevelSensor(int sensorType) {
 }  // namespace
 
 int reportRateSegment(std::uint8_t code) {
-    for (std::size_t i = 0; i + 1 < kReportRateCodes.size(); ++i) {
-        if (kReportRateCodes[i] == code)
-            return static_cast<int>(i);
-    }
-    return static_cast<int>(kReportRateCodes.size()) - 1;
+    const auto at = reportRatePosition(code);
+    return static_cast<int>(at.value_or(kReportRates.size() - 1));
 }
 
 int dpiLevelCount(int sensorType) {

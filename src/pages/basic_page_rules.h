@@ -8,16 +8,14 @@
 #include <string_view>
 
 #include "config/mouse_config.h"
+#include "config/record_texts.h"
 #include "ui/geometry.h"
 
 namespace quorvel {
 
-// Segments 1 to 4 from the left: 125, 250, 500, 1000 Hz as the polling interval in ms.
-inline constexpr std::array<std::uint8_t, 4> kReportRateCodes = {8, 4, 2, 1};
-inline constexpr std::array<std::string_view, 4> kReportRateLabels = {"125", "250", "500", "1000"};
 inline constexpr int kMaxDpiLevels = 12;
 
-// 0-based segment shown lit; any code but 8, 4 and 2 shows 1000 Hz.
+// 0-based segment shown lit, one per entry of kReportRates; an unknown code shows the fastest.
 int reportRateSegment(std::uint8_t code);
 
 // Levels drawn per stage: 8 for sensor types 1 to 3, 12 for every other type.

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "config/dpi_tables.h"
 #include "keys/button_functions.h"
 
 namespace quorvel {
@@ -36,7 +37,7 @@ void dpiSubListHover(ControlsPort& controls, int keyListId, Rect listArea, int e
             kDpiSubListId, Rect{left, top, left + kDpiSubListWidth, top + kDpiSubListHeight})) {
         return;
     }
-    for (std::string_view text : kDpiSubListEntries)
+    for (std::string_view text : kDpiSwitchNames)
         controls.addItem(kDpiSubListId, text);
 }
 
@@ -46,7 +47,7 @@ std::optional<int> dpiSubListChoose(MouseConfig& config, ControlsPort& controls,
     if (!selection)
         return std::nullopt;
     const int k = *selection;
-    const bool known = k >= 0 && static_cast<std::size_t>(k) < kDpiSubListEntries.size();
+    const bool known = k >= 0 && static_cast<std::size_t>(k) < kDpiSwitchNames.size();
     const std::uint8_t parameter = known ? static_cast<std::uint8_t>(k + 1) : 0;
 
     const std::optional<int> button = buttonWithOpenKeyList(controls);
@@ -58,7 +59,7 @@ std::optional<int> dpiSubListChoose(MouseConfig& config, ControlsPort& controls,
     const Mode mode = config.shownMode();
     std::optional<std::string> text = controls.itemText(kDpiSubListId, k);
     if (!text && known)
-        text = std::string(kDpiSubListEntries[static_cast<std::size_t>(k)]);
+        text = std::string(kDpiSwitchNames[static_cast<std::size_t>(k)]);
     labels.setLabel(mode, *button, text.value_or(""));
     controls.destroy(kDpiSubListId);
     controls.destroy(keyListId(*button));

@@ -6,7 +6,7 @@
 
 #include "config/mouse_config.h"
 #include "config/settings_file.h"
-#include "keys/key_lists.h"
+#include "pages/key_lists.h"
 #include "ui/controls_port.h"
 #include "ui/geometry.h"
 

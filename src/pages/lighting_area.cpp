@@ -1,6 +1,7 @@
 #include "pages/lighting_area.h"
 
 #include <array>
+#include <span>
 
 #include "pages/basic_page_areas.h"
 #include "pages/lighting_texts.h"
@@ -21,11 +22,11 @@ constexpr std::array<TextId, 4> kModeNames = {TextId::Off, TextId::Standard, Tex
 constexpr std::array<TextId, 4> kEffectNames = {TextId::NonDisolay, TextId::RGBEffect,
                                                 TextId::RGBFlash, TextId::RGBFixedOn};
 // "Off" is not offered: entry a sets mode a + 1.
-constexpr std::array<TextId, 3> kModeEntries = {TextId::Standard, TextId::Respiration,
-                                                TextId::Neon};
-// Neon only: entry a stores effect a + 2.
-constexpr std::array<TextId, 2> kNeonEffectEntries = {TextId::RGBFlash, TextId::RGBFixedOn};
-constexpr std::uint8_t kFirstNeonEffect = 2;
+constexpr std::uint8_t kFirstModeEntry = static_cast<std::uint8_t>(LightingMode::Standard);
+constexpr std::span<const TextId> kModeEntries = std::span(kModeNames).subspan(kFirstModeEntry);
+// Neon only: entry a stores effect a + kNeonEffectFirst.
+constexpr std::span<const TextId> kNeonEffectEntries =
+    std::span(kEffectNames).subspan(kNeonEffectFirst, kNeonEffectLast - kNeonEffectFirst + 1);
 
 Rect captionRect(const Rect& box) {
     return {box.left - kCaptionGap - kCaptionWidth, box.top, box.left - kCaptionGap, box.bottom};
@@ -196,7 +197,7 @@ void LightingArea::choose(int listId, ControlsPort& controls) {
 void LightingArea::chooseMode(int entry, ControlsPort& controls) {
     if (entry < 0 || entry >= static_cast<int>(kModeEntries.size()))
         return;
-    const auto mode = static_cast<std::uint8_t>(entry + 1);
+    const auto mode = static_cast<std::uint8_t>(entry + kFirstModeEntry);
     config_.setLightingMode(mode);
     controls.setText(lighting_id::kModeLabel, texts_.text(kModeEntries[entry]));
     controls.setText(lighting_id::kParameterLabel,
@@ -241,7 +242,7 @@ void LightingArea::chooseEffect(int entry, ControlsPort& controls) {
         entry >= static_cast<int>(kNeonEffectEntries.size())) {
         return;
     }
-    config_.setNeonEffect(static_cast<std::uint8_t>(entry + kFirstNeonEffect));
+    config_.setNeonEffect(static_cast<std::uint8_t>(entry + kNeonEffectFirst));
     controls.setText(lighting_id::kEffectLabel, texts_.text(kNeonEffectEntries[entry]));
     controls.redraw(lighting_id::kEffectLabel);
     closeList(controls, lighting_id::kEffectList);

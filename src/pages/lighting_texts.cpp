@@ -15,41 +15,27 @@ std::vector<std::string> copyOf(const std::array<std::string_view, N>& texts) {
 
 }  // namespace
 
-std::string neonParameterText(int entry) {
-    if (entry < 0 || entry >= kNeonParameterCount)
-        return {};
-    const int halves = entry + 1;
-    std::string text = std::to_string(halves / 2);
-    if (halves % 2 != 0)
-        text += ".5";
-    return text + "S";
-}
-
 std::vector<std::string> parameterEntries(std::uint8_t mode) {
     switch (static_cast<LightingMode>(mode)) {
         case LightingMode::Standard:
-            return copyOf(kStandardParameters);
+            return copyOf(kStandardParameterTexts);
         case LightingMode::Respiration:
-            return copyOf(kRespirationParameters);
+            return copyOf(kRespirationParameterTexts);
         default:
             break;
     }
     std::vector<std::string> entries;
     for (int k = 0; k < kNeonParameterCount; ++k)
-        entries.push_back(neonParameterText(k));
+        entries.push_back(neonParameterText(static_cast<std::uint8_t>(k)));
     return entries;
 }
 
 std::string parameterText(std::uint8_t mode, std::uint8_t parameter) {
     switch (static_cast<LightingMode>(mode)) {
         case LightingMode::Standard:
-            return parameter < kStandardParameters.size()
-                       ? std::string(kStandardParameters[parameter])
-                       : std::string();
+            return std::string(standardParameterText(parameter));
         case LightingMode::Respiration:
-            return parameter < kRespirationParameters.size()
-                       ? std::string(kRespirationParameters[parameter])
-                       : std::string();
+            return std::string(respirationParameterText(parameter));
         case LightingMode::Neon:
             return neonParameterText(parameter);
         default:

@@ -8,7 +8,6 @@
 namespace quorvel {
 namespace {
 
-constexpr std::string_view kWarning = "Warning";
 constexpr std::string_view kTooManyMacros = "Macro numbers up to 12.";
 
 // {kept} and {total} are replaced by the numbers.
@@ -39,7 +38,7 @@ NoticeText noticeText(const EditorNotice& notice, const LanguageTexts& texts) {
         case Kind::NameBlank:
             return {std::string(texts.text(TextId::MacroNameIsBlank)), std::string(kAppTitle)};
         case Kind::TooManyMacros:
-            return {std::string(kTooManyMacros), std::string(kWarning)};
+            return {std::string(kTooManyMacros), std::string(kWarningCaption)};
         case Kind::NameExists:
             return {std::string(texts.text(TextId::MacroNameAlreadyExists)),
                     std::string(kAppTitle)};

@@ -2,18 +2,18 @@
 
 #include "keys/scan_code_names.h"
 #include "macro/macro_item.h"
+#include "ports/message_box.h"
 
 namespace quorvel {
 namespace {
 
-constexpr std::string_view kWarning = "Warning";
 constexpr std::string_view kHookFailedPrefix = "JournalRecordHook Install error code :";
 
 }  // namespace
 
 void MacroRecorder::start(RecorderHost& host, const RecorderTexts& texts) {
     if (editor_.macros().empty()) {
-        host.show(texts.nameBlank, kWarning);
+        host.show(texts.nameBlank, kWarningCaption);
         return;
     }
     host.show(texts.startRecording, kAppTitle);
@@ -37,7 +37,7 @@ void MacroRecorder::stop(RecorderHost& host, const RecorderTexts& texts) {
     endHook(host);
     host.show(texts.stopRecording, kAppTitle);
     if (!everStarted_)
-        host.show(texts.notRecording, kWarning);
+        host.show(texts.notRecording, kWarningCaption);
 }
 
 void MacroRecorder::leavePage(RecorderHost& host) {

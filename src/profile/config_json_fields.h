@@ -167,7 +167,6 @@ inline constexpr std::array<std::string_view, 3> kLightingGroups = {"standard", 
 inline constexpr std::array<std::string_view, 4> kLightingFieldsV2 = {kLightingMode, "standard",
                                                                       "respiration", "neon"};
 inline constexpr std::array<std::string_view, 2> kLightingGroupFields = {kParameter, kEffect};
-inline constexpr std::array<std::string_view, 3> kDpiSwitchNames = {"DPI +", "DPI -", "DPI Loop"};
 
 // The stored parameter bytes of both modes, whatever each button's function: a key block
 // after its function codes, then the DPI Switch parameters; the named values go over them.

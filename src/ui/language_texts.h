@@ -8,11 +8,13 @@
 #include <string_view>
 
 #include "config/language.h"
+#include "ui/geometry.h"
 
 namespace quorvel {
 
-// The maker's web page: shown as the web link and opened by it.
+// The maker's web page: shown as the web link and opened by it, at the same place on both pages.
 inline constexpr std::string_view kMakerWebAddress = "https://quorvelmouse.invalid/docs";
+inline constexpr Rect kWebLinkRect{273, 627, 449, 647};
 
 // One slot per row, in the order the slots are filled; named after the English text.
 enum class TextId : std::uint8_t {

@@ -36,6 +36,9 @@ struct HookInstall {
 };
 
 enum class KeyPhase : std::uint8_t { Down, Up };
+// The system's virtual-key codes a window answers before its dialog manager does.
+inline constexpr unsigned kVirtualKeyEnter = 13;
+inline constexpr unsigned kVirtualKeyEscape = 27;
 
 // How a child control asking for its colours is painted; empty `textBackground` draws the
 // text transparently. The host keeps one brush of `brush` at a time.

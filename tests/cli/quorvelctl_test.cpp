@@ -328,7 +328,7 @@ TEST(QuorvelctlTest, InitMakesTheInstalledDefaultWhereThereIsNone) {
     EXPECT_EQ(dir.run("--simulate apply").code, 0);
 
     MouseConfig mine = defaultInstallRecord();
-    mine.setReportRate(kReportRates[3].code);
+    mine.setReportRate(kReportRates[0].code);
     const auto mineFile = configFileBytes(mine, kFirstRunSaved);
     dir.write("config.bin", mineFile);
     const auto refused = dir.run("init");

@@ -152,7 +152,7 @@ TEST(BasicPageRecordRender, EachSettingRedrawsOnlyItsOwnPlace) {
     PageRig rig("EN");
     ASSERT_TRUE(rig.loaded);
     MouseConfig& config = rig.config();
-    config.setReportRate(kReportRateCodes[0]);
+    config.setReportRate(kReportRates[0].code);
     for (int stage = 1; stage <= kStageCount; ++stage) {
         config.setStageEnabled(stage, true);
         config.setDpiValueIndex(stage, 0);
@@ -160,7 +160,7 @@ TEST(BasicPageRecordRender, EachSettingRedrawsOnlyItsOwnPlace) {
     const auto before = rig.paint();
 
     // 125 Hz to 1000 Hz: the lit segment moves from the first to the last.
-    config.setReportRate(kReportRateCodes[3]);
+    config.setReportRate(kReportRates[3].code);
     const auto rate = rig.paint();
     const Change rateChange = changeBetween(before, rate, {reportRateRect(0), reportRateRect(3)});
     EXPECT_GT(rateChange.inside, 0);

@@ -5,8 +5,10 @@
 
 #include <array>
 
+#include "platform/win32/files_win32.h"
 #include "platform/win32/hid_system_win32.h"
 #include "platform/win32/wide_text.h"
+#include "ui/skin_images.h"
 
 namespace quorvel::win32 {
 
@@ -214,11 +216,7 @@ bool MainWindow::registerDeviceNotifications() {
 }
 
 std::string MainWindow::executablePath() {
-    std::array<wchar_t, 1024> buffer{};
-    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), buffer.size());
-    if (length == 0 || length >= buffer.size())
-        return {};
-    return utf8FromWide(buffer.data());
+    return win32::executablePath();
 }
 
 ImageSize MainWindow::adoptBackground(const std::string& imagePath) {
@@ -227,7 +225,7 @@ ImageSize MainWindow::adoptBackground(const std::string& imagePath) {
 }
 
 void MainWindow::useSkin(const std::string& directory) {
-    host_.adoptBackground(directory + std::string(kBasicBackground));
+    host_.adoptBackground(directory + std::string(skin_image::kBasicBackground));
 }
 
 void MainWindow::createFonts(std::string_view languageCode) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "keys/key_lists.h"
+#include "pages/key_lists.h"
 #include "unit/dialogs/fake_dialog_context.h"
 #include "unit/keys/fake_key_dialogs.h"
 

@@ -10,8 +10,8 @@
 #include "config/mouse_config.h"
 #include "config/settings_file.h"
 #include "keys/button_functions.h"
-#include "keys/key_lists.h"
 #include "pages/button_dispatcher.h"
+#include "pages/key_lists.h"
 #include "support/fake_controls.h"
 #include "unit/keys/fake_key_dialogs.h"
 

@@ -5,15 +5,6 @@
 namespace quorvel {
 namespace {
 
-TEST(LightingTexts, NeonTimesGoInHalfSecondsWithoutATrailingZero) {
-    EXPECT_EQ(neonParameterText(0), "0.5S");
-    EXPECT_EQ(neonParameterText(3), "2S");
-    EXPECT_EQ(neonParameterText(28), "14.5S");
-    EXPECT_EQ(neonParameterText(29), "15S");
-    EXPECT_EQ(neonParameterText(30), "");
-    EXPECT_EQ(neonParameterText(-1), "");
-}
-
 TEST(LightingTexts, EachModeListsItsOwnParametersAndOutOfRangeValuesShowNothing) {
     EXPECT_EQ(parameterEntries(1).size(), 10U);
     EXPECT_EQ(parameterEntries(1).back(), "100%");
