@@ -1,4 +1,4 @@
 #pragma once
-#include <gtest/gtest.h>
 #include <app/tray.h>
+#include <gtest/gtest.h>
 #include <ports/clock.h>
