@@ -5,31 +5,15 @@
 #include "profile/profile_names.h"
 #include "profile/profile_store.h"
 #include "support/fake_files.h"
+#include "support/folder_of_fake_files.h"
 
 namespace quorvel {
 namespace {
 
 using testing::FakeFiles;
+using testing::FolderOfFakeFiles;
 
 constexpr const char* kFolder = "C:\\Q\\Profiles";
-
-// The fake files under the folder, as the system would list them.
-class FolderOfFakeFiles : public DirectoryListingPort {
-  public:
-    explicit FolderOfFakeFiles(FakeFiles& files) : files_(files) {}
-    std::vector<DirectoryEntry> list(const std::string& directory) override {
-        std::vector<DirectoryEntry> entries;
-        const std::string prefix = directory + "\\";
-        for (const auto& [path, bytes] : files_.files) {
-            if (path.rfind(prefix, 0) == 0)
-                entries.push_back({path.substr(prefix.size()), false});
-        }
-        return entries;
-    }
-
-  private:
-    FakeFiles& files_;
-};
 
 MouseConfig defaultRecord() {
     return defaultInstallRecord();
