@@ -36,11 +36,20 @@ void LinkDeviceControl::startNotificationReader() {
 }
 
 int LinkDeviceControl::refreshSensorInfo() {
-    return link_.exchangeSensorInformation().sensorType;
+    sensorType_ = link_.exchangeSensorInformation().sensorType;
+    return *sensorType_;
 }
 
 void LinkDeviceControl::applyToDevice(const MouseConfig& config, int sensorType) {
     quorvel::applyToDevice(link_, config, sensorType, applyState_);
+    ++sends_;
+}
+
+void LinkDeviceControl::switchTo(const MouseConfig& config) {
+    // A switch before the window was ever shown learns the sensor as the first showing does.
+    const int sensorType = sensorType_ ? *sensorType_ : refreshSensorInfo();
+    (void)switchDevice(link_, config, sensorType, applyState_);
+    ++sends_;
 }
 
 void LinkDeviceControl::closeHandles() {

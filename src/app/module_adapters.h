@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/main_window_ports.h"
+#include "app/profile_switcher.h"
 #include "config/config_file.h"
 #include "config/program_paths.h"
 #include "device/apply_sequence.h"
@@ -32,11 +33,36 @@ class LinkDeviceControl : public DeviceControlPort {
     void applyToDevice(const MouseConfig& config, int sensorType) override;
     void closeHandles() override;
 
+    // A profile switch: only what differs from what this run last sent, Apply's included.
+    void switchTo(const MouseConfig& config);
+    std::uint64_t sendCount() const { return sends_; }
+    void forgetSent() { applyState_.sent.reset(); }
+
   private:
     DeviceLink& link_;
     NoticeHandler forward_;
     std::unique_ptr<NotificationReader> reader_;
+    // One "what this run last sent" for the window's Apply and the profile switches.
     ApplyState applyState_;
+    std::uint64_t sends_ = 0;
+    std::optional<int> sensorType_;
+};
+
+// The mouse as the profile switcher reaches it; the base is the record as config.bin holds it.
+class LinkSwitchDevice : public SwitchDevicePort {
+  public:
+    LinkSwitchDevice(LinkDeviceControl& control, const ConfigRecords& records)
+        : control_(control), records_(records) {}
+    bool connected() const override { return control_.connected(); }
+    void switchTo(const MouseConfig& config) override { control_.switchTo(config); }
+    std::uint64_t sendCount() const override { return control_.sendCount(); }
+    void forgetSent() override { control_.forgetSent(); }
+    // The backup is what the last Apply saved, or what start-up loaded.
+    MouseConfig baseConfiguration() const override { return records_.backup; }
+
+  private:
+    LinkDeviceControl& control_;
+    const ConfigRecords& records_;
 };
 
 class FileSettingsStore : public SettingsStorePort {
