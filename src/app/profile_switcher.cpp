@@ -43,13 +43,16 @@ std::optional<std::string> ProfileSwitcher::held() const {
 }
 
 std::string ProfileSwitcher::choose(std::string_view name) {
-    return send(std::string(name));
+    std::string error = send(std::string(name));
+    reportHeld();
+    return error;
 }
 
 std::string ProfileSwitcher::setAutomatic(bool on) {
     automatic_ = on;
     updateWatching();
     followFront();
+    reportHeld();
     IniFile settings(files_, settingsPath());
     if (files_.makeDirectory(store_.folder()) ||
         !settings.writeString(kSwitchingSection, kAutomaticKey, on ? kAutomaticOn : kAutomaticOff))
@@ -64,6 +67,7 @@ void ProfileSwitcher::reload() {
     updateWatching();
     refreshFront();
     followFront();
+    reportHeld();
 }
 
 void ProfileSwitcher::onForegroundProgram(std::string_view exeFileName) {
@@ -73,6 +77,7 @@ void ProfileSwitcher::onForegroundProgram(std::string_view exeFileName) {
         return;
     front_ = program;
     followFront();
+    reportHeld();
 }
 
 void ProfileSwitcher::setEditing(bool windowOrDialogShown) {
@@ -87,9 +92,15 @@ void ProfileSwitcher::setEditing(bool windowOrDialogShown) {
             (void)send(name);  // an unreadable profile leaves the mouse as it came back
     }
     followFront();
+    reportHeld();
 }
 
 void ProfileSwitcher::onDeviceArrived() {
+    followPlug();
+    reportHeld();
+}
+
+void ProfileSwitcher::followPlug() {
     const std::optional<std::string> before = held();
     // The mouse may have kept or lost what it held; a send now must be whole.
     device_.forgetSent();
@@ -173,6 +184,15 @@ std::string ProfileSwitcher::send(const std::string& name) {
     sentConfig_ = config;
     sendCountAfterOurs_ = device_.sendCount();
     return {};
+}
+
+void ProfileSwitcher::reportHeld() {
+    std::optional<std::string> now = held();
+    if (now == reported_)
+        return;
+    reported_ = std::move(now);
+    if (heldChanged_)
+        heldChanged_(reported_);
 }
 
 std::string trayTipFor(std::string_view baseTip, const std::optional<std::string>& held) {

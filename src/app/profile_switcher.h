@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,6 +76,11 @@ class ProfileSwitcher {
     void onDeviceArrived();
 
     bool watching() const { return watching_; }
+    // Called after any of the calls above when held() is not what it was last time
+    // (the window's Apply shows when the window hides).
+    void onHeldChange(std::function<void(const std::optional<std::string>&)> changed) {
+        heldChanged_ = std::move(changed);
+    }
 
   private:
     // Whether switching by the program in front is on and some profile names a program.
@@ -83,9 +89,12 @@ class ProfileSwitcher {
     void refreshFront();
     // Sends what the program in front calls for, unless editing or switching is off.
     void followFront();
+    // The mouse came back: what it gets, if anything.
+    void followPlug();
     // "" = base. Returns "" or why nothing was sent.
     std::string send(const std::string& name);
     std::string settingsPath() const;
+    void reportHeld();
 
     ProfileStore& store_;
     FilesPort& files_;
@@ -102,6 +111,8 @@ class ProfileSwitcher {
     std::uint64_t sendCountAfterOurs_ = 0;
     // A profile chosen by hand that a mouse plugged in again during editing gets afterwards.
     std::optional<std::string> pendingResend_;
+    std::function<void(const std::optional<std::string>&)> heldChanged_;
+    std::optional<std::string> reported_;
 };
 
 // The tray tip: `baseTip` while the mouse holds the base configuration or nothing was sent.

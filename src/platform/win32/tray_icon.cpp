@@ -40,6 +40,15 @@ bool TrayIcon::showBalloon(std::string_view text, std::string_view title, unsign
     return Shell_NotifyIconW(NIM_MODIFY, &data_) != FALSE;
 }
 
+bool TrayIcon::setTip(std::string_view tip) {
+    copyInto(data_.szTip, tip);
+    if (!added_)
+        return false;
+    // Without NIF_INFO: the last balloon must not show again.
+    data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    return Shell_NotifyIconW(NIM_MODIFY, &data_) != FALSE;
+}
+
 void TrayIcon::remove() {
     if (!added_)
         return;

@@ -20,6 +20,8 @@ class TrayIcon {
 
     bool add(HWND window, HICON icon, std::string_view tip);
     bool showBalloon(std::string_view text, std::string_view title, unsigned timeoutMs);
+    // False when the icon is not in the tray or the shell refused.
+    bool setTip(std::string_view tip);
     void remove();
 
   private:

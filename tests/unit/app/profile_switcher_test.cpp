@@ -241,6 +241,29 @@ TEST_F(Switching, AProfileChosenByHandComesBackAfterThePlugEvenWhenSwitchingIsOf
     EXPECT_EQ(mouse.wholeSends, 2);
 }
 
+TEST_F(Switching, EachChangeOfTheHeldProfileIsReportedOnce) {
+    using Held = std::vector<std::optional<std::string>>;
+    Held reported;
+    switcher.onHeldChange(
+        [&](const std::optional<std::string>& held) { reported.push_back(held); });
+    watch.front = "mspaint.exe";
+    switcher.reload();
+    switcher.onForegroundProgram("notepad.exe");
+    switcher.onForegroundProgram("NOTEPAD.exe");
+    EXPECT_EQ(reported, (Held{"", "Shooter"}));
+    // The window's Apply shows once the window hides, unless the front calls the profile back.
+    switcher.setEditing(true);
+    mouse.windowApply();
+    watch.front = "notepad.exe";
+    switcher.setEditing(false);
+    EXPECT_EQ(reported.size(), 2u);
+    switcher.setEditing(true);
+    mouse.windowApply();
+    watch.front = "mspaint.exe";
+    switcher.setEditing(false);
+    EXPECT_EQ(reported, (Held{"", "Shooter", ""}));
+}
+
 TEST(TrayTip, NamesTheHeldProfileUnlessItIsTheBase) {
     EXPECT_EQ(trayTipFor("Tip", std::nullopt), "Tip");
     EXPECT_EQ(trayTipFor("Tip", std::string()), "Tip");
