@@ -163,7 +163,7 @@ void MainWindowModel::onTrayNotify(unsigned mouseMessage) {
 void MainWindowModel::restoreFromTray() {
     if (restorePending_) {
         restorePending_ = false;
-        if (pageState_ == PageState::Basic) {
+        if (pages_.shown() == PageState::Basic) {
             settings_ = ports_.store.readSettings(texts_.sectionName());
             labels_ = settings_.labels;
         }

@@ -39,34 +39,32 @@ class MainWindowModel final : public SkinnedWindow {
     std::string_view backgroundImage() const override { return {}; }
     void onInit(WindowContext&) override { onInitDialog(); }
     void onPress(int x, int y, WindowContext&) override { onLButtonDown(x, y); }
-    void onMouseMove(int x, int y, WindowContext& w) override { pages_.move(pageState_, x, y, w); }
-    void onHover(int x, int y, WindowContext& w) override { pages_.rest(pageState_, x, y, w); }
+    void onMouseMove(int x, int y, WindowContext& w) override { pages_.move(x, y, w); }
+    void onHover(int x, int y, WindowContext& w) override { pages_.rest(x, y, w); }
     void onMouseLeave(WindowContext& w) override {
-        if (pageState_ != PageState::None)
+        if (pages_.shown() != PageState::None)
             pages_.pointerLeft(w);
     }
     void onChildMouseMove(int id, int x, int y, WindowContext& w) override {
-        pages_.onChildMouseMove(pageState_, id, x, y, w);
+        pages_.onChildMouseMove(id, x, y, w);
     }
     void onListSelectionChange(int id, WindowContext& w) override {
-        pages_.onListChoice(pageState_, id, w);
+        pages_.onListSelectionChange(id, w);
     }
-    void onListDoubleClick(int id, WindowContext& w) override {
-        pages_.onListDoubleClick(pageState_, id, w);
-    }
-    void onEditChange(int id, WindowContext& w) override { pages_.onEditChange(pageState_, id, w); }
+    void onListDoubleClick(int id, WindowContext& w) override { pages_.onListDoubleClick(id, w); }
+    void onEditChange(int id, WindowContext& w) override { pages_.onEditChange(id, w); }
     void onChildRightButtonDown(int id, WindowContext& w) override {
-        pages_.onChildRightButtonDown(pageState_, id, w);
+        pages_.onChildRightButtonDown(id, w);
     }
     void onHookedKey(const HookedKey& key, WindowContext& w) override {
-        pages_.onHookedKey(pageState_, key, w);
+        pages_.onHookedKey(key, w);
     }
     std::optional<ColourAnswer> colourFor(int id, ControlKind kind, WindowContext&) override {
-        return pages_.colourFor(pageState_, id, kind);
+        return pages_.colourFor(id, kind);
     }
     bool onKeyBeforeDialogManager(unsigned key, KeyPhase phase, WindowContext&) override {
         // While a macro is recorded, the keys typed are its content, not commands.
-        if (pages_.takesKey(pageState_, phase))
+        if (pages_.onKeyBeforeDialogManager(phase))
             return true;
         return phase == KeyPhase::Down && preTranslateKeyDown(key);
     }
@@ -101,7 +99,7 @@ class MainWindowModel final : public SkinnedWindow {
     const AdvancedPage& advancedPage() const { return pages_.advanced(); }
     const ButtonLabels& labels() const { return labels_; }
     ButtonLabels& labels() { return labels_; }
-    PageState pageState() const { return pageState_; }
+    PageState pageState() const { return pages_.shown(); }
     bool restorePending() const { return restorePending_; }
     bool deviceRead() const { return deviceRead_; }
     bool readerStarted() const { return readerStarted_; }
@@ -138,7 +136,6 @@ class MainWindowModel final : public SkinnedWindow {
         AdvancedPageServices{shared_, texts_, ports_.systemPointer, ports_.macros, delayDialog_,
                              ports_.caption, ports_.itemMenu}};
     SettingsTexts settings_;
-    PageState pageState_ = PageState::None;
     bool deviceRead_ = false;
     bool restorePending_ = false;
     bool readerCreated_ = false;

@@ -3,7 +3,7 @@
 
 namespace quorvel {
 void MainWindowModel::onLButtonDown(int x, int y) {
-    pages_.press(pageState_, x, y, ports_.window, [this](FixedButton button) { perform(button); });
+    pages_.press(x, y, ports_.window, [this](FixedButton button) { perform(button); });
 }
 
 void MainWindowModel::perform(FixedButton button) {
@@ -58,11 +58,9 @@ void MainWindowModel::cancel() {
 }
 
 void MainWindowModel::showBasicPage() {
-    if (pageState_ == PageState::Basic)
+    if (pages_.shown() == PageState::Basic)
         return;
-    if (pageState_ == PageState::Advanced)
-        pages_.leave(PageState::Advanced, ports_.window);
-    pageState_ = PageState::Basic;
+    pages_.leave(ports_.window);
     if (!deviceRead_) {
         // The first showing in a run learns the sensor; a first run also gets default labels.
         shared_.sensorType = ports_.device.refreshSensorInfo();
@@ -72,13 +70,12 @@ void MainWindowModel::showBasicPage() {
         }
         deviceRead_ = true;
     }
-    pages_.paint(PageState::Basic, ports_.window);
+    pages_.show(PageState::Basic, ports_.window);
 }
 
 void MainWindowModel::rebuildPage() {
-    const PageState shown = pageState_;
-    pages_.leave(shown, ports_.window);
-    pageState_ = PageState::None;
+    const PageState shown = pages_.shown();
+    pages_.leave(ports_.window);
     if (shown == PageState::Basic)
         showBasicPage();
     else if (shown == PageState::Advanced)
@@ -103,12 +100,10 @@ void MainWindowModel::chooseSkin() {
 }
 
 void MainWindowModel::showAdvancedPage() {
-    if (pageState_ == PageState::Advanced)
+    if (pages_.shown() == PageState::Advanced)
         return;
-    if (pageState_ == PageState::Basic)
-        pages_.leave(PageState::Basic, ports_.window);
-    pageState_ = PageState::Advanced;
-    pages_.paint(PageState::Advanced, ports_.window);
+    pages_.leave(ports_.window);
+    pages_.show(PageState::Advanced, ports_.window);
 }
 
 }  // namespace quorvel

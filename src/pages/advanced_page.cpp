@@ -40,14 +40,15 @@ constexpr std::array<int, 5> kPageControls = {kNameField, kLoopField, kMacroList
                                               kDropDownLabel};
 
 struct TextButton {
+    AdvancedControl control;
     Rect rect;
     TextId caption;
 };
 constexpr std::array<TextButton, 4> kTextButtons = {{
-    {kDefaultButton, TextId::AdvancedDefault},
-    {kNewButton, TextId::New},
-    {kDeleteButton, TextId::Delete},
-    {kConfirmButton, TextId::Confirm},
+    {AdvancedControl::Default, kDefaultButton, TextId::AdvancedDefault},
+    {AdvancedControl::New, kNewButton, TextId::New},
+    {AdvancedControl::Delete, kDeleteButton, TextId::Delete},
+    {AdvancedControl::Confirm, kConfirmButton, TextId::Confirm},
 }};
 
 }  // namespace
@@ -70,7 +71,10 @@ class AdvancedPage::ContextRecorderHost : public RecorderHost {
 };
 
 AdvancedPage::AdvancedPage(AdvancedPageServices services)
-    : services_(services), editor_(services.library), recorder_(editor_) {}
+    : services_(services),
+      editor_(services.library),
+      recorder_(editor_),
+      hover_(HitMap<AdvancedAction>(kAdvancedPageAreas)) {}
 
 Colour AdvancedPage::textColour() const {
     const Colour& rgb = services_.shared.textColour;
@@ -84,22 +88,36 @@ RecorderTexts AdvancedPage::recorderTexts() const {
             texts.text(TextId::NotRecordingStop)};
 }
 
-void AdvancedPage::show(WindowContext& context) {
-    if (shown_)
-        return;
-    shown_ = true;
-    if (!pointerRead_) {
-        readPointerSettings(services_.shared.records.live, services_.pointer, context.messages());
-        pointerRead_ = true;
+void AdvancedPage::paint(WindowContext& context) {
+    hover_.clearAll();
+    if (!shown_) {
+        // Shown first: the system's values and record.ini are what the page then draws.
+        shown_ = true;
+        if (!pointerRead_) {
+            readPointerSettings(services_.shared.records.live, services_.pointer,
+                                context.messages());
+            pointerRead_ = true;
+        }
+        createControls(context.controls());
+        for (int id : kPageControls)
+            context.controls().setVisible(id, true);
+        editor_.show();
+        syncControls(context.controls());
     }
-    createControls(context.controls());
-    for (int id : kPageControls)
-        context.controls().setVisible(id, true);
-    editor_.show();
-    syncControls(context.controls());
+    Canvas& canvas = context.canvas();
+    canvas.drawImage(skin_image::kAdvancedBackground, 0, 0);
+    paintPointerHalf(canvas);
+    paintMacroHalf(canvas);
+    canvas.drawText(services_.texts.text(TextId::AdvancedSettings), kTitle, TextPlacement::Left,
+                    FontRole::Title, kWhite);
+    // As on the basic page: a long link shrinks to its rectangle, since text running past it
+    // lands on the light frame of a pale skin.
+    canvas.drawText(services_.texts.text(TextId::WebAddress), kWebLinkRect, TextPlacement::Centre,
+                    FontRole::Text, textColour());
 }
 
 void AdvancedPage::leave(WindowContext& context) {
+    hover_.clearAll();
     if (!shown_)
         return;
     shown_ = false;
@@ -113,17 +131,6 @@ void AdvancedPage::leave(WindowContext& context) {
 }
 
 // Drawing
-
-void AdvancedPage::paint(Canvas& canvas) {
-    paintPointerHalf(canvas);
-    paintMacroHalf(canvas);
-    canvas.drawText(services_.texts.text(TextId::AdvancedSettings), kTitle, TextPlacement::Left,
-                    FontRole::Title, kWhite);
-    // As on the basic page: a long link shrinks to its rectangle, since text running past it
-    // lands on the light frame of a pale skin.
-    canvas.drawText(services_.texts.text(TextId::WebAddress), kWebLinkRect, TextPlacement::Centre,
-                    FontRole::Text, textColour());
-}
 
 void AdvancedPage::paintTicks(Canvas& canvas) {
     const MouseConfig& config = services_.shared.records.live;
@@ -188,6 +195,16 @@ void AdvancedPage::paintMacroHalf(Canvas& canvas) {
     for (const Label& label : labels) {
         canvas.drawText(texts.text(label.text), label.rect, label.placement, FontRole::Text,
                         colour);
+    }
+}
+
+void AdvancedPage::paintArea(Canvas& canvas, std::size_t index, bool over) const {
+    const AdvancedControl control = kAdvancedPageAreas[index].action.control;
+    for (const TextButton& button : kTextButtons) {
+        if (button.control == control) {
+            paintTextButton(canvas, button.rect, over, services_.texts.text(button.caption),
+                            textColour());
+        }
     }
 }
 
@@ -257,6 +274,19 @@ void AdvancedPage::act(const AdvancedAction& action, WindowContext& context) {
     syncControls(controls);
 }
 
+bool AdvancedPage::hoverableAt(int x, int y) const {
+    return hover_.hoverableAt(x, y).has_value();
+}
+
+bool AdvancedPage::rest(int x, int y, Canvas& canvas) {
+    return hover_.restAndRedraw(x, y, [&](std::size_t i, bool over) { paintArea(canvas, i, over); })
+        .redraws();
+}
+
+bool AdvancedPage::clearHover(Canvas& canvas) {
+    return hover_.clearAndRedraw([&](std::size_t i, bool over) { paintArea(canvas, i, over); });
+}
+
 void AdvancedPage::notify(const std::optional<EditorNotice>& notice, WindowContext& context) {
     if (!notice)
         return;
@@ -266,7 +296,7 @@ void AdvancedPage::notify(const std::optional<EditorNotice>& notice, WindowConte
 
 // Child controls
 
-void AdvancedPage::childMouseMove(int controlId, int x, int y, WindowContext& context) {
+void AdvancedPage::onChildMouseMove(int controlId, int x, int y, WindowContext& context) {
     if (controlId != kSequenceList && controlId != kDropDownList)
         return;
     ControlsPort& controls = context.controls();
@@ -278,7 +308,7 @@ void AdvancedPage::childMouseMove(int controlId, int x, int y, WindowContext& co
         editor_.selectItem(under);
 }
 
-void AdvancedPage::childRightButtonDown(int controlId, WindowContext& context) {
+void AdvancedPage::onChildRightButtonDown(int controlId, WindowContext& context) {
     if (controlId != kSequenceList)
         return;
     editor_.selectItem(context.controls().selection(kSequenceList));
@@ -288,7 +318,7 @@ void AdvancedPage::childRightButtonDown(int controlId, WindowContext& context) {
     syncSequence(context.controls());
 }
 
-void AdvancedPage::listSelectionChange(int controlId, WindowContext& context) {
+void AdvancedPage::onListSelectionChange(int controlId, WindowContext& context) {
     ControlsPort& controls = context.controls();
     const std::optional<int> selected = controls.selection(controlId);
     switch (controlId) {
@@ -313,7 +343,7 @@ void AdvancedPage::listSelectionChange(int controlId, WindowContext& context) {
     }
 }
 
-void AdvancedPage::listDoubleClick(int controlId, WindowContext& context) {
+void AdvancedPage::onListDoubleClick(int controlId, WindowContext& context) {
     if (controlId != kSequenceList)
         return;
     editor_.selectItem(context.controls().selection(kSequenceList));
@@ -321,7 +351,7 @@ void AdvancedPage::listDoubleClick(int controlId, WindowContext& context) {
         syncSequence(context.controls());
 }
 
-void AdvancedPage::editChange(int controlId, WindowContext& context) {
+void AdvancedPage::onEditChange(int controlId, WindowContext& context) {
     ControlsPort& controls = context.controls();
     const std::string text = controls.text(controlId).value_or(std::string());
     if (controlId == kNameField) {
@@ -332,23 +362,23 @@ void AdvancedPage::editChange(int controlId, WindowContext& context) {
     }
 }
 
-bool AdvancedPage::keyBeforeDialogManager(KeyPhase phase) {
+bool AdvancedPage::onKeyBeforeDialogManager(KeyPhase phase) {
     return phase == KeyPhase::Down && recorder_.swallowsKeyDown();
 }
 
-void AdvancedPage::hookedKey(const HookedKey& key, WindowContext& context) {
+void AdvancedPage::onHookedKey(const HookedKey& key, WindowContext& context) {
     const std::size_t before = editor_.items().size();
     recorder_.onKeystroke(key);
     if (editor_.items().size() != before)
         syncSequence(context.controls());
 }
 
-bool AdvancedPage::ownsControl(int controlId) {
+bool AdvancedPage::ownsControl(int controlId) const {
     return controlId == kDropDownList ||
            std::find(kPageControls.begin(), kPageControls.end(), controlId) != kPageControls.end();
 }
 
-std::optional<ColourAnswer> AdvancedPage::colourFor(int controlId) const {
+std::optional<ColourAnswer> AdvancedPage::colourFor(int controlId, ControlKind) const {
     switch (controlId) {
         case kNameField:
         case kLoopField:

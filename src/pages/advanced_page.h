@@ -1,7 +1,5 @@
 // The advanced settings page of the main window: the Windows pointer settings on the left,
-// the macro editor with its recorder on the right. The main window hands it the calls of its
-// host while the page is shown, and lights its buttons; the page draws over
-// "/AdvancedSet2.png".
+// the macro editor with its recorder on the right, drawn over "/AdvancedSet2.png".
 #pragma once
 
 #include <cstdint>
@@ -12,7 +10,9 @@
 #include "pages/advanced_page_areas.h"
 #include "pages/macro_editor.h"
 #include "pages/macro_recorder.h"
+#include "pages/page.h"
 #include "pages/pointer_settings.h"
+#include "ui/hover.h"
 #include "ui/language_texts.h"
 #include "ui/shared_ui_state.h"
 #include "ui/skinned_window.h"
@@ -44,35 +44,34 @@ struct AdvancedPageServices {
     ItemMenuPort& itemMenu;
 };
 
-class AdvancedPage {
+class AdvancedPage final : public Page {
   public:
     explicit AdvancedPage(AdvancedPageServices services);
 
     // The page replaces the basic one: the first showing in a run reads the system's pointer
     // settings; the macro controls are created and filled from record.ini.
-    void show(WindowContext& context);
-    // Another page replaces it: its controls go, a recording stops.
-    void leave(WindowContext& context);
+    void paint(WindowContext& context) override;
+    // Its controls go, a recording stops.
+    void leave(WindowContext& context) override;
     bool shown() const { return shown_; }
 
-    // Everything of the page over its background, its buttons unlit.
-    void paint(Canvas& canvas);
+    bool press(int x, int y, WindowContext& context) override;
 
-    // A left press the main window's own buttons did not take; false when nothing here took
-    // it either (the window is then dragged).
-    bool press(int x, int y, WindowContext& context);
-    void act(const AdvancedAction& action, WindowContext& context);
-    void childMouseMove(int controlId, int x, int y, WindowContext& context);
-    void childRightButtonDown(int controlId, WindowContext& context);
-    void listSelectionChange(int controlId, WindowContext& context);
-    void listDoubleClick(int controlId, WindowContext& context);
-    void editChange(int controlId, WindowContext& context);
-    // True when the key is consumed: key-downs while recording.
-    bool keyBeforeDialogManager(KeyPhase phase);
-    void hookedKey(const HookedKey& key, WindowContext& context);
-    std::optional<ColourAnswer> colourFor(int controlId) const;
+    bool hoverableAt(int x, int y) const override;
+    bool rest(int x, int y, Canvas& canvas) override;
+    bool clearHover(Canvas& canvas) override;
+
     // The page's child windows, the drop-down's list among them.
-    static bool ownsControl(int controlId);
+    bool ownsControl(int controlId) const override;
+    void onListSelectionChange(int controlId, WindowContext& context) override;
+    void onListDoubleClick(int controlId, WindowContext& context) override;
+    void onEditChange(int controlId, WindowContext& context) override;
+    std::optional<ColourAnswer> colourFor(int controlId, ControlKind kind) const override;
+    void onChildMouseMove(int controlId, int x, int y, WindowContext& context) override;
+    void onChildRightButtonDown(int controlId, WindowContext& context) override;
+    void onHookedKey(const HookedKey& key, WindowContext& context) override;
+    // Key-downs while recording.
+    bool onKeyBeforeDialogManager(KeyPhase phase) override;
 
     const MacroEditor& editor() const { return editor_; }
     bool recording() const { return recorder_.recording(); }
@@ -80,10 +79,12 @@ class AdvancedPage {
   private:
     class ContextRecorderHost;
 
+    void act(const AdvancedAction& action, WindowContext& context);
     void notify(const std::optional<EditorNotice>& notice, WindowContext& context);
     RecorderTexts recorderTexts() const;
     Colour textColour() const;
 
+    void paintArea(Canvas& canvas, std::size_t index, bool over) const;
     void paintPointerHalf(Canvas& canvas);
     void paintMacroHalf(Canvas& canvas);
     void paintTicks(Canvas& canvas);
@@ -99,6 +100,7 @@ class AdvancedPage {
     AdvancedPageServices services_;
     MacroEditor editor_;
     MacroRecorder recorder_;
+    Hover<AdvancedAction> hover_;
     bool shown_ = false;
     bool pointerRead_ = false;  // the system's values were read in this run
 };

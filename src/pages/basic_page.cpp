@@ -74,7 +74,7 @@ Colour BasicPage::textColour() const {
     return env_.shared.textColour;
 }
 
-bool BasicPage::ownsControl(int id) {
+bool BasicPage::ownsControl(int id) const {
     return id == kDpiSubListId || isKeyList(id) || LightingArea::ownsList(id) ||
            LightingArea::isValueLabel(id) || (id >= kFirstSwatchId && id < kFirstSwatchId + 4);
 }
@@ -320,32 +320,21 @@ void BasicPage::clickLevel(int stage, int level, Canvas& canvas) {
 // Hover.
 
 bool BasicPage::hoverableAt(int x, int y) const {
-    for (const HitArea<BasicAction>& area : kBasicPageAreas) {
-        if (area.hoverGroup != kNoHoverGroup && area.rect.contains(x, y))
-            return true;
-    }
-    return false;
+    return hover_.hoverableAt(x, y).has_value();
 }
 
 bool BasicPage::rest(int x, int y, Canvas& canvas) {
-    const HoverStep step = hover_.rest(x, y);
-    for (std::size_t index : step.toNormal)
-        paintArea(canvas, index, false);
-    if (step.lit)
-        paintArea(canvas, *step.lit, true);
-    return step.redraws();
+    return hover_.restAndRedraw(x, y, [&](std::size_t i, bool over) { paintArea(canvas, i, over); })
+        .redraws();
 }
 
 bool BasicPage::clearHover(Canvas& canvas) {
-    const std::vector<std::size_t> cleared = hover_.clearAll();
-    for (std::size_t index : cleared)
-        paintArea(canvas, index, false);
-    return !cleared.empty();
+    return hover_.clearAndRedraw([&](std::size_t i, bool over) { paintArea(canvas, i, over); });
 }
 
 // Lists and child windows.
 
-void BasicPage::onListChoice(int id, WindowContext& context) {
+void BasicPage::onListSelectionChange(int id, WindowContext& context) {
     ControlsPort& controls = context.controls();
     if (LightingArea::ownsList(id)) {
         lighting_.choose(id, controls);
@@ -400,7 +389,9 @@ std::optional<ColourAnswer> BasicPage::colourFor(int id, ControlKind kind) const
     return std::nullopt;
 }
 
-void BasicPage::hideChildren(ControlsPort& controls) {
+void BasicPage::leave(WindowContext& context) {
+    hover_.clearAll();
+    ControlsPort& controls = context.controls();
     controls.destroy(kDpiSubListId);
     for (int slot = 0; slot < kKeySlots; ++slot)
         controls.destroy(keyListId(slot));

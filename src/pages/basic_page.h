@@ -10,6 +10,7 @@
 #include "keys/key_dialog_port.h"
 #include "pages/basic_page_areas.h"
 #include "pages/lighting_area.h"
+#include "pages/page.h"
 #include "ui/hover.h"
 #include "ui/language_texts.h"
 #include "ui/shared_ui_state.h"
@@ -29,36 +30,33 @@ struct BasicPageEnv {
     KeyDialogPort& keyDialogs;
 };
 
-class BasicPage {
+class BasicPage final : public Page {
   public:
     explicit BasicPage(BasicPageEnv env);
 
-    // Draws the whole page over its background into the page surface (the window's own
-    // buttons are not the page's) and creates the page's child windows if they are missing.
-    // Nothing is copied to the screen.
-    void paint(WindowContext& context);
-    // The page's part of a press: lists the press is outside of close, then the first area
-    // hit acts. False when no area took it (the window is then dragged).
-    bool press(int x, int y, WindowContext& context);
+    // Draws the whole page over its background (the window's own buttons are not the page's)
+    // and creates the page's child windows if they are missing.
+    void paint(WindowContext& context) override;
+    // Its lists go, its other child windows are hidden until the page shows again, marks
+    // are cleared.
+    void leave(WindowContext& context) override;
+    // Lists the press is outside of close, then the first area hit acts.
+    bool press(int x, int y, WindowContext& context) override;
 
-    // Hover over the page's own areas; the window copies to the screen once per update.
-    bool hoverableAt(int x, int y) const;
-    // Lights the area under the pointer; true when something was drawn.
-    bool rest(int x, int y, Canvas& canvas);
-    // Every lit area back to normal; true when something was drawn.
-    bool clearHover(Canvas& canvas);
+    bool hoverableAt(int x, int y) const override;
+    bool rest(int x, int y, Canvas& canvas) override;
+    bool clearHover(Canvas& canvas) override;
 
-    // Selection change or double click of a list on the page.
-    void onListChoice(int id, WindowContext& context);
-    // The pointer over a child list: an open key list follows it and opens the DPI sub-list
-    // beside "DPI Switch"; the sub-list follows it too.
-    void onChildMouseMove(int id, int x, int y, WindowContext& context);
-    std::optional<ColourAnswer> colourFor(int id, ControlKind kind) const;
-    static bool ownsControl(int id);
-
-    // The page is left or rebuilt: its lists go, its other child windows are hidden until the
-    // page shows again, marks are cleared.
-    void hideChildren(ControlsPort& controls);
+    bool ownsControl(int id) const override;
+    // A selection change or a double click in a list chooses alike.
+    void onListSelectionChange(int id, WindowContext& context) override;
+    void onListDoubleClick(int id, WindowContext& context) override {
+        onListSelectionChange(id, context);
+    }
+    std::optional<ColourAnswer> colourFor(int id, ControlKind kind) const override;
+    // An open key list follows the pointer and opens the DPI sub-list beside "DPI Switch";
+    // the sub-list follows it too.
+    void onChildMouseMove(int id, int x, int y, WindowContext& context) override;
 
   private:
     MouseConfig& config() { return env_.shared.records.live; }

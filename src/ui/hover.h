@@ -65,9 +65,29 @@ class Hover {
         return cleared;
     }
 
+    // A rest, with each area it changes drawn again by `paint(index, lit)`.
+    template <typename Paint>
+    HoverStep restAndRedraw(int x, int y, const Paint& paint) {
+        const HoverStep step = rest(x, y);
+        for (std::size_t index : step.toNormal)
+            paint(index, false);
+        if (step.lit)
+            paint(*step.lit, true);
+        return step;
+    }
+
+    // Every lit area back to normal, drawn by `paint(index, false)`; true when any was lit.
+    template <typename Paint>
+    bool clearAndRedraw(const Paint& paint) {
+        const std::vector<std::size_t> cleared = clearAll();
+        for (std::size_t index : cleared)
+            paint(index, false);
+        return !cleared.empty();
+    }
+
     bool isLit(std::size_t index) const { return index < marks_.size() && marks_[index]; }
 
-  private:
+    // The first area at (x, y) that lights up.
     std::optional<std::size_t> hoverableAt(int x, int y) const {
         for (std::size_t i = 0; i < map_.size(); ++i) {
             if (map_[i].hoverGroup != kNoHoverGroup && map_[i].rect.contains(x, y))
@@ -76,6 +96,7 @@ class Hover {
         return std::nullopt;
     }
 
+  private:
     HitMap<Action> map_;
     std::vector<bool> marks_;
 };

@@ -66,14 +66,14 @@ class AdvancedPageTest : public ::testing::Test {
     }
     void typeInto(int id, const std::string& text) {
         context.controlsFake.setText(id, text);
-        page.editChange(id, context);
+        page.onEditChange(id, context);
     }
     void pick(int id, int index) {
         context.controlsFake.setSelection(id, index);
-        page.listSelectionChange(id, context);
+        page.onListSelectionChange(id, context);
     }
     void key(std::uint16_t scan, bool released) {
-        page.hookedKey(HookedKey{scan, false, released, released}, context);
+        page.onHookedKey(HookedKey{scan, false, released, released}, context);
     }
 
     testing::FakeFiles files;
@@ -87,7 +87,7 @@ class AdvancedPageTest : public ::testing::Test {
 };
 
 TEST_F(AdvancedPageTest, TheFirstShowingReadsTheSystemAndLaterOnesKeepTheRecord) {
-    page.show(context);
+    page.paint(context);
     EXPECT_EQ(pointer.reads, 1);
     EXPECT_EQ(config().pointerSetting(kSpeedPosition), 8);
     EXPECT_EQ(config().pointerSetting(kScrollLinesPosition), 11);  // 40 lines held to the slider
@@ -100,7 +100,7 @@ TEST_F(AdvancedPageTest, TheFirstShowingReadsTheSystemAndLaterOnesKeepTheRecord)
     page.leave(context);
     for (int id : {kNameField, kLoopField, kMacroList, kSequenceList, kDropDownLabel})
         EXPECT_FALSE(context.controlsFake.shown(id)) << id;
-    page.show(context);
+    page.paint(context);
     for (int id : {kNameField, kLoopField, kMacroList, kSequenceList, kDropDownLabel})
         EXPECT_TRUE(context.controlsFake.shown(id)) << id;
     EXPECT_TRUE(context.controlsFake.destroyed.empty());  // the same windows, not new ones
@@ -109,7 +109,7 @@ TEST_F(AdvancedPageTest, TheFirstShowingReadsTheSystemAndLaterOnesKeepTheRecord)
 }
 
 TEST_F(AdvancedPageTest, TicksSlidersAndDefaultChangeTheRecord) {
-    page.show(context);
+    page.paint(context);
     EXPECT_TRUE(page.press(55, 260, context));  // precision: read as on
     EXPECT_EQ(config().pointerSetting(kPrecision), 0);
     EXPECT_TRUE(page.press(55, 410, context));
@@ -129,7 +129,7 @@ TEST_F(AdvancedPageTest, TicksSlidersAndDefaultChangeTheRecord) {
 }
 
 TEST_F(AdvancedPageTest, AMacroIsNamedRecordedEditedAndConfirmed) {
-    page.show(context);
+    page.paint(context);
     EXPECT_EQ(context.controlsFake.text(kLoopField), "1");
     typeInto(kNameField, "Copy");
     page.press(520, 535, context);  // New
@@ -139,7 +139,7 @@ TEST_F(AdvancedPageTest, AMacroIsNamedRecordedEditedAndConfirmed) {
     page.press(740, 240, context);  // Start Recording
     EXPECT_TRUE(context.hooked);
     EXPECT_EQ(stubs.title, "Press Ctrl+Break key to stop recording");
-    EXPECT_TRUE(page.keyBeforeDialogManager(KeyPhase::Down));  // typed keys do not act
+    EXPECT_TRUE(page.onKeyBeforeDialogManager(KeyPhase::Down));  // typed keys do not act
     key(0x1D, false);
     key(0x2E, false);
     key(0x2E, true);
@@ -147,7 +147,7 @@ TEST_F(AdvancedPageTest, AMacroIsNamedRecordedEditedAndConfirmed) {
     page.press(740, 270, context);  // Stop Recording
     EXPECT_FALSE(context.hooked);
     EXPECT_EQ(stubs.title, "QuorvelMouse");
-    EXPECT_FALSE(page.keyBeforeDialogManager(KeyPhase::Down));
+    EXPECT_FALSE(page.onKeyBeforeDialogManager(KeyPhase::Down));
     EXPECT_EQ(list(kSequenceList),
               (Items{"Ctrl   Dn", "50 ms", "C   Dn", "50 ms", "C   Up", "50 ms", "Ctrl   Up"}));
 
@@ -162,7 +162,7 @@ TEST_F(AdvancedPageTest, AMacroIsNamedRecordedEditedAndConfirmed) {
 
     context.controlsFake.setSelection(kSequenceList, 1);
     stubs.delay = DelayAnswer{300, "300"};
-    page.listDoubleClick(kSequenceList, context);
+    page.onListDoubleClick(kSequenceList, context);
     typeInto(kLoopField, "3");
 
     page.press(730, 535, context);  // Confirm
@@ -178,20 +178,20 @@ TEST_F(AdvancedPageTest, AMacroIsNamedRecordedEditedAndConfirmed) {
 
 TEST_F(AdvancedPageTest, TheSequenceFollowsThePointerAndItsMenuDeletes) {
     files.put(kPath, "[Tap]\r\nItemCount=3\r\nItem0=A   Dn\r\nItem1=50 ms\r\nItem2=A   Up\r\n");
-    page.show(context);
-    page.childMouseMove(kSequenceList, 5, test::FakeControls::kItemHeight * 2 + 3, context);
+    page.paint(context);
+    page.onChildMouseMove(kSequenceList, 5, test::FakeControls::kItemHeight * 2 + 3, context);
     EXPECT_EQ(context.controlsFake.selection(kSequenceList), 2);
-    page.childRightButtonDown(kSequenceList, context);
+    page.onChildRightButtonDown(kSequenceList, context);
     EXPECT_EQ(stubs.menuText, "Delete");
     EXPECT_EQ(list(kSequenceList), (Items{"A   Dn", "50 ms"}));
 
     stubs.chooseMenu = false;
-    page.childRightButtonDown(kSequenceList, context);
+    page.onChildRightButtonDown(kSequenceList, context);
     EXPECT_EQ(list(kSequenceList).size(), 2U);
 }
 
 TEST_F(AdvancedPageTest, RefusalsAndTheCutAreToldInTheWindowsLanguage) {
-    page.show(context);
+    page.paint(context);
     page.press(520, 535, context);  // New with an empty name
     page.press(740, 240, context);  // Start with no macro
     ASSERT_EQ(context.messageBox.shown.size(), 2U);
@@ -234,12 +234,14 @@ TEST(MacroEditorTexts, EveryLanguageNamesBothNumbers) {
 TEST_F(AdvancedPageTest, ControlsAnswerWithTheirColours) {
     shared.textColour = Colour{10, 20, 30};
     const Colour text = rgbColour(10, 20, 30);
-    EXPECT_EQ(page.colourFor(kSequenceList)->brush, rgbColour(4, 5, 6));  // 0x060504 packed
-    EXPECT_EQ(page.colourFor(kMacroList)->text, text);
-    EXPECT_EQ(page.colourFor(kNameField)->brush, rgbColour(0, 0, 0));
-    EXPECT_EQ(page.colourFor(kDropDownList)->text, kWhite);
-    EXPECT_EQ(page.colourFor(kDropDownLabel)->textBackground, rgbColour(0, 0, 0));
-    EXPECT_FALSE(page.colourFor(41));
+    EXPECT_EQ(page.colourFor(kSequenceList, ControlKind::List)->brush,
+              rgbColour(4, 5, 6));  // 0x060504 packed
+    EXPECT_EQ(page.colourFor(kMacroList, ControlKind::List)->text, text);
+    EXPECT_EQ(page.colourFor(kNameField, ControlKind::Edit)->brush, rgbColour(0, 0, 0));
+    EXPECT_EQ(page.colourFor(kDropDownList, ControlKind::List)->text, kWhite);
+    EXPECT_EQ(page.colourFor(kDropDownLabel, ControlKind::CentredLabel)->textBackground,
+              rgbColour(0, 0, 0));
+    EXPECT_FALSE(page.colourFor(41, ControlKind::List));
 }
 
 }  // namespace

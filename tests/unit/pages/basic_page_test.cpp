@@ -27,7 +27,7 @@ class BasicPageTest : public ::testing::Test {
     bool pressKeyBox(int button) { return press(300, keyBoxRect(button).top + 5); }
     void choose(int listId, int entry) {
         context.fakeControls.setSelection(listId, entry);
-        page.onListChoice(listId, context);
+        page.onListSelectionChange(listId, context);
     }
     bool listOpen(int id) const { return context.fakeControls.exists(id); }
 
@@ -240,7 +240,7 @@ TEST_F(BasicPageTest, ThePageShowsTheSensorsLevelsAndCreatesItsChildWindows) {
         EXPECT_TRUE(context.fakeControls.exists(id)) << id;
     // Mode 0 has no parameter or effect label.
     EXPECT_FALSE(context.fakeControls.shown(81));
-    page.hideChildren(context.fakeControls);
+    page.leave(context);
     for (int id : {71, 72, 73, 74, 80})
         EXPECT_FALSE(context.fakeControls.shown(id)) << id;
 
@@ -251,7 +251,7 @@ TEST_F(BasicPageTest, ThePageShowsTheSensorsLevelsAndCreatesItsChildWindows) {
         EXPECT_TRUE(context.fakeControls.shown(id)) << id;
     EXPECT_EQ(context.fakeControls.text(80), "Neon");
     config().setLightingMode(0);
-    page.hideChildren(context.fakeControls);
+    page.leave(context);
     page.paint(context);
     EXPECT_FALSE(context.fakeControls.shown(81));
     EXPECT_FALSE(context.fakeControls.shown(82));
