@@ -334,13 +334,13 @@ int main(int argc, char** argv) {
     Win32SystemPointer systemPointer;
     MacroLibrary macros(files, store.paths().recordFile, shared.records.live);
     PageWindowServices pageWindow;
-    MainWindow main(instance,
-                    MainWindowServices{device, store, pointer, skins, keyDialogs, systemPointer,
-                                       macros, pageWindow, pageWindow},
-                    shared);
+    MainWindow main(instance, shared);
+    MainWindowModel model(MainWindowPorts{main, main, device, store, pointer, skins, keyDialogs,
+                                          systemPointer, macros, pageWindow, pageWindow},
+                          shared);
     gRun.window = &main;
     SetTimer(nullptr, 0, 100, &onTick);
-    main.run();
+    main.run(model);
     std::puts("the main window ended before the cases ran");
     return 2;
 }

@@ -28,7 +28,7 @@ MainWindowModel::MainWindowModel(MainWindowPorts ports, SharedUiState& shared)
     shared_.textColour = Colour{0, 255, 0};
 }
 
-bool MainWindowModel::onInitDialog() {
+bool MainWindowModel::startUp(WindowContext& window) {
     if (!ports_.host.claimSingleInstance()) {
         ports_.shell.endProcess(0);
         return false;
@@ -42,7 +42,7 @@ bool MainWindowModel::onInitDialog() {
     ports_.shell.addTrayIcon(kTrayTip);
 
     if (!ports_.device.discover()) {
-        onShowNotice(notice::kMouseNotDetected, 0);
+        showNotice(notice::kMouseNotDetected, 0);
         ports_.device.clearConnected();
     } else {
         showConnectionNotice(ports_.device.handshake());
@@ -71,7 +71,7 @@ bool MainWindowModel::onInitDialog() {
     texts_ = LanguageTexts(languageFromCode(shared_.languageCode));
     textsReady_ = true;
     for (const PendingNotice& notice : std::exchange(pendingNotices_, {})) {
-        onShowNotice(notice.kind, notice.value);
+        showNotice(notice.kind, notice.value);
     }
 
     settings_ = ports_.store.readSettings(texts_.sectionName());
@@ -84,7 +84,7 @@ bool MainWindowModel::onInitDialog() {
     ports_.host.createFonts(shared_.languageCode);
 
     if (ports_.device.connected() && skinLoaded_)
-        showBasicPage();
+        showBasicPage(window);
     return true;
 }
 
@@ -126,10 +126,10 @@ void MainWindowModel::stopStartUp() {
 }
 
 void MainWindowModel::showConnectionNotice(bool connected) {
-    onShowNotice(connected ? notice::kMouseDetected : notice::kMouseNotDetected, 0);
+    showNotice(connected ? notice::kMouseDetected : notice::kMouseNotDetected, 0);
 }
 
-bool MainWindowModel::onNcPaint() {
+bool MainWindowModel::onNonClientPaint(WindowContext&) {
     if (hidingPaints_ <= 0)
         return false;
     --hidingPaints_;
@@ -137,19 +137,19 @@ bool MainWindowModel::onNcPaint() {
     return true;
 }
 
-void MainWindowModel::onTrayNotify(unsigned mouseMessage) {
+void MainWindowModel::onTrayNotify(unsigned mouseMessage, WindowContext& window) {
     switch (mouseMessage) {
         case kTrayLeftButtonUp:
         case kTrayLeftButtonDoubleClick:
             if (!ports_.device.connected()) {
-                onShowNotice(notice::kMouseNotDetected, 0);
+                showNotice(notice::kMouseNotDetected, 0);
                 return;
             }
             if (!skinLoaded_) {
                 showNoSkin();
                 return;
             }
-            restoreFromTray();
+            restoreFromTray(window);
             return;
         case kTrayRightButtonUp:
             ports_.shell.bringToForeground();
@@ -160,16 +160,16 @@ void MainWindowModel::onTrayNotify(unsigned mouseMessage) {
     }
 }
 
-void MainWindowModel::restoreFromTray() {
+void MainWindowModel::restoreFromTray(WindowContext& window) {
     if (restorePending_) {
         restorePending_ = false;
         if (pages_.shown() == PageState::Basic) {
             settings_ = ports_.store.readSettings(texts_.sectionName());
             labels_ = settings_.labels;
         }
-        rebuildPage();
+        rebuildPage(window);
     } else if (!deviceRead_) {
-        showBasicPage();
+        showBasicPage(window);
     }
     // The user asked for the window: start-up's hiding is over even if the system sent
     // fewer non-client paints than expected (Wine sends one).
@@ -179,7 +179,7 @@ void MainWindowModel::restoreFromTray() {
     ports_.shell.showWindow();
 }
 
-void MainWindowModel::onShowNotice(long kind, long value) {
+void MainWindowModel::showNotice(long kind, long value) {
     if (!textsReady_) {
         pendingNotices_.push_back(PendingNotice{kind, value});
         return;
@@ -191,7 +191,7 @@ void MainWindowModel::onShowNotice(long kind, long value) {
 }
 
 void MainWindowModel::onDeviceChange(std::uint32_t event, std::uint32_t deviceType,
-                                     std::string_view name) {
+                                     std::string_view name, WindowContext&) {
     if (deviceType != kDeviceInterfaceBroadcast || !isOurInterfaceName(name))
         return;
     if (event == static_cast<std::uint32_t>(DeviceEvent::Arrival)) {
@@ -204,7 +204,7 @@ void MainWindowModel::onDeviceChange(std::uint32_t event, std::uint32_t deviceTy
 
 void MainWindowModel::rediscover(bool readSensorOnSuccess) {
     if (!ports_.device.discover()) {
-        onShowNotice(notice::kMouseNotDetected, 0);
+        showNotice(notice::kMouseNotDetected, 0);
         ports_.shell.hideWindow();
         ports_.device.clearConnected();
         return;
@@ -224,16 +224,12 @@ void MainWindowModel::startReaderOnce() {
     readerStarted_ = true;
 }
 
-void MainWindowModel::onCommand(int command) {
+void MainWindowModel::onMenuCommand(int command, WindowContext&) {
     if (command == kExitCommand)
         exitProgram();
 }
 
-void MainWindowModel::onClose() {
-    ports_.shell.hideWindow();
-}
-
-bool MainWindowModel::preTranslateKeyDown(unsigned virtualKey) {
+bool MainWindowModel::hidesOnKey(unsigned virtualKey) {
     if (virtualKey != kVirtualKeyEnter && virtualKey != kVirtualKeyEscape)
         return false;
     ports_.shell.hideWindow();
@@ -244,7 +240,7 @@ void MainWindowModel::exitProgram() {
     ports_.shell.endProcess(0);
 }
 
-void MainWindowModel::onDestroy() {
+void MainWindowModel::onDestroy(WindowContext&) {
     if (cleanedUp_)
         return;
     cleanedUp_ = true;
@@ -252,7 +248,7 @@ void MainWindowModel::onDestroy() {
     ports_.shell.removeTrayIcon();
 }
 
-void MainWindowModel::onTaskbarCreated() {
+void MainWindowModel::onShellRestart(WindowContext&) {
     if (!cleanedUp_)
         ports_.shell.addTrayIcon(kTrayTip);
 }

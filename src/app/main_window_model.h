@@ -37,8 +37,8 @@ class MainWindowModel final : public SkinnedWindow {
     // places it itself.
     int templateId() const override { return kMainDialogTemplate; }
     std::string_view backgroundImage() const override { return {}; }
-    void onInit(WindowContext&) override { onInitDialog(); }
-    void onPress(int x, int y, WindowContext&) override { onLButtonDown(x, y); }
+    void onInit(WindowContext& w) override { startUp(w); }
+    void onPress(int x, int y, WindowContext& w) override;
     void onMouseMove(int x, int y, WindowContext& w) override { pages_.move(x, y, w); }
     void onHover(int x, int y, WindowContext& w) override { pages_.rest(x, y, w); }
     void onMouseLeave(WindowContext& w) override {
@@ -66,34 +66,30 @@ class MainWindowModel final : public SkinnedWindow {
         // While a macro is recorded, the keys typed are its content, not commands.
         if (pages_.onKeyBeforeDialogManager(phase))
             return true;
-        return phase == KeyPhase::Down && preTranslateKeyDown(key);
+        return phase == KeyPhase::Down && hidesOnKey(key);
     }
     // Enter and Escape through the dialog manager, and the system close: back to the tray.
-    void onCancelRequest(WindowContext&) override { onClose(); }
-    void onOkRequest(WindowContext&) override { onClose(); }
+    void onCancelRequest(WindowContext&) override { ports_.shell.hideWindow(); }
+    void onOkRequest(WindowContext&) override { ports_.shell.hideWindow(); }
+    // The first non-client paints of a run hide the window instead: it starts in the tray.
+    bool onNonClientPaint(WindowContext&) override;
+    void onMenuCommand(int command, WindowContext&) override;
+    void onDestroy(WindowContext&) override;
+    void onTrayNotify(unsigned mouseMessage, WindowContext& w) override;
+    // Our icon is gone from the new tray.
+    void onShellRestart(WindowContext&) override;
+    void onNotice(long kind, long value, WindowContext&) override { showNotice(kind, value); }
+    void onDeviceChange(std::uint32_t event, std::uint32_t deviceType, std::string_view name,
+                        WindowContext&) override;
 
     // Start-up; false when it stopped early (the window then stays with nothing loaded).
-    bool onInitDialog();
-    // True when this non-client paint request is swallowed and the window hidden instead.
-    bool onNcPaint();
-    void onTrayNotify(unsigned mouseMessage);
-    void onShowNotice(long kind, long value);
-    void onDeviceChange(std::uint32_t event, std::uint32_t deviceType, std::string_view name);
-    void onCommand(int command);
-    void onClose();
-    // True when the key is consumed.
-    bool preTranslateKeyDown(unsigned virtualKey);
-    void onLButtonDown(int x, int y);
-    void onDestroy();
-    // The shell restarted: our icon is gone from the new tray.
-    void onTaskbarCreated();
-
+    bool startUp(WindowContext& window);
     void apply();
     void cancel();
-    void showBasicPage();
-    void showAdvancedPage();
+    void showBasicPage(WindowContext& window);
+    void showAdvancedPage(WindowContext& window);
     // The skins button: a skin and colour chosen with OK take effect and are saved at once.
-    void chooseSkin();
+    void chooseSkin(WindowContext& window);
 
     const LanguageTexts& texts() const { return texts_; }
     const AdvancedPage& advancedPage() const { return pages_.advanced(); }
@@ -109,9 +105,12 @@ class MainWindowModel final : public SkinnedWindow {
 
   private:
     void exitProgram();
-    void perform(FixedButton button);
+    // Enter and Escape hide the window; true when the key was one of them.
+    bool hidesOnKey(unsigned virtualKey);
+    void showNotice(long kind, long value);
+    void perform(FixedButton button, WindowContext& window);
     void rediscover(bool readSensorOnSuccess);
-    void restoreFromTray();
+    void restoreFromTray(WindowContext& window);
     void startReaderOnce();
     void stopStartUp();
     // The skin str.ini names, else a complete installed one; says when it stands in.
@@ -119,7 +118,7 @@ class MainWindowModel final : public SkinnedWindow {
     void showNoSkin();
     void showConnectionNotice(bool connected);
     // The shown page's child windows go and the page is drawn again from the record.
-    void rebuildPage();
+    void rebuildPage(WindowContext& window);
 
     struct PendingNotice {
         long kind;

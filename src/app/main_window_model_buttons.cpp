@@ -2,11 +2,11 @@
 #include "app/main_window_model.h"
 
 namespace quorvel {
-void MainWindowModel::onLButtonDown(int x, int y) {
-    pages_.press(x, y, ports_.window, [this](FixedButton button) { perform(button); });
+void MainWindowModel::onPress(int x, int y, WindowContext& window) {
+    pages_.press(x, y, window, [&](FixedButton button) { perform(button, window); });
 }
 
-void MainWindowModel::perform(FixedButton button) {
+void MainWindowModel::perform(FixedButton button, WindowContext& window) {
     switch (button) {
         case FixedButton::Ok:
             if (!ports_.device.connected())
@@ -19,7 +19,7 @@ void MainWindowModel::perform(FixedButton button) {
                 apply();
             return;
         case FixedButton::Skins:
-            chooseSkin();
+            chooseSkin(window);
             return;
         case FixedButton::Minimise:
             ports_.shell.hideWindow();
@@ -28,10 +28,10 @@ void MainWindowModel::perform(FixedButton button) {
             exitProgram();
             return;
         case FixedButton::PreviousPage:
-            showBasicPage();
+            showBasicPage(window);
             return;
         case FixedButton::NextPage:
-            showAdvancedPage();
+            showAdvancedPage(window);
             return;
         case FixedButton::Cancel:
             cancel();
@@ -57,10 +57,10 @@ void MainWindowModel::cancel() {
     ports_.shell.hideWindow();
 }
 
-void MainWindowModel::showBasicPage() {
+void MainWindowModel::showBasicPage(WindowContext& window) {
     if (pages_.shown() == PageState::Basic)
         return;
-    pages_.leave(ports_.window);
+    pages_.leave(window);
     if (!deviceRead_) {
         // The first showing in a run learns the sensor; a first run also gets default labels.
         shared_.sensorType = ports_.device.refreshSensorInfo();
@@ -70,19 +70,19 @@ void MainWindowModel::showBasicPage() {
         }
         deviceRead_ = true;
     }
-    pages_.show(PageState::Basic, ports_.window);
+    pages_.show(PageState::Basic, window);
 }
 
-void MainWindowModel::rebuildPage() {
+void MainWindowModel::rebuildPage(WindowContext& window) {
     const PageState shown = pages_.shown();
-    pages_.leave(ports_.window);
+    pages_.leave(window);
     if (shown == PageState::Basic)
-        showBasicPage();
+        showBasicPage(window);
     else if (shown == PageState::Advanced)
-        showAdvancedPage();
+        showAdvancedPage(window);
 }
 
-void MainWindowModel::chooseSkin() {
+void MainWindowModel::chooseSkin(WindowContext& window) {
     const std::optional<SkinSetting> chosen = ports_.skins.choose(
         SkinSetting{shared_.skinDirectory, shared_.skinName, shared_.textColour});
     if (!chosen)
@@ -94,16 +94,16 @@ void MainWindowModel::chooseSkin() {
     (void)ports_.store.writeSkinChoice(SkinChoice{chosen->textColour, chosen->name});
     ports_.host.useSkin(chosen->directory);
     // The shown page is built again from the new skin's images.
-    rebuildPage();
+    rebuildPage(window);
     ports_.shell.bringToForeground();
     ports_.shell.showWindow();
 }
 
-void MainWindowModel::showAdvancedPage() {
+void MainWindowModel::showAdvancedPage(WindowContext& window) {
     if (pages_.shown() == PageState::Advanced)
         return;
-    pages_.leave(ports_.window);
-    pages_.show(PageState::Advanced, ports_.window);
+    pages_.leave(window);
+    pages_.show(PageState::Advanced, window);
 }
 
 }  // namespace quorvel

@@ -102,8 +102,6 @@ struct MainWindowPorts {
     WindowHostPort& host;
     DeviceControlPort& device;
     SettingsStorePort& store;
-    // The host the window runs in: its surface, controls and dragging.
-    WindowContext& window;
     PointerSettingsPort& pointer;
     SkinChooserPort& skins;
     // The sub-dialogs the key lists' functions open.

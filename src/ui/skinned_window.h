@@ -120,6 +120,21 @@ class SkinnedWindow {
         return std::nullopt;
     }
 
+    // The system's own calls of a window: a popup menu's command, the non-client area about
+    // to be painted (true: the window hid instead, nothing is painted), the window going.
+    virtual void onMenuCommand(int /*command*/, WindowContext&) {}
+    virtual bool onNonClientPaint(WindowContext&) { return false; }
+    virtual void onDestroy(WindowContext&) {}
+
+    // What only a window in the tray hears: the icon's mouse message (the system's button
+    // message number), the shell restarted without the icon, a notice of the mouse, a device
+    // interface arriving or going (the system's event and broadcast type, the interface name).
+    virtual void onTrayNotify(unsigned /*mouseMessage*/, WindowContext&) {}
+    virtual void onShellRestart(WindowContext&) {}
+    virtual void onNotice(long /*kind*/, long /*value*/, WindowContext&) {}
+    virtual void onDeviceChange(std::uint32_t /*event*/, std::uint32_t /*deviceType*/,
+                                std::string_view /*name*/, WindowContext&) {}
+
     // Escape through the dialog manager and the system close. Only the OK button confirms.
     virtual void onCancelRequest(WindowContext& context) { context.endModal(DialogEnd::Cancel); }
     // Enter through the dialog manager: nothing unless the window says so.

@@ -12,22 +12,24 @@
 
 namespace quorvel::win32 {
 
-MainWindow::MainWindow(HINSTANCE instance, MainWindowServices services, SharedUiState& shared)
-    : instance_(instance),
-      shared_(shared),
-      balloons_(services.balloons),
-      model_(MainWindowPorts{*this, *this, services.device, services.store, host_, services.pointer,
-                             services.skins, services.keyDialogs, services.systemPointer,
-                             services.macros, services.caption, services.itemMenu},
-             shared),
-      host_(instance, model_, shared, *this, this) {
+MainWindow::MainWindow(HINSTANCE instance, SharedUiState& shared, BalloonObserver* balloons)
+    : instance_(instance), shared_(shared), balloons_(balloons) {
     icon_ = LoadIconW(instance_, MAKEINTRESOURCEW(kMainIconResource));
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 }
 
+void MainWindow::run(MainWindowModel& model) {
+    SkinnedHost host(instance_, model, shared_, *this, this);
+    model_ = &model;
+    host_ = &host;
+    host.runMain();
+    host_ = nullptr;
+    model_ = nullptr;
+}
+
 bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (taskbarCreated_ != 0 && message == taskbarCreated_) {
-        model_.onTaskbarCreated();
+        model_->onShellRestart(*host_);
         return false;
     }
     switch (message) {
@@ -37,28 +39,14 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             result = reinterpret_cast<LRESULT>(icon_);
             return true;
         case kTrayNotifyMessage:
-            model_.onTrayNotify(static_cast<unsigned>(lParam));
+            model_->onTrayNotify(static_cast<unsigned>(lParam), *host_);
             return true;
         case kShowNoticeMessage:
-            model_.onShowNotice(static_cast<long>(wParam), static_cast<long>(lParam));
+            model_->onNotice(static_cast<long>(wParam), static_cast<long>(lParam), *host_);
             return true;
         case WM_DEVICECHANGE:
             onDeviceChange(wParam, lParam);
             result = TRUE;
-            return true;
-        case WM_COMMAND:
-            // Menu commands; the host takes the dialog manager's and the controls' own.
-            if (lParam != 0 || LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
-                return false;
-            model_.onCommand(LOWORD(wParam));
-            return true;
-        case WM_DESTROY:
-            model_.onDestroy();
-            return false;
-        case WM_NCPAINT:
-            if (!model_.onNcPaint())
-                return false;
-            result = 0;
             return true;
         case WM_WINDOWPOSCHANGING: {
             // Until the tray brings it up, the dialog manager's show is refused outright.
@@ -66,7 +54,7 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             // mapped for two seconds while it waits for the withdrawal, and on Windows it
             // flashes.
             auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
-            if (position != nullptr && !model_.shownFromTray())
+            if (position != nullptr && !model_->shownFromTray())
                 position->flags &= ~static_cast<UINT>(SWP_SHOWWINDOW);
             return false;
         }
@@ -78,7 +66,7 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 void MainWindow::onCreated() {
     // The program starts in the tray. The show is refused above and the first non-client
     // paints hide it; should anything else have shown it, start-up still ends hidden.
-    if (!model_.shownFromTray())
+    if (!model_->shownFromTray())
         hideWindow();
 }
 
@@ -101,8 +89,8 @@ void MainWindow::onDeviceChange(WPARAM wParam, LPARAM lParam) {
     if (header == nullptr || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE)
         return;
     const auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(lParam);
-    model_.onDeviceChange(static_cast<std::uint32_t>(wParam), header->dbch_devicetype,
-                          utf8FromWide(iface->dbcc_name));
+    model_->onDeviceChange(static_cast<std::uint32_t>(wParam), header->dbch_devicetype,
+                           utf8FromWide(iface->dbcc_name), *host_);
 }
 
 // ShellPort
@@ -220,16 +208,16 @@ std::string MainWindow::executablePath() {
 }
 
 ImageSize MainWindow::adoptBackground(const std::string& imagePath) {
-    host_.adoptBackground(imagePath);
-    return ImageSize{host_.surface().width(), host_.surface().height()};
+    host_->adoptBackground(imagePath);
+    return ImageSize{host_->surface().width(), host_->surface().height()};
 }
 
 void MainWindow::useSkin(const std::string& directory) {
-    host_.adoptBackground(directory + std::string(skin_image::kBasicBackground));
+    host_->adoptBackground(directory + std::string(skin_image::kBasicBackground));
 }
 
 void MainWindow::createFonts(std::string_view languageCode) {
-    host_.createFonts(languageCode);
+    host_->createFonts(languageCode);
 }
 
 }  // namespace quorvel::win32

@@ -1,6 +1,7 @@
-// The main window: MainWindowModel run on the skinned-window host without an owner, with the glue
+// The main window: its model run on the skinned-window host without an owner, with the glue
 // only the main window has beside it (tray icon and menu, device-change notifications, the
-// instance mutex, the icon) and the shell and window services the model asks for.
+// instance mutex, the icon) and the shell and window services the model asks for. Its own
+// messages are decoded here into the layer's typed calls.
 #pragma once
 
 #include <windows.h>
@@ -26,28 +27,14 @@ class BalloonObserver {
     virtual void balloonShown(const Balloon& balloon, bool accepted) = 0;
 };
 
-// The services the window needs from the rest of the program, built by the application.
-struct MainWindowServices {
-    DeviceControlPort& device;
-    SettingsStorePort& store;
-    PointerSettingsPort& pointer;
-    SkinChooserPort& skins;
-    KeyDialogPort& keyDialogs;
-    SystemPointerPort& systemPointer;
-    MacroLibrary& macros;
-    WindowCaptionPort& caption;
-    ItemMenuPort& itemMenu;
-    BalloonObserver* balloons = nullptr;
-};
-
 class MainWindow final : public ShellPort, public WindowHostPort, private HostExtension {
   public:
-    MainWindow(HINSTANCE instance, MainWindowServices services, SharedUiState& shared);
+    MainWindow(HINSTANCE instance, SharedUiState& shared, BalloonObserver* balloons = nullptr);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // Runs until the window is destroyed.
-    void run() { host_.runMain(); }
+    // Runs the model, whose ports are this window, until the window is destroyed.
+    void run(MainWindowModel& model);
     // For the notification reader's thread.
     HWND publishedWindow() const { return published_.load(); }
 
@@ -82,14 +69,14 @@ class MainWindow final : public ShellPort, public WindowHostPort, private HostEx
 
     bool onPaint();
     void onDeviceChange(WPARAM wParam, LPARAM lParam);
-    HWND hwnd() const { return host_.hwnd(); }
+    HWND hwnd() const { return host_ != nullptr ? host_->hwnd() : nullptr; }
 
     HINSTANCE instance_;
     SharedUiState& shared_;
     BalloonObserver* balloons_;
-    // Declared before the host, which holds it as its model.
-    MainWindowModel model_;
-    SkinnedHost host_;
+    // While run() runs.
+    MainWindowModel* model_ = nullptr;
+    SkinnedHost* host_ = nullptr;
     HICON icon_ = nullptr;  // a shared resource icon: never destroyed
     UniqueKernelHandle mutex_;
     UniqueDeviceNotification deviceNotify_;

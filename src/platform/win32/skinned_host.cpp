@@ -28,6 +28,27 @@ bool isKeyMessage(UINT message) {
            message == WM_SYSKEYUP;
 }
 
+// The dialog messages whose answer is the procedure's return value, not DWLP_MSGRESULT.
+bool answersDirectly(UINT message) {
+    switch (message) {
+        case WM_INITDIALOG:
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_COMPAREITEM:
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+        case WM_QUERYDRAGICON:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 SkinnedHost::SkinnedHost(HINSTANCE instance, SkinnedWindow& model, const SharedUiState& shared,
@@ -39,15 +60,86 @@ SkinnedHost::SkinnedHost(HINSTANCE instance, SkinnedWindow& model, const SharedU
       extension_(extension),
       cache_(decoder_) {}
 
+SkinnedHost::~SkinnedHost() {
+    if (hwnd_ != nullptr)
+        DestroyWindow(hwnd_);
+}
+
 DialogEnd SkinnedHost::runModalOver(HWND owner) {
     modal_ = true;
-    const INT_PTR end = runModal(instance_, model_.templateId(), owner);
+    const INT_PTR end = runLoop(owner);
     return end == static_cast<INT_PTR>(DialogEnd::Ok) ? DialogEnd::Ok : DialogEnd::Cancel;
 }
 
 void SkinnedHost::runMain() {
     modal_ = false;
-    runModal(instance_, model_.templateId(), nullptr);
+    runLoop(nullptr);
+}
+
+INT_PTR SkinnedHost::runLoop(HWND owner) {
+    ended_ = false;
+    endCode_ = 0;
+    const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
+    if (ownerWasEnabled)
+        EnableWindow(owner, FALSE);
+    hwnd_ = CreateDialogParamW(instance_, MAKEINTRESOURCEW(model_.templateId()), owner, &dialogProc,
+                               reinterpret_cast<LPARAM>(this));
+    if (hwnd_ == nullptr) {
+        if (ownerWasEnabled)
+            EnableWindow(owner, TRUE);
+        return -1;
+    }
+    if (!ended_)
+        onCreated();
+    MSG msg;
+    while (!ended_ && IsWindow(hwnd_)) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // WM_QUIT belongs to an outer loop; put it back for it.
+            if (got == 0)
+                PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (preTranslateMessage(msg))
+            continue;
+        if (IsDialogMessageW(hwnd_, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    if (ownerWasEnabled)
+        EnableWindow(owner, TRUE);
+    // The owner takes the activation back before the dialog goes, as the system's own modal
+    // dialogs do; left to a window manager it can land elsewhere (the tray), and the keys
+    // typed next (a recording) would go there. A refusal leaves it where the manager puts it.
+    if (owner != nullptr && IsWindowVisible(owner))
+        (void)SetForegroundWindow(owner);
+    if (hwnd_ != nullptr && IsWindow(hwnd_))
+        DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+    return endCode_;
+}
+
+INT_PTR CALLBACK SkinnedHost::dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        reinterpret_cast<SkinnedHost*>(lParam)->hwnd_ = window;
+    }
+    auto* self = reinterpret_cast<SkinnedHost*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (self == nullptr)
+        return FALSE;
+    LRESULT result = 0;
+    const bool handled = self->onMessage(message, wParam, lParam, result);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, DWLP_USER, 0);
+        self->hwnd_ = nullptr;
+    }
+    if (!handled)
+        return FALSE;
+    if (answersDirectly(message))
+        return static_cast<INT_PTR>(result);
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+    return TRUE;
 }
 
 bool SkinnedHost::adoptBackground(const std::string& imagePath) {
@@ -70,8 +162,13 @@ Canvas& SkinnedHost::canvas() {
 
 void SkinnedHost::endModal(DialogEnd end) {
     // The main window ends only with the process.
-    if (modal_)
-        DialogWindow::endModal(static_cast<INT_PTR>(end));
+    if (!modal_)
+        return;
+    endCode_ = static_cast<INT_PTR>(end);
+    ended_ = true;
+    // Wakes the loop, which may be waiting for a message.
+    if (hwnd_ != nullptr)
+        PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
 void SkinnedHost::dragWindow(int x, int y) {
@@ -246,7 +343,13 @@ bool SkinnedHost::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             result = onColourRequest(message, reinterpret_cast<HDC>(wParam),
                                      reinterpret_cast<HWND>(lParam));
             return result != 0;
+        case WM_NCPAINT:
+            if (!model_.onNonClientPaint(*this))
+                return false;
+            result = 0;
+            return true;
         case WM_DESTROY:
+            model_.onDestroy(*this);
             onDestroy();
             return false;
         default:
@@ -263,7 +366,9 @@ bool SkinnedHost::onCommand(WPARAM wParam, LPARAM lParam) {
             model_.onCancelRequest(*this);
         else if (id == IDOK)
             model_.onOkRequest(*this);
-        return id == IDOK || id == IDCANCEL;
+        else
+            model_.onMenuCommand(id, *this);
+        return true;
     }
     const std::optional<ControlKind> kind = controls_.kindOf(id);
     if (kind == ControlKind::List) {

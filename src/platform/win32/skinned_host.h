@@ -11,7 +11,6 @@
 #include <optional>
 #include <string>
 
-#include "platform/win32/dialog_window.h"
 #include "platform/win32/keyboard_hook.h"
 #include "platform/win32/page_canvas.h"
 #include "platform/win32/page_surface.h"
@@ -39,12 +38,14 @@ class HostExtension {
     virtual void onCreated() {}
 };
 
-class SkinnedHost final : public DialogWindow, public WindowContext, private HookedKeySink {
+class SkinnedHost final : public WindowContext, private HookedKeySink {
   public:
     // `shared` gives the skin directory and language when the window starts.
     SkinnedHost(HINSTANCE instance, SkinnedWindow& model, const SharedUiState& shared,
                 MessageBoxPort& messages, HostExtension* extension = nullptr);
-    ~SkinnedHost() override = default;
+    ~SkinnedHost() override;
+    SkinnedHost(const SkinnedHost&) = delete;
+    SkinnedHost& operator=(const SkinnedHost&) = delete;
 
     // A sub-dialog: the owner is disabled for the run. Cancel when the window could not be made.
     DialogEnd runModalOver(HWND owner);
@@ -57,6 +58,7 @@ class SkinnedHost final : public DialogWindow, public WindowContext, private Hoo
     bool adoptBackground(const std::string& imagePath);
     void createFonts(std::string_view languageCode);
     const PageSurface& surface() const { return surface_; }
+    HWND hwnd() const { return hwnd_; }
 
     // WindowContext
     Canvas& canvas() override;
@@ -70,9 +72,15 @@ class SkinnedHost final : public DialogWindow, public WindowContext, private Hoo
     std::optional<Colour> chooseColour(Colour initial) override;
 
   private:
-    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    bool preTranslateMessage(MSG& msg) override;
-    void onCreated() override;
+    static INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Creates the window from the model's dialog template and runs until the run ends (a
+    // modal end, or the window destroyed); the end code, -1 when no window was made.
+    INT_PTR runLoop(HWND owner);
+    // True when the message was handled; `result` is then its answer.
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // True when the message is consumed before it is dispatched.
+    bool preTranslateMessage(MSG& msg);
+    void onCreated();
     void hookedKey(const HookedKey& key) override;
 
     void onInitDialog();
@@ -89,7 +97,10 @@ class SkinnedHost final : public DialogWindow, public WindowContext, private Hoo
     const SharedUiState& shared_;
     MessageBoxPort& messages_;
     HostExtension* extension_;
+    HWND hwnd_ = nullptr;
     bool modal_ = false;
+    bool ended_ = false;
+    INT_PTR endCode_ = 0;
     PageSurface surface_;
     SkinFonts fonts_;
     Win32SkinImageDecoder decoder_;

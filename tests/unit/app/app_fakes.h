@@ -281,14 +281,13 @@ struct DialogRig {
     testing::FakeFiles files;
     MacroLibrary macros{files, "record.ini", shared.records.live};
     FakePageServices pageServices;
-    MainWindowModel model{
-        MainWindowPorts{shell, host, device, store, window, pointer, skins, keyDialogs,
-                        systemPointer, macros, pageServices, pageServices},
-        shared};
+    MainWindowModel model{MainWindowPorts{shell, host, device, store, pointer, skins, keyDialogs,
+                                          systemPointer, macros, pageServices, pageServices},
+                          shared};
 
     // Starts the window and forgets the start-up calls.
     void start() {
-        model.onInitDialog();
+        model.startUp(window);
         log.calls.clear();
         shell.balloons.clear();
     }

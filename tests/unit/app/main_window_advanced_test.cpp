@@ -19,8 +19,8 @@ constexpr int kPageButtonY = 78;
 class MainWindowAdvancedPage : public ::testing::Test {
   protected:
     void SetUp() override { rig.start(); }
-    void nextPage() { rig.model.onLButtonDown(kNextPageX, kPageButtonY); }
-    void previousPage() { rig.model.onLButtonDown(kPreviousPageX, kPageButtonY); }
+    void nextPage() { rig.model.onPress(kNextPageX, kPageButtonY, rig.window); }
+    void previousPage() { rig.model.onPress(kPreviousPageX, kPageButtonY, rig.window); }
     FakeControls& controls() { return rig.window.fakeControls; }
     Items sequence() { return controls().lists.at(kSequenceList).items; }
     void selectItem(int index) {
@@ -41,8 +41,8 @@ TEST_F(MainWindowAdvancedPage, RecordingTakesTheKeysUntilThePageIsLeft) {
 
     controls().setText(kNameField, "Tap");
     rig.model.onEditChange(kNameField, rig.window);
-    rig.model.onLButtonDown(520, 535);  // New
-    rig.model.onLButtonDown(740, 240);  // Start Recording
+    rig.model.onPress(520, 535, rig.window);  // New
+    rig.model.onPress(740, 240, rig.window);  // Start Recording
     ASSERT_TRUE(rig.window.hookInstalled);
     EXPECT_EQ(rig.pageServices.title, "Press Ctrl+Break key to stop recording");
     rig.log.calls.clear();
@@ -98,7 +98,7 @@ TEST_F(MainWindowAdvancedPage, ItemMenuDeletesAndOnlyDelaysOpenTheDelayDialog) {
     EXPECT_EQ(sequence()[1], "50 ms");
     EXPECT_EQ(rig.macros.readMacro("Copy"), saved);
 
-    rig.model.onLButtonDown(770, 535);  // Confirm
+    rig.model.onPress(770, 535, rig.window);  // Confirm
     EXPECT_EQ(rig.macros.readMacro("Copy"), sequence());
 }
 
@@ -107,14 +107,14 @@ TEST_F(MainWindowAdvancedPage, DefaultWritesAtOnceApplyCarriesThePositionsCancel
     rig.systemPointer.doubleClick = 340;
     nextPage();
     EXPECT_EQ(pointerByte(kDoubleClickPosition), 9);
-    rig.model.onLButtonDown(52 + 24 * 2 + 5, 205);  // speed step 3
-    rig.model.onLButtonDown(700, 630);              // Apply
+    rig.model.onPress(52 + 24 * 2 + 5, 205, rig.window);  // speed step 3
+    rig.model.onPress(700, 630, rig.window);              // Apply
     EXPECT_TRUE(rig.log.has("pointer:apply"));
     ASSERT_EQ(rig.device.applied.size(), 1U);
     EXPECT_EQ(rig.device.applied[0].pointerSetting(kSpeedPosition), 3);
     EXPECT_TRUE(rig.systemPointer.written.empty());
 
-    rig.model.onLButtonDown(246, 583);  // Default
+    rig.model.onPress(246, 583, rig.window);  // Default
     EXPECT_EQ(rig.systemPointer.written,
               (Items{"precision=0", "speed=10", "lines=3", "double-click=500"}));
     EXPECT_EQ(pointerByte(kDoubleClickPosition), 6);
@@ -123,7 +123,7 @@ TEST_F(MainWindowAdvancedPage, DefaultWritesAtOnceApplyCarriesThePositionsCancel
     EXPECT_EQ(pointerByte(kSpeedPosition), 3);
     EXPECT_EQ(rig.systemPointer.written.size(), 4U);
     // The record is not read from the system again when the page comes back.
-    rig.model.onTrayNotify(kTrayLeftButtonUp);
+    rig.model.onTrayNotify(kTrayLeftButtonUp, rig.window);
     EXPECT_EQ(rig.model.pageState(), PageState::Advanced);
     EXPECT_EQ(rig.systemPointer.reads, 1);
     EXPECT_EQ(pointerByte(kDoubleClickPosition), 9);

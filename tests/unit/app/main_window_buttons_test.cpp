@@ -46,7 +46,7 @@ TEST(MainWindowClicks, EachOfOkApplyCancelAndMinimiseAchievesItsEffects) {
         rig.device.discoverOk = press.connected;
         rig.start();
         rig.shared.records.live.setReportRate(2);
-        rig.model.onLButtonDown(press.x, press.y);
+        rig.model.onPress(press.x, press.y, rig.window);
         EXPECT_EQ(static_cast<int>(rig.device.applied.size()), press.applies) << press.what;
         EXPECT_EQ(static_cast<int>(rig.store.saved.size()), press.applies) << press.what;
         EXPECT_EQ(static_cast<int>(rig.store.written.size()), press.applies) << press.what;
@@ -65,7 +65,7 @@ TEST(MainWindowClicks, SharedColumnOfApplyAndCancelKeepsWhatApplySent) {
     DialogRig rig;
     rig.start();
     rig.shared.records.live.setReportRate(8);
-    rig.model.onLButtonDown(770, 630);
+    rig.model.onPress(770, 630, rig.window);
     EXPECT_EQ(rig.shared.records.live.reportRate(), 8);
     EXPECT_TRUE(rig.model.restorePending());
 }
@@ -73,10 +73,10 @@ TEST(MainWindowClicks, SharedColumnOfApplyAndCancelKeepsWhatApplySent) {
 TEST(MainWindowClicks, EachStoppingButtonEndsTheDispatch) {
     DialogRig rig;
     rig.start();
-    rig.model.onLButtonDown(860, 10);  // Close
-    rig.model.onLButtonDown(70, 58);   // Next page
-    rig.model.onLButtonDown(59, 97);   // Previous page
-    rig.model.onLButtonDown(300, 640);
+    rig.model.onPress(860, 10, rig.window);  // Close
+    rig.model.onPress(70, 58, rig.window);   // Next page
+    rig.model.onPress(59, 97, rig.window);   // Previous page
+    rig.model.onPress(300, 640, rig.window);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"exit:0", "screen:copy", "screen:copy",
                                                        "url:" + std::string(kMakerWebAddress)}));
 }
@@ -84,7 +84,7 @@ TEST(MainWindowClicks, EachStoppingButtonEndsTheDispatch) {
 TEST(MainWindowClicks, SkinsGoesOnToThePage) {
     DialogRig rig;
     rig.start();
-    rig.model.onLButtonDown(710, 10);
+    rig.model.onPress(710, 10, rig.window);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"skins:choose", "window:drag:710,10"}));
 }
 
@@ -130,9 +130,9 @@ TEST(MainWindowCancel, RestoresTheBackupAndSendsNothing) {
 TEST(MainWindowKeyConfigurations, ModeButtonsSetTheShownMode) {
     DialogRig rig;
     rig.start();
-    rig.model.onLButtonDown(400, 520);
+    rig.model.onPress(400, 520, rig.window);
     EXPECT_EQ(rig.shared.records.live.shownMode(), Mode::B);
-    rig.model.onLButtonDown(357, 520);  // shared column: Mode A wins
+    rig.model.onPress(357, 520, rig.window);  // shared column: Mode A wins
     EXPECT_EQ(rig.shared.records.live.shownMode(), Mode::A);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"screen:copy", "screen:copy"}));
 }
@@ -140,9 +140,9 @@ TEST(MainWindowKeyConfigurations, ModeButtonsSetTheShownMode) {
 TEST(MainWindowKeyConfigurations, KeyButtonsBelongToTheBasicPageOnly) {
     DialogRig rig;
     rig.start();
-    rig.model.showAdvancedPage();
+    rig.model.showAdvancedPage(rig.window);
     rig.log.calls.clear();
-    rig.model.onLButtonDown(400, 520);
+    rig.model.onPress(400, 520, rig.window);
     EXPECT_EQ(rig.shared.records.live.shownMode(), Mode::A);
     EXPECT_EQ(rig.log.calls, std::vector<std::string>{"window:drag:400,520"});
 }
@@ -155,7 +155,7 @@ TEST(MainWindowKeyConfigurations, DefaultThenCancelBringsThePreviousAssignmentBa
     rig.store.fileRecord = custom;
     rig.start();
     rig.model.labels().setLabel(Mode::A, 0, "Right Click");
-    rig.model.onLButtonDown(350, 560);
+    rig.model.onPress(350, 560, rig.window);
     EXPECT_EQ(rig.shared.records.live.functionCode(Mode::A, 5), 6);
     EXPECT_EQ(rig.shared.records.live.functionCode(Mode::B, 0), 0);
     EXPECT_EQ(rig.model.labels().label(Mode::A, 0), "Left Click");

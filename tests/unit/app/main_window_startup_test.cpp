@@ -14,7 +14,7 @@ TEST(MainWindowStartUp, EndsWatchingTheMouseWithTheRecordSkinAndPageInPlace) {
     rig.store.settings.green = "junk";
     rig.store.settings.blue = "7";
     rig.pageServices.title.clear();
-    ASSERT_TRUE(rig.model.onInitDialog());
+    ASSERT_TRUE(rig.model.startUp(rig.window));
 
     EXPECT_TRUE(rig.log.has("tray:add:Gaming Mouse Setting"));
     EXPECT_EQ(rig.pageServices.title, "QuorvelMouse");  // for Alt+Tab; no frame draws it
@@ -45,7 +45,7 @@ TEST(MainWindowStartUp, AMissingSkinGivesWayToAnInstalledOneAndSaysSoOnce) {
     rig.store.settings.skinName = "Gone";
     rig.skins.usable = UsableSkins{{"Default", "Frost"}, false};
     rig.host.unloadable = {"/Default/"};  // complete by its listing, yet its image does not load
-    ASSERT_TRUE(rig.model.onInitDialog());
+    ASSERT_TRUE(rig.model.startUp(rig.window));
     EXPECT_EQ(rig.shared.skinName, "Frost");
     EXPECT_EQ(rig.shared.skinDirectory, kSkins + "Frost");
     EXPECT_EQ(rig.log.count("message:The skin folder \"" + kSkins +
@@ -53,7 +53,7 @@ TEST(MainWindowStartUp, AMissingSkinGivesWayToAnInstalledOneAndSaysSoOnce) {
                             "instead.|QuorvelMouse"),
               1);
     EXPECT_EQ(rig.model.pageState(), PageState::Basic);
-    rig.model.onTrayNotify(kTrayLeftButtonUp);
+    rig.model.onTrayNotify(kTrayLeftButtonUp, rig.window);
     EXPECT_TRUE(rig.log.has("window:show"));
     // str.ini keeps the person's choice: the skin may come back.
     EXPECT_EQ(rig.store.skinChoices.size(), 0U);
@@ -63,7 +63,7 @@ TEST(MainWindowStartUp, WithNoUsableSkinTheTrayNamesTheMissingFolderInsteadOfAnE
     DialogRig rig;
     rig.store.settings.skinName = "Gone";
     rig.skins.usable = UsableSkins{};
-    ASSERT_TRUE(rig.model.onInitDialog());
+    ASSERT_TRUE(rig.model.startUp(rig.window));
     const std::string message = "message:The skin folder \"" + kSkins +
                                 "Gone\" is missing or incomplete, and no other complete skin is "
                                 "installed: the window cannot be shown. Reinstall the program to "
@@ -71,7 +71,7 @@ TEST(MainWindowStartUp, WithNoUsableSkinTheTrayNamesTheMissingFolderInsteadOfAnE
     EXPECT_EQ(rig.log.count(message), 1);
     EXPECT_TRUE(rig.log.has("tray:add:Gaming Mouse Setting"));
     EXPECT_EQ(rig.model.pageState(), PageState::None);
-    rig.model.onTrayNotify(kTrayLeftButtonUp);
+    rig.model.onTrayNotify(kTrayLeftButtonUp, rig.window);
     EXPECT_EQ(rig.log.count(message), 2);
     EXPECT_FALSE(rig.log.has("window:show"));
 }
@@ -79,14 +79,14 @@ TEST(MainWindowStartUp, WithNoUsableSkinTheTrayNamesTheMissingFolderInsteadOfAnE
 TEST(MainWindowStartUp, SecondCopyEndsSilentlyWithCodeZero) {
     DialogRig rig;
     rig.host.firstInstance = false;
-    EXPECT_FALSE(rig.model.onInitDialog());
+    EXPECT_FALSE(rig.model.startUp(rig.window));
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"mutex", "exit:0"}));
 }
 
 TEST(MainWindowStartUp, WithoutTheMouseWarnsAndBuildsNoPage) {
     DialogRig rig;
     rig.device.discoverOk = false;
-    ASSERT_TRUE(rig.model.onInitDialog());
+    ASSERT_TRUE(rig.model.startUp(rig.window));
     EXPECT_FALSE(rig.log.has("handshake"));
     EXPECT_TRUE(rig.log.has("clear-connected"));
     EXPECT_TRUE(rig.log.has("reader:create"));
@@ -103,7 +103,7 @@ TEST(MainWindowStartUp, FailedHandshakeWarnsInTheChosenLanguage) {
     DialogRig rig;
     rig.device.handshakeOk = false;
     rig.store.languageCode = "CHS";
-    ASSERT_TRUE(rig.model.onInitDialog());
+    ASSERT_TRUE(rig.model.startUp(rig.window));
     ASSERT_EQ(rig.shell.balloons.size(), 1U);
     EXPECT_EQ(rig.shell.balloons[0].text, "系统没有检测到游戏鼠标！");
     EXPECT_FALSE(rig.log.has("reader:start"));
@@ -113,7 +113,7 @@ TEST(MainWindowStartUp, FailedHandshakeWarnsInTheChosenLanguage) {
 TEST(MainWindowStartUp, EventFailureStopsBeforeAnythingIsLoaded) {
     DialogRig rig;
     rig.device.eventOk = false;
-    EXPECT_FALSE(rig.model.onInitDialog());
+    EXPECT_FALSE(rig.model.startUp(rig.window));
     EXPECT_TRUE(rig.log.has("message:CreateEvent failed.|QuorvelMouse"));
     EXPECT_FALSE(rig.log.has("reader:create"));
     EXPECT_FALSE(rig.log.has("config:load"));
@@ -123,7 +123,7 @@ TEST(MainWindowStartUp, EventFailureStopsBeforeAnythingIsLoaded) {
 TEST(MainWindowStartUp, RegistrationFailureStopsBeforeTheConfigIsLoaded) {
     DialogRig rig;
     rig.host.registerOk = false;
-    EXPECT_FALSE(rig.model.onInitDialog());
+    EXPECT_FALSE(rig.model.startUp(rig.window));
     EXPECT_TRUE(rig.log.has("message:RegisterDeviceNotification failed!!!|QuorvelMouse"));
     EXPECT_FALSE(rig.log.has("config:load"));
     EXPECT_EQ(rig.shell.exitCodes, std::vector<int>{1});
@@ -135,7 +135,7 @@ TEST(MainWindowStartUp, BackupEqualsTheLoadedRecord) {
     fromFile.setReportRate(4);
     fromFile.setFunctionCode(Mode::B, 2, 9);
     rig.store.fileRecord = fromFile;
-    ASSERT_TRUE(rig.model.onInitDialog());
+    ASSERT_TRUE(rig.model.startUp(rig.window));
     EXPECT_EQ(rig.shared.records.live, fromFile);
     EXPECT_EQ(rig.shared.records.backup, fromFile);
 }
@@ -148,7 +148,7 @@ TEST(MainWindowStartUp, PublishesSkinColourAndLanguage) {
     rig.store.settings.blue = "";
     rig.store.settings.skinName = "Blue";
     rig.store.settings.labels.setLabel(Mode::A, 0, "Fire!");
-    ASSERT_TRUE(rig.model.onInitDialog());
+    ASSERT_TRUE(rig.model.startUp(rig.window));
     EXPECT_EQ(rig.shared.textColour, (Colour{255, 128, 0}));
     EXPECT_EQ(rig.shared.skinName, "Blue");
     EXPECT_EQ(rig.shared.skinDirectory, "C:\\Program Files\\Quorvel\\/Skins/Blue");
@@ -160,7 +160,7 @@ TEST(MainWindowStartUp, PublishesSkinColourAndLanguage) {
 TEST(MainWindowStartUp, FirstRunWritesTheDefaultLabels) {
     DialogRig rig;
     rig.store.savedBeforeFlag = false;
-    ASSERT_TRUE(rig.model.onInitDialog());
+    ASSERT_TRUE(rig.model.startUp(rig.window));
     ASSERT_EQ(rig.store.written.size(), 1U);
     EXPECT_EQ(rig.store.written[0].label(Mode::A, 0), "Left Click");
     EXPECT_EQ(rig.store.written[0].label(Mode::A, 5), "DPI Loop");
@@ -171,19 +171,19 @@ TEST(MainWindowStartUp, FirstRunWritesTheDefaultLabels) {
 TEST(MainWindowStartUp, TheFirstTwoNonClientPaintsHide) {
     DialogRig rig;
     rig.start();
-    EXPECT_TRUE(rig.model.onNcPaint());
-    EXPECT_TRUE(rig.model.onNcPaint());
-    EXPECT_FALSE(rig.model.onNcPaint());
-    EXPECT_FALSE(rig.model.onNcPaint());
+    EXPECT_TRUE(rig.model.onNonClientPaint(rig.window));
+    EXPECT_TRUE(rig.model.onNonClientPaint(rig.window));
+    EXPECT_FALSE(rig.model.onNonClientPaint(rig.window));
+    EXPECT_FALSE(rig.model.onNonClientPaint(rig.window));
     EXPECT_EQ(rig.log.count("window:hide"), 2);
 }
 
 TEST(MainWindowStartUp, ATrayRestoreEndsTheHiding) {
     DialogRig rig;
     rig.start();
-    EXPECT_TRUE(rig.model.onNcPaint());
-    rig.model.onTrayNotify(kTrayLeftButtonUp);
-    EXPECT_FALSE(rig.model.onNcPaint());
+    EXPECT_TRUE(rig.model.onNonClientPaint(rig.window));
+    rig.model.onTrayNotify(kTrayLeftButtonUp, rig.window);
+    EXPECT_FALSE(rig.model.onNonClientPaint(rig.window));
 }
 
 }  // namespace

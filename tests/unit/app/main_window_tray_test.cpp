@@ -18,7 +18,7 @@ TEST(MainWindowTray, LeftClickWhileDisconnectedOnlyWarns) {
     rig.device.discoverOk = false;
     rig.start();
     for (unsigned message : {kTrayLeftButtonUp, kTrayLeftButtonDoubleClick}) {
-        rig.model.onTrayNotify(message);
+        rig.model.onTrayNotify(message, rig.window);
     }
     EXPECT_EQ(rig.log.calls,
               (std::vector<std::string>{"balloon:The system did not detect the gaming mouse!",
@@ -28,7 +28,7 @@ TEST(MainWindowTray, LeftClickWhileDisconnectedOnlyWarns) {
 TEST(MainWindowTray, LeftClickShowsTheWindow) {
     DialogRig rig;
     rig.start();
-    rig.model.onTrayNotify(kTrayLeftButtonUp);
+    rig.model.onTrayNotify(kTrayLeftButtonUp, rig.window);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:foreground", "window:show"}));
 }
 
@@ -37,9 +37,9 @@ TEST(MainWindowTray, FirstClickAfterALateArrivalShowsTheBasicPage) {
     rig.device.discoverOk = false;
     rig.start();
     rig.device.discoverOk = true;
-    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
+    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath, rig.window);
     rig.log.calls.clear();
-    rig.model.onTrayNotify(kTrayLeftButtonDoubleClick);
+    rig.model.onTrayNotify(kTrayLeftButtonDoubleClick, rig.window);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"sensor", "screen:copy", "window:foreground",
                                                        "window:show"}));
 }
@@ -50,24 +50,24 @@ TEST(MainWindowTray, RestoreAfterCancelRereadsLabelsAndRebuildsThePage) {
     rig.model.cancel();
     rig.store.settings.labels.setLabel(Mode::A, 3, "Reread");
     rig.log.calls.clear();
-    rig.model.onTrayNotify(kTrayLeftButtonUp);
+    rig.model.onTrayNotify(kTrayLeftButtonUp, rig.window);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"settings:read:Setting-EN", "screen:copy",
                                                        "window:foreground", "window:show"}));
     EXPECT_EQ(rig.model.labels().label(Mode::A, 3), "Reread");
     EXPECT_FALSE(rig.model.restorePending());
     // Consumed: the next restore rebuilds nothing.
     rig.log.calls.clear();
-    rig.model.onTrayNotify(kTrayLeftButtonUp);
+    rig.model.onTrayNotify(kTrayLeftButtonUp, rig.window);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:foreground", "window:show"}));
 }
 
 TEST(MainWindowTray, RestoreAfterCancelOnTheAdvancedPageRebuildsIt) {
     DialogRig rig;
     rig.start();
-    rig.model.showAdvancedPage();
+    rig.model.showAdvancedPage(rig.window);
     rig.model.cancel();
     rig.log.calls.clear();
-    rig.model.onTrayNotify(kTrayLeftButtonUp);
+    rig.model.onTrayNotify(kTrayLeftButtonUp, rig.window);
     EXPECT_EQ(rig.log.calls,
               (std::vector<std::string>{"screen:copy", "window:foreground", "window:show"}));
 }
@@ -76,10 +76,10 @@ TEST(MainWindowTray, RightClickOffersExitInTheLanguage) {
     DialogRig rig;
     rig.store.languageCode = "CHS";
     rig.start();
-    rig.model.onTrayNotify(kTrayRightButtonUp);
+    rig.model.onTrayNotify(kTrayRightButtonUp, rig.window);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:foreground", "menu:1028:退出"}));
     rig.log.calls.clear();
-    rig.model.onCommand(kExitCommand);
+    rig.model.onMenuCommand(kExitCommand, rig.window);
     EXPECT_EQ(rig.log.calls, std::vector<std::string>{"exit:0"});
 }
 
@@ -87,7 +87,7 @@ TEST(MainWindowTray, OtherMouseMessagesAreIgnored) {
     DialogRig rig;
     rig.start();
     for (unsigned message : {0x200U, 0x201U, 0x204U, 0x206U, 0x207U, 0x208U, 0x209U, 0U}) {
-        rig.model.onTrayNotify(message);
+        rig.model.onTrayNotify(message, rig.window);
     }
     EXPECT_TRUE(rig.log.calls.empty());
 }
@@ -97,9 +97,9 @@ TEST(MainWindowNotices, UseTheLiveRecordAndSensor) {
     rig.device.sensorType = 3;
     rig.start();
     rig.shared.records.live.setDpiValueIndex(2, 1);
-    rig.model.onShowNotice(7, 2);
-    rig.model.onShowNotice(9, 0);
-    rig.model.onShowNotice(6, 2);
+    rig.model.onNotice(7, 2, rig.window);
+    rig.model.onNotice(9, 0, rig.window);
+    rig.model.onNotice(6, 2, rig.window);
     ASSERT_EQ(rig.shell.balloons.size(), 1U);
     EXPECT_EQ(rig.shell.balloons[0].text, "Switch DPI into the second stage 800");
 }
@@ -115,9 +115,10 @@ TEST(MainWindowDeviceChange, MatchesOnlyOurTwoSpellings) {
 TEST(MainWindowDeviceChange, ForeignOrNonInterfaceBroadcastsAreIgnored) {
     DialogRig rig;
     rig.start();
-    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, "\\\\?\\HID#VID_046D&PID_C077");
-    rig.model.onDeviceChange(kArrival, 2, kOurPath);
-    rig.model.onDeviceChange(0x8001, kDeviceInterfaceBroadcast, kOurPath);
+    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, "\\\\?\\HID#VID_046D&PID_C077",
+                             rig.window);
+    rig.model.onDeviceChange(kArrival, 2, kOurPath, rig.window);
+    rig.model.onDeviceChange(0x8001, kDeviceInterfaceBroadcast, kOurPath, rig.window);
     EXPECT_TRUE(rig.log.calls.empty());
 }
 
@@ -127,14 +128,14 @@ TEST(MainWindowDeviceChange, ArrivalConnectsReadsTheSensorAndStartsTheReaderOnce
     rig.start();
     rig.device.discoverOk = true;
     rig.device.sensorType = 2;
-    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
+    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath, rig.window);
     EXPECT_EQ(rig.log.calls,
               (std::vector<std::string>{"discover", "handshake",
                                         "balloon:The system detect the gaming mouse.", "sensor",
                                         "reader:start"}));
     EXPECT_EQ(rig.shared.sensorType, 2);
     rig.log.calls.clear();
-    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
+    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath, rig.window);
     EXPECT_FALSE(rig.log.has("reader:start"));
     EXPECT_TRUE(rig.log.has("sensor"));
 }
@@ -142,7 +143,7 @@ TEST(MainWindowDeviceChange, ArrivalConnectsReadsTheSensorAndStartsTheReaderOnce
 TEST(MainWindowDeviceChange, ReaderStartedAtStartUpIsNotStartedAgain) {
     DialogRig rig;
     rig.start();
-    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath);
+    rig.model.onDeviceChange(kArrival, kDeviceInterfaceBroadcast, kOurPath, rig.window);
     EXPECT_FALSE(rig.log.has("reader:start"));
     EXPECT_TRUE(rig.model.readerStarted());
 }
@@ -152,7 +153,7 @@ TEST(MainWindowDeviceChange, FailedDiscoveryHidesAndDisconnects) {
         DialogRig rig;
         rig.start();
         rig.device.discoverOk = false;
-        rig.model.onDeviceChange(event, kDeviceInterfaceBroadcast, kOurPath);
+        rig.model.onDeviceChange(event, kDeviceInterfaceBroadcast, kOurPath, rig.window);
         EXPECT_EQ(rig.log.calls,
                   (std::vector<std::string>{"discover",
                                             "balloon:The system did not detect the gaming mouse!",
@@ -164,7 +165,7 @@ TEST(MainWindowDeviceChange, FailedDiscoveryHidesAndDisconnects) {
 TEST(MainWindowDeviceChange, RemovalWithAnotherInterfaceLeftOnlyHandshakes) {
     DialogRig rig;
     rig.start();
-    rig.model.onDeviceChange(kRemoval, kDeviceInterfaceBroadcast, kOurPath);
+    rig.model.onDeviceChange(kRemoval, kDeviceInterfaceBroadcast, kOurPath, rig.window);
     EXPECT_EQ(rig.log.calls,
               (std::vector<std::string>{"discover", "handshake",
                                         "balloon:The system detect the gaming mouse."}));
@@ -173,10 +174,10 @@ TEST(MainWindowDeviceChange, RemovalWithAnotherInterfaceLeftOnlyHandshakes) {
 TEST(MainWindowClosing, CloseEnterAndEscapeOnlyHide) {
     DialogRig rig;
     rig.start();
-    rig.model.onClose();
-    EXPECT_TRUE(rig.model.preTranslateKeyDown(kVirtualKeyEnter));
-    EXPECT_TRUE(rig.model.preTranslateKeyDown(kVirtualKeyEscape));
-    EXPECT_FALSE(rig.model.preTranslateKeyDown('A'));
+    rig.model.onCancelRequest(rig.window);
+    EXPECT_TRUE(rig.model.onKeyBeforeDialogManager(kVirtualKeyEnter, KeyPhase::Down, rig.window));
+    EXPECT_TRUE(rig.model.onKeyBeforeDialogManager(kVirtualKeyEscape, KeyPhase::Down, rig.window));
+    EXPECT_FALSE(rig.model.onKeyBeforeDialogManager('A', KeyPhase::Down, rig.window));
     EXPECT_EQ(rig.log.calls,
               (std::vector<std::string>{"window:hide", "window:hide", "window:hide"}));
 }
@@ -184,9 +185,9 @@ TEST(MainWindowClosing, CloseEnterAndEscapeOnlyHide) {
 TEST(MainWindowClosing, DestroyClosesTheDeviceAndTheTrayOnce) {
     DialogRig rig;
     rig.start();
-    rig.model.onDestroy();
-    rig.model.onDestroy();
-    rig.model.onTaskbarCreated();
+    rig.model.onDestroy(rig.window);
+    rig.model.onDestroy(rig.window);
+    rig.model.onShellRestart(rig.window);
     EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"device:close", "tray:remove"}));
     EXPECT_TRUE(rig.store.saved.empty());
     EXPECT_TRUE(rig.store.written.empty());
@@ -195,7 +196,7 @@ TEST(MainWindowClosing, DestroyClosesTheDeviceAndTheTrayOnce) {
 TEST(MainWindowClosing, ShellRestartPutsTheIconBack) {
     DialogRig rig;
     rig.start();
-    rig.model.onTaskbarCreated();
+    rig.model.onShellRestart(rig.window);
     EXPECT_EQ(rig.log.calls, std::vector<std::string>{"tray:add:Gaming Mouse Setting"});
 }
 

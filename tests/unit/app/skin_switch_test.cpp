@@ -27,7 +27,7 @@ TEST(SkinSwitch, OkTakesTheSkinSavesItAndRebuildsTheShownPage) {
     SkinRig rig;
     ASSERT_EQ(rig.model.pageState(), PageState::Basic);
     rig.skins.answer = rig.frost;
-    rig.model.onLButtonDown(kSkinsX, kSkinsY);
+    rig.model.onPress(kSkinsX, kSkinsY, rig.window);
 
     ASSERT_EQ(rig.skins.startedAt.size(), 1u);
     EXPECT_EQ(rig.skins.startedAt[0],
@@ -45,23 +45,23 @@ TEST(SkinSwitch, OkTakesTheSkinSavesItAndRebuildsTheShownPage) {
 
     // The next run of the chooser starts at what was chosen.
     rig.skins.answer.reset();
-    rig.model.onLButtonDown(kSkinsX, kSkinsY);
+    rig.model.onPress(kSkinsX, kSkinsY, rig.window);
     EXPECT_EQ(rig.skins.startedAt.back(), rig.frost);
 }
 
 TEST(SkinSwitch, TheAdvancedPageIsRebuiltAsTheAdvancedPage) {
     SkinRig rig;
-    rig.model.showAdvancedPage();
+    rig.model.showAdvancedPage(rig.window);
     rig.log.calls.clear();
     rig.skins.answer = rig.frost;
-    rig.model.onLButtonDown(kSkinsX, kSkinsY);
+    rig.model.onPress(kSkinsX, kSkinsY, rig.window);
     EXPECT_EQ(rig.log.count("screen:copy"), 1);
     EXPECT_EQ(rig.model.pageState(), PageState::Advanced);
 }
 
 TEST(SkinSwitch, CancelChangesNothing) {
     SkinRig rig;
-    rig.model.onLButtonDown(kSkinsX, kSkinsY);
+    rig.model.onPress(kSkinsX, kSkinsY, rig.window);
     EXPECT_TRUE(rig.store.skinChoices.empty());
     EXPECT_TRUE(rig.host.skinDirectories.empty());
     EXPECT_EQ(rig.shared.skinName, "Default");

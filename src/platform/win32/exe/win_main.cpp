@@ -186,14 +186,14 @@ class Program {
                 balloons.reset();
         }
         PageWindowServices pageWindow;
-        MainWindow main(instance,
-                        MainWindowServices{device, store, pointer, skins, keyDialogs, systemPointer,
-                                           macros, pageWindow, pageWindow, balloons.get()},
-                        shared);
+        MainWindow main(instance, shared, balloons.get());
+        MainWindowModel model(MainWindowPorts{main, main, device, store, pointer, skins, keyDialogs,
+                                              systemPointer, macros, pageWindow, pageWindow},
+                              shared);
         pageWindow.attach([&main]() { return main.publishedWindow(); });
         window = &main;
         runner.window = &main;
-        main.run();
+        main.run(model);
     }
 
     std::unique_ptr<GdiplusSession> gdiplus_;
