@@ -53,6 +53,6 @@ open_macro_dialog() {
     return 1
 }
 # A message box of the program: a small window captioned "Warning".
-warning_window() { xdotool search --name '^Warning$' 2>/dev/null | head -1; }
+warning_window() { xdotool search --onlyvisible --name '^Warning$' 2>/dev/null | head -1; }
 warning_open() { viewable "$(warning_window)"; }
 warning_closed() { ! warning_open; }

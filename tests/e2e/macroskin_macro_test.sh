@@ -14,7 +14,10 @@ dialog=$(sub_dialog)
 
 click_in "$dialog" 200 263                  # OK with nothing chosen
 wait_for 30 warning_open || fail "OK without a macro did not warn"
-xdotool key --window "$(warning_window)" Return
+# Typed, not sent to the box: the press closes it, and a release sent after would find no window.
+focused_warning() { [ "$(xdotool getwindowfocus)" = "$(warning_window)" ]; }
+wait_for 30 focused_warning || fail "the warning does not have the keyboard"
+xdotool key Return
 wait_for 30 warning_closed || fail "the warning stayed"
 dialog_open || fail "the warning closed the dialog"
 
@@ -35,5 +38,7 @@ wait_for 50 sent || fail "the key matrix does not bind slot 1 with repeat mode 3
 # config.bin is saved after the sending ends.
 saved() { [ "$(od -An -tu1 -j 3 -N1 "$case_dir/config.bin" | tr -d ' ')" = "13" ]; }
 wait_for 50 saved || fail "button 3 is not a macro key in config.bin"
-settings_text | grep -qxF "Item3=Macro Key-Burst" || fail "str.ini lacks the macro's label"
+# str.ini follows config.bin.
+labelled() { settings_text | grep -qxF "Item3=Macro Key-Burst"; }
+wait_for 50 labelled || fail "str.ini lacks the macro's label"
 pass

@@ -7,6 +7,7 @@
 
 #include "platform/win32/files_win32.h"
 #include "platform/win32/hid_system_win32.h"
+#include "platform/win32/owner_focus.h"
 #include "platform/win32/wide_text.h"
 #include "ui/skin_images.h"
 
@@ -96,12 +97,13 @@ void MainWindow::onDeviceChange(WPARAM wParam, LPARAM lParam) {
 // ShellPort
 
 void MainWindow::show(std::string_view text, std::string_view caption) {
-    // The window the box covers gets the activation back when it closes, as Windows gives it
-    // to an owner; a window manager may hand it to another window (the tray), and the keys
-    // typed next (a recording's) would go there.
     const HWND covered = GetActiveWindow();
-    // An unshown box leaves nothing to answer; MB_OK has no answer to read.
-    (void)MessageBoxW(hwnd(), wideFromUtf8(text).c_str(), wideFromUtf8(caption).c_str(), MB_OK);
+    {
+        const OwnerFocusKeeper keeper(hwnd());
+        // An unshown box leaves nothing to answer; MB_OK has no answer to read.
+        (void)MessageBoxW(hwnd(), wideFromUtf8(text).c_str(), wideFromUtf8(caption).c_str(), MB_OK);
+    }
+    // The window the box covered gets the activation back, as Windows gives it to an owner.
     if (covered != nullptr && IsWindowVisible(covered))
         (void)SetForegroundWindow(covered);
 }

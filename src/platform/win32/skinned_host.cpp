@@ -6,6 +6,7 @@
 
 #include "platform/win32/colour_dialog.h"
 #include "platform/win32/colour_ref.h"
+#include "platform/win32/owner_focus.h"
 
 namespace quorvel::win32 {
 namespace {
@@ -79,6 +80,7 @@ void SkinnedHost::runMain() {
 INT_PTR SkinnedHost::runLoop(HWND owner) {
     ended_ = false;
     endCode_ = 0;
+    const OwnerFocusKeeper keeper(owner);
     const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
     if (ownerWasEnabled)
         EnableWindow(owner, FALSE);
