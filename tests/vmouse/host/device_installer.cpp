@@ -43,24 +43,38 @@ class DeviceSet {
     HDEVINFO set_;
 };
 
-}  // namespace
-
-std::string plugDevices(const std::wstring& infPath) {
+// Runs `step` on each device's entry in one fresh device list; the first failure ends it.
+template <typename Step>
+std::string forEachInstance(Step step) {
     DeviceSet set;
     if (set.get() == INVALID_HANDLE_VALUE)
         return failure("SetupDiCreateDeviceInfoList");
     for (const wchar_t* instance : kInstances) {
         SP_DEVINFO_DATA device{};
         device.cbSize = sizeof(device);
-        if (!SetupDiCreateDeviceInfoW(set.get(), instance, &kNoClass, nullptr, nullptr, 0, &device))
-            return failure("SetupDiCreateDeviceInfoW");
-        if (!SetupDiSetDeviceRegistryPropertyW(set.get(), &device, SPDRP_HARDWAREID,
-                                               reinterpret_cast<const BYTE*>(kHardwareId),
-                                               sizeof(kHardwareId)))
-            return failure("SetupDiSetDeviceRegistryPropertyW");
-        if (!SetupDiCallClassInstaller(DIF_REGISTERDEVICE, set.get(), &device))
-            return failure("SetupDiCallClassInstaller(DIF_REGISTERDEVICE)");
+        if (std::string error = step(set.get(), instance, device); !error.empty())
+            return error;
     }
+    return {};
+}
+
+}  // namespace
+
+std::string plugDevices(const std::wstring& infPath) {
+    const std::string registered =
+        forEachInstance([](HDEVINFO set, const wchar_t* instance, SP_DEVINFO_DATA& device) {
+            if (!SetupDiCreateDeviceInfoW(set, instance, &kNoClass, nullptr, nullptr, 0, &device))
+                return failure("SetupDiCreateDeviceInfoW");
+            if (!SetupDiSetDeviceRegistryPropertyW(set, &device, SPDRP_HARDWAREID,
+                                                   reinterpret_cast<const BYTE*>(kHardwareId),
+                                                   sizeof(kHardwareId)))
+                return failure("SetupDiSetDeviceRegistryPropertyW");
+            if (!SetupDiCallClassInstaller(DIF_REGISTERDEVICE, set, &device))
+                return failure("SetupDiCallClassInstaller(DIF_REGISTERDEVICE)");
+            return std::string();
+        });
+    if (!registered.empty())
+        return registered;
     // Installs the driver for every registered device with the hardware ID and starts them.
     BOOL reboot = FALSE;
     if (!UpdateDriverForPlugAndPlayDevicesW(nullptr, kHardwareId, infPath.c_str(),
@@ -70,21 +84,14 @@ std::string plugDevices(const std::wstring& infPath) {
 }
 
 std::string unplugDevices() {
-    DeviceSet set;
-    if (set.get() == INVALID_HANDLE_VALUE)
-        return failure("SetupDiCreateDeviceInfoList");
-    for (const wchar_t* instance : kInstances) {
-        SP_DEVINFO_DATA device{};
-        device.cbSize = sizeof(device);
-        if (!SetupDiOpenDeviceInfoW(set.get(), instance, nullptr, 0, &device)) {
-            if (GetLastError() == ERROR_NO_SUCH_DEVINST)
-                continue;  // not plugged
-            return failure("SetupDiOpenDeviceInfoW");
-        }
-        if (!SetupDiCallClassInstaller(DIF_REMOVE, set.get(), &device))
+    return forEachInstance([](HDEVINFO set, const wchar_t* instance, SP_DEVINFO_DATA& device) {
+        if (!SetupDiOpenDeviceInfoW(set, instance, nullptr, 0, &device))
+            return GetLastError() == ERROR_NO_SUCH_DEVINST ? std::string()  // not plugged
+                                                           : failure("SetupDiOpenDeviceInfoW");
+        if (!SetupDiCallClassInstaller(DIF_REMOVE, set, &device))
             return failure("SetupDiCallClassInstaller(DIF_REMOVE)");
-    }
-    return {};
+        return std::string();
+    });
 }
 
 }  // namespace quorvel::vmouse
