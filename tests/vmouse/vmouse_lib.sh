@@ -39,7 +39,8 @@ stop_vmouse() {
     vmouse_pid=""
     rm -f "$control_dir/ready" "$control_dir/result"
 }
-trap 'stop_vmouse; cleanup' EXIT
+# A failed case shows what the firmware host did last.
+trap 'if (($?)); then tail -n 20 "$work_dir/vmouse.log" >&2 || true; fi; stop_vmouse; cleanup' EXIT
 
 # Runs quorvelctl.exe without --simulate; sets $code, $out and $err (carriage returns dropped).
 ctl() {
@@ -53,6 +54,10 @@ ctl() {
 # The firmware trace without carriage returns, and a trace of the program's side without the
 # waits (the wire does not carry them), for comparing the two line by line.
 wire_lines() { grep -v '^sleep ' "$1" | tr -d '\r'; }
+
+# Each broadcast of one of the mouse's three interfaces runs discovery again, so a plug may warn
+# before it finds the mouse: what counts is the last notice.
+last_notice() { notices | tail -n 1 | tr -d '\r'; }
 
 # The program's Apply button, 666..771 x 623..644 of the client area; show_from_tray first.
 first_byte() { od -An -tx1 -N1 "$case_dir/config.bin" | tr -d ' '; }

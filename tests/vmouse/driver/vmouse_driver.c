@@ -66,7 +66,10 @@ static const struct {
 typedef struct {
     int role;
     HANDLE requests; /* request connection: one request, one answer, under request_lock */
-    KMUTEX request_lock;
+    /* A synchronization event, not a KMUTEX: Wine 8's KeReleaseMutex does not hand a held
+     * mutex to a thread already waiting for it, which then waits until the holder's thread
+     * ends; a removal that came during a request stalled the driver's process for good. */
+    KEVENT request_lock;
     HANDLE input_thread; /* reads the input connection until the host closes it */
     KSPIN_LOCK lock;     /* guards what follows */
     IRP* pending_read;
@@ -258,7 +261,7 @@ static NTSTATUS relay(vmouse_device* dev, UCHAR kind, const UCHAR* payload, ULON
         if (answered)
             *answered = n;
     }
-    KeReleaseMutex(&dev->request_lock, FALSE);
+    KeSetEvent(&dev->request_lock, IO_NO_INCREMENT, FALSE);
     return status;
 }
 
@@ -295,7 +298,7 @@ static void stop(vmouse_device* dev) {
     if (dev->requests)
         ZwClose(dev->requests);
     dev->requests = NULL;
-    KeReleaseMutex(&dev->request_lock, FALSE);
+    KeSetEvent(&dev->request_lock, IO_NO_INCREMENT, FALSE);
     if (dev->input_thread) {
         /* The thread sees `removed` at the host's next keep-alive; the wait is bounded in
          * case the host died. */
@@ -461,7 +464,7 @@ static NTSTATUS NTAPI add_device(DRIVER_OBJECT* driver, DEVICE_OBJECT* device) {
     dev->role = role_of(ext->PhysicalDeviceObject);
     if (dev->role < 0)
         return STATUS_NOT_SUPPORTED;
-    KeInitializeMutex(&dev->request_lock, 0);
+    KeInitializeEvent(&dev->request_lock, SynchronizationEvent, TRUE);
     KeInitializeSpinLock(&dev->lock);
     device->Flags &= ~DO_DEVICE_INITIALIZING;
     return STATUS_SUCCESS;

@@ -4,7 +4,7 @@
 //   notify KIND VALUE   the mouse sends a notification (a button pressed on it)
 //   unplug, plug        the device goes away, comes back
 //   stall on|off        feature reads fail, as with a mouse that does not answer them
-//   handles EXE         writes the handle count of the running EXE to "handles"
+//   handles EXE         writes the running EXE's handles to "handles", a "Kind count" line a kind
 //   quit                unplug and end
 // A command is a file named "command"; the host runs it, writes "ok" or what failed to
 // "result", then deletes "command". "ready" holds the start's outcome the same way.
@@ -123,12 +123,16 @@ class FirmwareHost {
             std::string executable;
             words >> executable;
             std::string error;
-            const std::optional<unsigned> count =
-                handleCount(std::wstring(executable.begin(), executable.end()), error);
-            if (!count)
+            const std::optional<std::map<std::string, unsigned>> counts =
+                handlesByType(std::wstring(executable.begin(), executable.end()), error);
+            if (!counts)
                 return error;
-            std::ofstream(win32::utf8FromWide((options_.control + L"\\handles").c_str()))
-                << *count << '\n';
+            // One line a kind: "File 9".
+            std::ofstream out(win32::utf8FromWide((options_.control + L"\\handles").c_str()));
+            for (const auto& [kind, count] : *counts)
+                out << kind << ' ' << count << '\n';
+            if (!out.flush())
+                return "the handle counts could not be written";
             return {};
         }
         return "unknown command: " + line;
@@ -138,9 +142,11 @@ class FirmwareHost {
     // Installs the devices and waits until all have started (connected to the relay), so a
     // case sees them when the command is done.
     std::string plug() {
+        const ULONGLONG began = GetTickCount64();
         if (std::string error = plugDevices(besideExecutable(L"quorvel_vmouse.inf"));
             !error.empty())
             return error;
+        fprintf(stderr, "quorvel_vmouse_host: installed in %llu ms\n", GetTickCount64() - began);
         for (int waited = 0; waited < 20000; waited += 10) {
             if (relay_.allInputsConnected())
                 return {};
@@ -214,10 +220,20 @@ class FirmwareHost {
     std::atomic<bool> stalled_{false};
 };
 
-bool writeFile(const std::wstring& path, const std::string& text) {
-    std::ofstream out(win32::utf8FromWide(path.c_str()), std::ios::trunc);
-    out << text << '\n';
-    return static_cast<bool>(out);
+// Whole or not at all: a case waits for the file to appear, then reads it at once.
+void writeFile(const std::wstring& path, const std::string& text) {
+    const std::wstring partial = path + L".new";
+    {
+        std::ofstream out(win32::utf8FromWide(partial.c_str()), std::ios::trunc);
+        out << text << '\n';
+        if (!out.flush()) {
+            fprintf(stderr, "quorvel_vmouse_host: %s could not be written\n",
+                    win32::utf8FromWide(partial.c_str()).c_str());
+            return;
+        }
+    }
+    if (!MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
+        fprintf(stderr, "quorvel_vmouse_host: MoveFileExW failed, error %lu\n", GetLastError());
 }
 
 // The next command in the control folder, if one is there.
@@ -255,7 +271,11 @@ int wmain(int argc, wchar_t** argv) {
             Sleep(10);
             continue;
         }
+        const ULONGLONG began = GetTickCount64();
         const std::string result = host.run(line);
+        fprintf(stderr, "quorvel_vmouse_host: %s: %s in %llu ms\n", line.c_str(),
+                result.empty() ? "ok" : result.c_str(), GetTickCount64() - began);
+        fflush(stderr);
         writeFile(options.control + L"\\result", result.empty() ? "ok" : result);
         if (!DeleteFileW((options.control + L"\\command").c_str()))
             fprintf(stderr, "quorvel_vmouse_host: the command file stays, error %lu\n",

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/wide_text.h"
 
 namespace quorvel::vmouse {
 namespace {
@@ -46,12 +47,36 @@ std::optional<DWORD> processId(const std::wstring& executable, std::string& erro
     return std::nullopt;
 }
 
+// The kind of one of another process's handles ("File", "Event", "Key"...), by a copy of it;
+// "type-N" (the system's number) when no copy or no name can be had.
+std::string typeName(HANDLE process, const HandleEntry& entry) {
+    HANDLE copy = nullptr;
+    if (!DuplicateHandle(process, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(entry.value)),
+                         GetCurrentProcess(), &copy, 0, FALSE, DUPLICATE_SAME_ACCESS))
+        return "type-" + std::to_string(entry.objectType);
+    win32::UniqueKernelHandle owned(copy);
+    alignas(PUBLIC_OBJECT_TYPE_INFORMATION) std::byte buffer[1024];
+    ULONG length = 0;
+    const UNICODE_STRING& name =
+        reinterpret_cast<PUBLIC_OBJECT_TYPE_INFORMATION*>(buffer)->TypeName;
+    if (NtQueryObject(copy, ObjectTypeInformation, buffer, sizeof buffer, &length) != 0 ||
+        name.Length == 0)
+        return "type-" + std::to_string(entry.objectType);
+    return win32::utf8FromWide(std::wstring(name.Buffer, name.Length / sizeof(wchar_t)).c_str());
+}
+
 }  // namespace
 
-std::optional<unsigned> handleCount(const std::wstring& executable, std::string& error) {
+std::optional<std::map<std::string, unsigned>> handlesByType(const std::wstring& executable,
+                                                             std::string& error) {
     const std::optional<DWORD> pid = processId(executable, error);
     if (!pid)
         return std::nullopt;
+    win32::UniqueKernelHandle process(OpenProcess(PROCESS_DUP_HANDLE, FALSE, *pid));
+    if (!process) {
+        error = "OpenProcess failed, error " + std::to_string(GetLastError());
+        return std::nullopt;
+    }
     std::vector<std::byte> buffer(1 << 16);
     for (;;) {
         ULONG needed = 0;
@@ -68,10 +93,12 @@ std::optional<unsigned> handleCount(const std::wstring& executable, std::string&
         break;
     }
     const auto* list = reinterpret_cast<const HandleList*>(buffer.data());
-    unsigned count = 0;
-    for (ULONG i = 0; i < list->count; ++i)
-        count += list->entries[i].ownerPid == *pid ? 1 : 0;
-    return count;
+    std::map<std::string, unsigned> counts;
+    for (ULONG i = 0; i < list->count; ++i) {
+        if (list->entries[i].ownerPid == *pid)
+            ++counts[typeName(process.get(), list->entries[i])];
+    }
+    return counts;
 }
 
 }  // namespace quorvel::vmouse
