@@ -65,5 +65,5 @@ applied() { [ "$(first_byte)" = "01" ]; }
 click_apply() {
     cp "$e2e_root/data/config.bin" "$case_dir/config.bin"
     xdotool mousemove $((win_x + 700)) $((win_y + 630)) click 1
-    wait_for 100 applied || fail "Apply did not rewrite config.bin"
+    wait_for 100 applied || fail "Apply did not rewrite config.bin; the mouse took last: $(tail -n 3 "$firmware_trace")"
 }

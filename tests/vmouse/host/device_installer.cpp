@@ -8,6 +8,8 @@
 #include <array>
 #include <string_view>
 
+#include "platform/win32/hid_system_win32.h"
+
 namespace quorvel::vmouse {
 namespace {
 
@@ -92,6 +94,28 @@ std::string unplugDevices() {
             return failure("SetupDiCallClassInstaller(DIF_REMOVE)");
         return std::string();
     });
+}
+
+std::size_t presentInterfaces() {
+    const HDEVINFO list = SetupDiGetClassDevsW(&win32::kHidInterfaceClass, nullptr, nullptr,
+                                               DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+    if (list == INVALID_HANDLE_VALUE)
+        return 0;
+    std::size_t found = 0;
+    SP_DEVICE_INTERFACE_DATA data{};
+    data.cbSize = sizeof(data);
+    for (DWORD i = 0;
+         SetupDiEnumDeviceInterfaces(list, nullptr, &win32::kHidInterfaceClass, i, &data); ++i) {
+        alignas(SP_DEVICE_INTERFACE_DETAIL_DATA_W) std::array<std::byte, 1024> buffer{};
+        auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
+        detail->cbSize = sizeof(*detail);
+        if (SetupDiGetDeviceInterfaceDetailW(list, &data, detail, buffer.size(), nullptr,
+                                             nullptr) &&
+            wcsstr(detail->DevicePath, L"vid_04d9&pid_a09f") != nullptr)
+            ++found;
+    }
+    (void)SetupDiDestroyDeviceInfoList(list);  // nothing to do if it fails
+    return found;
 }
 
 }  // namespace quorvel::vmouse

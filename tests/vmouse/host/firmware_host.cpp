@@ -139,20 +139,21 @@ class FirmwareHost {
     }
 
   private:
-    // Installs the devices and waits until all have started (connected to the relay), so a
-    // case sees them when the command is done.
+    // Installs the devices and waits until all have started (connected to the relay) and
+    // their interfaces are listed, so a case sees them when the command is done.
     std::string plug() {
         const ULONGLONG began = GetTickCount64();
         if (std::string error = plugDevices(besideExecutable(L"quorvel_vmouse.inf"));
             !error.empty())
             return error;
         fprintf(stderr, "quorvel_vmouse_host: installed in %llu ms\n", GetTickCount64() - began);
+        // Started is not yet listed: the class driver adds each interface after its start.
         for (int waited = 0; waited < 20000; waited += 10) {
-            if (relay_.allInputsConnected())
+            if (relay_.allInputsConnected() && presentInterfaces() == RELAY_ROLE_COUNT)
                 return {};
             Sleep(10);
         }
-        return "the devices were installed but did not start within 20 s";
+        return "the devices were installed but not all started and listed within 20 s";
     }
 
     static std::string utf8FromWideString(const std::wstring& wide) {
