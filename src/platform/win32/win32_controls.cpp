@@ -126,11 +126,15 @@ void Win32Controls::setVisible(int id, bool visible) {
     // Keys typed next must not go to a control no one sees.
     if (!visible && GetFocus() == window)
         (void)SetFocus(owner_);
-    // Hidden without a repaint of what was under it: the page drawn next covers that place.
-    const UINT show = visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW | SWP_NOREDRAW;
+    // No repaint of the page around the control, shown or hidden: the page is drawn whole
+    // and copied right after, and under Wine each such repaint doubled a page switch.
+    const UINT show = visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
     // A refusal leaves the control as it was; there is nothing else to try.
-    (void)SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | show);
+    (void)SetWindowPos(
+        window, nullptr, 0, 0, 0, 0,
+        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | show);
+    if (visible)
+        (void)InvalidateRect(window, nullptr, TRUE);  // the control still draws itself
 }
 
 std::optional<std::string> Win32Controls::text(int id) const {
