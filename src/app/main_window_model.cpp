@@ -39,7 +39,7 @@ bool MainWindowModel::startUp(WindowContext& window) {
     // Drawn nowhere (the window has no frame), yet Alt+Tab and the taskbar show it, and the
     // recorder puts it back after its hint.
     ports_.caption.setCaption(kAppTitle);
-    ports_.shell.addTrayIcon(kTrayTip);
+    ports_.shell.addTrayIcon(trayTip());
 
     if (!ports_.device.discover()) {
         showNotice(notice::kMouseNotDetected, 0);
@@ -85,7 +85,30 @@ bool MainWindowModel::startUp(WindowContext& window) {
 
     if (ports_.device.connected() && skinLoaded_)
         showBasicPage(window);
+    if (ports_.profiles != nullptr) {
+        ports_.profiles->onHeldChange([this](const std::optional<std::string>& held) {
+            ports_.shell.setTrayTip(trayTipFor(kTrayTip, held));
+        });
+        ports_.profiles->reload();
+    }
     return true;
+}
+
+void MainWindowModel::showMainWindow() {
+    ports_.shell.showWindow();
+    if (ports_.profiles != nullptr)
+        ports_.profiles->setEditing(true);
+}
+
+void MainWindowModel::hideMainWindow() {
+    ports_.shell.hideWindow();
+    if (ports_.profiles != nullptr)
+        ports_.profiles->setEditing(false);
+}
+
+std::string MainWindowModel::trayTip() const {
+    return trayTipFor(kTrayTip,
+                      ports_.profiles != nullptr ? ports_.profiles->held() : std::nullopt);
 }
 
 void MainWindowModel::adoptStartingSkin() {
@@ -133,7 +156,7 @@ bool MainWindowModel::onNonClientPaint(WindowContext&) {
     if (hidingPaints_ <= 0)
         return false;
     --hidingPaints_;
-    ports_.shell.hideWindow();
+    hideMainWindow();
     return true;
 }
 
@@ -176,7 +199,7 @@ void MainWindowModel::restoreFromTray(WindowContext& window) {
     hidingPaints_ = 0;
     shownFromTray_ = true;
     ports_.shell.bringToForeground();
-    ports_.shell.showWindow();
+    showMainWindow();
 }
 
 void MainWindowModel::showNotice(long kind, long value) {
@@ -205,7 +228,7 @@ void MainWindowModel::onDeviceChange(std::uint32_t event, std::uint32_t deviceTy
 void MainWindowModel::rediscover(bool readSensorOnSuccess) {
     if (!ports_.device.discover()) {
         showNotice(notice::kMouseNotDetected, 0);
-        ports_.shell.hideWindow();
+        hideMainWindow();
         ports_.device.clearConnected();
         return;
     }
@@ -214,6 +237,8 @@ void MainWindowModel::rediscover(bool readSensorOnSuccess) {
     if (readSensorOnSuccess && connected) {
         shared_.sensorType = ports_.device.refreshSensorInfo();
         startReaderOnce();
+        if (ports_.profiles != nullptr)
+            ports_.profiles->onDeviceArrived();
     }
 }
 
@@ -232,7 +257,7 @@ void MainWindowModel::onMenuCommand(int command, WindowContext&) {
 bool MainWindowModel::hidesOnKey(unsigned virtualKey) {
     if (virtualKey != kVirtualKeyEnter && virtualKey != kVirtualKeyEscape)
         return false;
-    ports_.shell.hideWindow();
+    hideMainWindow();
     return true;
 }
 
@@ -250,7 +275,7 @@ void MainWindowModel::onDestroy(WindowContext&) {
 
 void MainWindowModel::onShellRestart(WindowContext&) {
     if (!cleanedUp_)
-        ports_.shell.addTrayIcon(kTrayTip);
+        ports_.shell.addTrayIcon(trayTip());
 }
 
 }  // namespace quorvel

@@ -69,8 +69,8 @@ class MainWindowModel final : public SkinnedWindow {
         return phase == KeyPhase::Down && hidesOnKey(key);
     }
     // Enter and Escape through the dialog manager, and the system close: back to the tray.
-    void onCancelRequest(WindowContext&) override { ports_.shell.hideWindow(); }
-    void onOkRequest(WindowContext&) override { ports_.shell.hideWindow(); }
+    void onCancelRequest(WindowContext&) override { hideMainWindow(); }
+    void onOkRequest(WindowContext&) override { hideMainWindow(); }
     // The first non-client paints of a run hide the window instead: it starts in the tray.
     bool onNonClientPaint(WindowContext&) override;
     void onMenuCommand(int command, WindowContext&) override;
@@ -104,6 +104,10 @@ class MainWindowModel final : public SkinnedWindow {
     std::string_view settingsSection() const { return texts_.sectionName(); }
 
   private:
+    // A shown window is a person editing: no profile is sent by the program in front.
+    void showMainWindow();
+    void hideMainWindow();
+    std::string trayTip() const;
     void exitProgram();
     // Enter and Escape hide the window; true when the key was one of them.
     bool hidesOnKey(unsigned virtualKey);

@@ -12,7 +12,7 @@ void MainWindowModel::perform(FixedButton button, WindowContext& window) {
             if (!ports_.device.connected())
                 return;
             apply();
-            ports_.shell.hideWindow();
+            hideMainWindow();
             return;
         case FixedButton::Apply:
             if (ports_.device.connected())
@@ -22,7 +22,7 @@ void MainWindowModel::perform(FixedButton button, WindowContext& window) {
             chooseSkin(window);
             return;
         case FixedButton::Minimise:
-            ports_.shell.hideWindow();
+            hideMainWindow();
             return;
         case FixedButton::Close:
             exitProgram();
@@ -54,7 +54,7 @@ void MainWindowModel::apply() {
 void MainWindowModel::cancel() {
     shared_.records.restoreBackup();
     restorePending_ = true;
-    ports_.shell.hideWindow();
+    hideMainWindow();
 }
 
 void MainWindowModel::showBasicPage(WindowContext& window) {
@@ -96,7 +96,7 @@ void MainWindowModel::chooseSkin(WindowContext& window) {
     // The shown page is built again from the new skin's images.
     rebuildPage(window);
     ports_.shell.bringToForeground();
-    ports_.shell.showWindow();
+    showMainWindow();
 }
 
 void MainWindowModel::showAdvancedPage(WindowContext& window) {

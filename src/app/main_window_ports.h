@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/profile_switcher.h"
 #include "app/shell_port.h"
 #include "config/mouse_config.h"
 #include "config/settings_file.h"
@@ -111,6 +112,8 @@ struct MainWindowPorts {
     MacroLibrary& macros;
     WindowCaptionPort& caption;
     ItemMenuPort& itemMenu;
+    // Profiles sent by the program in front; none in a run without them.
+    ProfileSwitcher* profiles = nullptr;
 };
 
 }  // namespace quorvel

@@ -16,6 +16,8 @@ class ShellPort : public MessageBoxPort, public ModalRunner {
     virtual bool addTrayIcon(std::string_view tip) = 0;
     virtual void showBalloon(const Balloon& balloon) = 0;
     virtual void removeTrayIcon() = 0;
+    // The tip of the icon added; nothing when there is none.
+    virtual void setTrayTip(std::string_view tip) = 0;
     // A one-item popup menu at the pointer; choosing the item sends `command` to the window.
     virtual void showTrayMenu(int command, std::string_view label) = 0;
     virtual void showWindow() = 0;

@@ -122,6 +122,11 @@ void MainWindow::removeTrayIcon() {
     tray_.remove();
 }
 
+void MainWindow::setTrayTip(std::string_view tip) {
+    // An icon the shell refused keeps no tip; the next add takes the model's tip anyway.
+    (void)tray_.setTip(tip);
+}
+
 void MainWindow::showTrayMenu(int command, std::string_view label) {
     POINT cursor{};
     // Without the pointer's place the menu opens at the screen's corner, still usable.

@@ -43,6 +43,7 @@ class MainWindow final : public ShellPort, public WindowHostPort, private HostEx
     bool addTrayIcon(std::string_view tip) override;
     void showBalloon(const Balloon& balloon) override;
     void removeTrayIcon() override;
+    void setTrayTip(std::string_view tip) override;
     void showTrayMenu(int command, std::string_view label) override;
     void showWindow() override;
     void hideWindow() override;

@@ -57,6 +57,7 @@ class FakeShell : public ShellPort {
         log_.add("balloon:" + balloon.text);
     }
     void removeTrayIcon() override { log_.add("tray:remove"); }
+    void setTrayTip(std::string_view tip) override { log_.add("tray:tip:" + std::string(tip)); }
     void showTrayMenu(int command, std::string_view label) override {
         log_.add("menu:" + std::to_string(command) + ":" + std::string(label));
     }

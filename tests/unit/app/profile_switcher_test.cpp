@@ -6,50 +6,18 @@
 #include "config/install_data.h"
 #include "support/fake_files.h"
 #include "support/folder_of_fake_files.h"
+#include "unit/app/profile_fakes.h"
 
 namespace quorvel {
 namespace {
 
+using test::FakeMouse;
+using test::FakeWatch;
 using testing::FakeFiles;
 using testing::FolderOfFakeFiles;
 
 constexpr const char* kFolder = "C:\\Q\\Profiles";
 constexpr const char* kSwitchingPath = "C:\\Q\\Profiles\\switching.ini";
-
-class FakeMouse : public SwitchDevicePort {
-  public:
-    bool connected() const override { return plugged; }
-    void switchTo(const MouseConfig& config) override {
-        got.push_back(config);
-        wholeSends += lastSent ? 0 : 1;
-        lastSent = config;
-        ++sends;
-    }
-    std::uint64_t sendCount() const override { return sends; }
-    void forgetSent() override { lastSent.reset(); }
-    MouseConfig baseConfiguration() const override { return base; }
-    // The window's Apply of the base configuration.
-    void windowApply() {
-        lastSent = base;
-        ++sends;
-    }
-
-    bool plugged = true;
-    MouseConfig base = defaultInstallRecord();
-    std::vector<MouseConfig> got;
-    std::optional<MouseConfig> lastSent;
-    int wholeSends = 0;
-    std::uint64_t sends = 0;
-};
-
-class FakeWatch : public ForegroundWatchPort {
-  public:
-    void startWatching() override { on = true; }
-    void stopWatching() override { on = false; }
-    std::string foregroundProgram() override { return front; }
-    bool on = false;
-    std::string front;
-};
 
 class Switching : public ::testing::Test {
   protected:

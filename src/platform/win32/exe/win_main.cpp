@@ -20,12 +20,14 @@
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/directory_listing_win32.h"
 #include "platform/win32/files_win32.h"
+#include "platform/win32/foreground_watch.h"
 #include "platform/win32/gdiplus_api.h"
 #include "platform/win32/hid_system_win32.h"
 #include "platform/win32/main_window_win32.h"
 #include "platform/win32/page_window_services.h"
 #include "platform/win32/system_pointer_win32.h"
 #include "platform/win32/wide_text.h"
+#include "profile/profile_store.h"
 #include "sim/simulated_mouse.h"
 
 namespace quorvel::win32 {
@@ -185,11 +187,21 @@ class Program {
             if (!balloons->open())
                 balloons.reset();
         }
+        ProfileStore profileStore(files, listing, profilesFolderBeside(store.paths().directory));
+        LinkSwitchDevice switchDevice(device, shared.records);
+        ProfileSwitcher* switcherOfWatch = nullptr;
+        ForegroundWatch watch([&switcherOfWatch](std::string_view program) {
+            if (switcherOfWatch != nullptr)
+                switcherOfWatch->onForegroundProgram(program);
+        });
+        ProfileSwitcher switcher(profileStore, files, switchDevice, watch);
+        switcherOfWatch = &switcher;
         PageWindowServices pageWindow;
         MainWindow main(instance, shared, balloons.get());
-        MainWindowModel model(MainWindowPorts{main, main, device, store, pointer, skins, keyDialogs,
-                                              systemPointer, macros, pageWindow, pageWindow},
-                              shared);
+        MainWindowModel model(
+            MainWindowPorts{main, main, device, store, pointer, skins, keyDialogs, systemPointer,
+                            macros, pageWindow, pageWindow, &switcher},
+            shared);
         pageWindow.attach([&main]() { return main.publishedWindow(); });
         window = &main;
         runner.window = &main;
