@@ -5,8 +5,9 @@ source "$(dirname "$0")/e2e_lib.sh"
 export QUORVEL_SIM_TRACE="Z:$work_dir/trace.txt"
 program_seconds=150
 ctl() {
-    (cd "$case_dir" && wine "$build_dir/src/quorvelctl.exe" "$@") >"$work_dir/ctl.txt" 2>&1 ||
-        fail "quorvelctl $*: $(tr -d '\r' <"$work_dir/ctl.txt")"
+    local code=0
+    (cd "$case_dir" && wine "$build_dir/src/quorvelctl.exe" "$@") >"$work_dir/ctl.txt" 2>&1 || code=$?
+    [ "$code" -eq 0 ] || fail "quorvelctl $* ended with $code: $(tr -d '\r' <"$work_dir/ctl.txt")"
 }
 # Two profiles, each the installed configuration with another DPI for stage 2.
 ctl export --out base.json
