@@ -124,6 +124,14 @@ def skins(p):
     return s.image(opaque=True)
 
 
+def save_profile(p):
+    # Prompt (40, 98, 340, 120), name box (46, 126, 334, 140), explanation (40, 156, 340, 220).
+    s = _base(p, "SAVE PROFILE")
+    _grey_well(s, p, (42, 123, 338, 143))
+    s.shape((40, 148, 340, 149), 0, with_alpha(p.accent, 120))
+    return s.image(opaque=True)
+
+
 def all_dialogs(p):
     return {
         "single-key.png": single_key(p),
@@ -134,4 +142,5 @@ def all_dialogs(p):
         "windows-key.png": windows_key(p),
         "macro-key.png": macro_key(p),
         "skins.png": skins(p),
+        "save-profile.png": save_profile(p),
     }

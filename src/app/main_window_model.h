@@ -11,6 +11,7 @@
 #include "app/main_window_pages.h"
 #include "app/main_window_ports.h"
 #include "app/shell_port.h"
+#include "app/tray_menu.h"
 #include "config/mouse_config.h"
 #include "pages/basic_page.h"
 #include "pages/modal_delay_dialog.h"
@@ -21,7 +22,6 @@
 namespace quorvel {
 
 inline constexpr int kMainDialogTemplate = 700;
-inline constexpr int kExitCommand = 1028;
 inline constexpr std::string_view kTrayTip = "Gaming Mouse Setting";
 
 // Mouse messages of the tray callback.

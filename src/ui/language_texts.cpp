@@ -98,8 +98,18 @@ constexpr std::array<TextRow, kTextCount> kTexts = {{
      "按Ctrl+Break可以停止錄製"},
     {"It doesn’t start recording, unnecessary to press Stop key!",
      "没有开始录制,点击停止录制按钮没有意义！", "沒有開始錄製，點擊停止錄製按鈕沒有意義！"},
+    // The profiles' texts are this program's own.
+    {"Profiles", "配置文件", "設定檔"},
+    {"Base configuration", "基础配置", "基礎配置"},
+    {"Save current settings as profile...", "将当前设置保存为配置文件...",
+     "將目前設定儲存為設定檔..."},
+    {"Use for a running program", "用于正在运行的程序", "用於正在執行的程式"},
+    {"None", "无", "無"},
+    {"No program has a window open", "没有打开窗口的程序", "沒有開啟視窗的程式"},
+    {"Switch automatically", "自动切换", "自動切換"},
+    {"Open profiles folder", "打开配置文件文件夹", "開啟設定檔資料夾"},
 }};
-static_assert(static_cast<std::size_t>(TextId::NotRecordingStop) + 1 == kTextCount);
+static_assert(static_cast<std::size_t>(TextId::OpenProfilesFolder) + 1 == kTextCount);
 
 }  // namespace
 

@@ -108,8 +108,17 @@ enum class TextId : std::uint8_t {
     MacroNameAlreadyExists,
     PressCtrlBreak,
     NotRecordingStop,
+    // The tray menu's profiles.
+    Profiles,
+    BaseConfiguration,
+    SaveAsProfile,
+    UseForRunningProgram,
+    NoProfile,
+    NoProgramWindows,
+    SwitchAutomatically,
+    OpenProfilesFolder,
 };
-inline constexpr std::size_t kTextCount = 90;
+inline constexpr std::size_t kTextCount = 98;
 
 struct TextRow {
     std::string_view english;

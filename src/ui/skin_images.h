@@ -38,6 +38,9 @@ inline constexpr std::string_view kMediaKeyBackground = "/media-key.png";
 inline constexpr std::string_view kSingleKeyBackground = "/single-key.png";
 inline constexpr std::string_view kSkinsBackground = "/skins.png";
 inline constexpr std::string_view kWindowsKeyBackground = "/windows-key.png";
+// Not in kAll: a skin made before profiles existed stays usable; only this dialog then fails
+// to open, with its message.
+inline constexpr std::string_view kSaveProfileBackground = "/save-profile.png";
 
 // Every image a skin must hold.
 inline constexpr std::array kAll = {

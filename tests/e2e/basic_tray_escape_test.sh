@@ -4,18 +4,13 @@
 source "$(dirname "$0")/e2e_lib.sh"
 start_program --simulate
 wait_for 150 have_notice "$detected_notice" || fail "start-up did not finish"
-opened=0
-for attempt in 1 2 3; do
-    click_tray 3
-    if wait_for 30 menu_open; then opened=1; break; fi
-done
-[ "$opened" -eq 1 ] || fail "the tray menu did not open"
+menu=$(open_tray_menu) || fail "the tray menu did not open"
 # Windows gives the keyboard to the menu of the program it brought to the front; the window
 # manager keeps it on the window it manages, the shell's tray. Hand it to the menu as Windows
-# does, with the pointer resting on the menu as a user's hand would be, then press Escape.
-menu=$(menu_window)
+# does, with the pointer resting on the menu as a user's hand would be (on Exit, which opens
+# no submenu), then press Escape.
 read -r mx my <<<"$(origin "$menu")"
-xdotool mousemove $((mx + 20)) $((my + 10)) sleep 0.2
+xdotool mousemove $((mx + 20)) $((my + $(height_of "$menu") - 10)) sleep 0.2
 xdotool windowfocus "$menu" sleep 0.2 key Escape
 closed() { ! menu_open; }
 wait_for 30 closed || fail "Escape did not close the tray menu"

@@ -129,21 +129,27 @@ click_tray() {
     read -r x y <<<"$(origin "$(tray_window)")"
     xdotool mousemove $((x + 10)) $((y + 10)) click "${1:-1}"
 }
-# Right-clicks the tray icon and chooses the menu's one item; $1 names a screenshot of the menu.
-choose_exit() {
-    local menu x y
-    menu=""
+# Right-clicks the tray icon and prints the menu's window once it is open.
+open_tray_menu() {
+    local attempt
     for attempt in 1 2 3; do
         click_tray 3
         if wait_for 30 menu_open; then
-            menu=$(menu_window)
-            break
+            menu_window
+            return 0
         fi
     done
-    [ -n "$menu" ] || return 1
+    return 1
+}
+height_of() { xwininfo -id "$1" | awk '/^ *Height:/ {print $2}'; }
+# Right-clicks the tray icon and chooses Exit, the menu's last item; $1 names a screenshot of
+# the menu.
+choose_exit() {
+    local menu x y
+    menu=$(open_tray_menu) || return 1
     if [ -n "${1:-}" ]; then screenshot "$1"; fi
     read -r x y <<<"$(origin "$menu")"
-    xdotool mousemove $((x + 20)) $((y + 10)) click 1
+    xdotool mousemove $((x + 20)) $((y + $(height_of "$menu") - 10)) click 1
 }
 menu_window() {
     program_windows | awk '!/Default IME/ {print $1}' | while read -r w; do

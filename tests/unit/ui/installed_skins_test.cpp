@@ -110,6 +110,7 @@ constexpr std::array kBackgrounds = {
     Background{skin_image::kMacroKeyBackground, 391, 286},
     // The shortcut list ends at y = 305.
     Background{skin_image::kWindowsKeyBackground, 376, 306},
+    Background{skin_image::kSaveProfileBackground, 376, 275},
 };
 
 class InstalledSkin : public testing::TestWithParam<std::string_view> {
@@ -125,6 +126,9 @@ TEST_P(InstalledSkin, HoldsEveryImageOfTheTable) {
         EXPECT_TRUE(header(name).has_value()) << GetParam() << name;
         ++checked;
     }
+    // Installed, though a skin may lack it.
+    EXPECT_TRUE(header(skin_image::kSaveProfileBackground).has_value()) << GetParam();
+    ++checked;
     EXPECT_EQ(checked, kControlImages.size() + kBackgrounds.size());
 }
 
