@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/device_change.h"
+#include "dialogs/key_dialog_factory.h"
 #include "ports/message_box.h"
 #include "ui/skin_images.h"
 #include "ui/skin_path.h"
@@ -176,7 +177,14 @@ void MainWindowModel::onTrayNotify(unsigned mouseMessage, WindowContext& window)
             return;
         case kTrayRightButtonUp:
             ports_.shell.bringToForeground();
-            ports_.shell.showTrayMenu(kExitCommand, texts_.text(TextId::Exit));
+            if (ports_.trayMenu != nullptr) {
+                ports_.trayMenu->show(texts_);
+            } else {
+                PopupMenuItem exit;
+                exit.command = kExitCommand;
+                exit.text = std::string(texts_.text(TextId::Exit));
+                ports_.shell.showTrayMenu({exit});
+            }
             return;
         default:
             return;
@@ -250,8 +258,17 @@ void MainWindowModel::startReaderOnce() {
 }
 
 void MainWindowModel::onMenuCommand(int command, WindowContext&) {
-    if (command == kExitCommand)
+    if (command == kExitCommand) {
         exitProgram();
+        return;
+    }
+    if (ports_.trayMenu == nullptr)
+        return;
+    // The base configuration: config.bin as last loaded or applied, with str.ini's labels.
+    (void)ports_.trayMenu->perform(command, dialogLookOf(shared_), [this] {
+        return Profile{
+            shared_.records.backup, ports_.store.readSettings(texts_.sectionName()).labels, {}};
+    });
 }
 
 bool MainWindowModel::hidesOnKey(unsigned virtualKey) {

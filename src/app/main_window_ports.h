@@ -9,6 +9,7 @@
 
 #include "app/profile_switcher.h"
 #include "app/shell_port.h"
+#include "app/tray_menu_actions.h"
 #include "config/mouse_config.h"
 #include "config/settings_file.h"
 #include "dialogs/skins_dialog_choice.h"
@@ -114,6 +115,8 @@ struct MainWindowPorts {
     ItemMenuPort& itemMenu;
     // Profiles sent by the program in front; none in a run without them.
     ProfileSwitcher* profiles = nullptr;
+    // The tray icon's menu beyond Exit: profiles, the profiles folder; Exit alone without it.
+    TrayMenuPort* trayMenu = nullptr;
 };
 
 }  // namespace quorvel

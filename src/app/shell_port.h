@@ -1,9 +1,12 @@
 // What the main window asks of the desktop shell: tray, balloons, menus, window visibility.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/notices.h"
+#include "app/popup_menu.h"
 #include "ports/message_box.h"
 #include "ui/modal_runner.h"
 
@@ -18,8 +21,12 @@ class ShellPort : public MessageBoxPort, public ModalRunner {
     virtual void removeTrayIcon() = 0;
     // The tip of the icon added; nothing when there is none.
     virtual void setTrayTip(std::string_view tip) = 0;
-    // A one-item popup menu at the pointer; choosing the item sends `command` to the window.
-    virtual void showTrayMenu(int command, std::string_view label) = 0;
+    // The tray menu at the pointer; choosing an item sends its command to the window.
+    virtual void showTrayMenu(const PopupMenu& menu) = 0;
+    // The file names of the programs with a visible window, this one left out.
+    virtual std::vector<std::string> programsWithWindows() = 0;
+    // Shows the folder, made first if it is missing; false when neither worked.
+    virtual bool openFolder(const std::string& path) = 0;
     virtual void showWindow() = 0;
     virtual void hideWindow() = 0;
     virtual void bringToForeground() = 0;

@@ -8,6 +8,8 @@
 #include "platform/win32/files_win32.h"
 #include "platform/win32/hid_system_win32.h"
 #include "platform/win32/owner_focus.h"
+#include "platform/win32/popup_menu_win32.h"
+#include "platform/win32/running_programs_win32.h"
 #include "platform/win32/wide_text.h"
 #include "ui/skin_images.h"
 
@@ -127,24 +129,21 @@ void MainWindow::setTrayTip(std::string_view tip) {
     (void)tray_.setTip(tip);
 }
 
-void MainWindow::showTrayMenu(int command, std::string_view label) {
-    POINT cursor{};
-    // Without the pointer's place the menu opens at the screen's corner, still usable.
-    (void)GetCursorPos(&cursor);
-    UniqueMenu menu(CreatePopupMenu());
-    if (!menu)
-        return;
-    if (!AppendMenuW(menu.get(), MF_STRING, static_cast<UINT_PTR>(command),
-                     wideFromUtf8(label).c_str())) {
-        return;  // an empty menu would offer nothing
-    }
-    SetForegroundWindow(hwnd());
-    // The choice arrives as WM_COMMAND; dismissing the menu chooses nothing.
-    (void)TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0,
-                         hwnd(), nullptr);
-    // Without a message after it, the next tray menu can fail to close when the user clicks
-    // elsewhere.
-    PostMessageW(hwnd(), WM_NULL, 0, 0);
+void MainWindow::showTrayMenu(const PopupMenu& menu) {
+    (void)showPopupMenu(hwnd(), menu);
+}
+
+std::vector<std::string> MainWindow::programsWithWindows() {
+    return programsWithVisibleWindows();
+}
+
+bool MainWindow::openFolder(const std::string& path) {
+    const std::wstring wide = wideFromUtf8(path);
+    // Already there is the usual case; any other failure shows when opening it fails.
+    (void)CreateDirectoryW(wide.c_str(), nullptr);
+    // Above 32 is success.
+    return reinterpret_cast<INT_PTR>(
+               ShellExecuteW(hwnd(), L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
 void MainWindow::showWindow() {

@@ -44,7 +44,9 @@ class MainWindow final : public ShellPort, public WindowHostPort, private HostEx
     void showBalloon(const Balloon& balloon) override;
     void removeTrayIcon() override;
     void setTrayTip(std::string_view tip) override;
-    void showTrayMenu(int command, std::string_view label) override;
+    void showTrayMenu(const PopupMenu& menu) override;
+    std::vector<std::string> programsWithWindows() override;
+    bool openFolder(const std::string& path) override;
     void showWindow() override;
     void hideWindow() override;
     void bringToForeground() override;

@@ -58,8 +58,13 @@ class FakeShell : public ShellPort {
     }
     void removeTrayIcon() override { log_.add("tray:remove"); }
     void setTrayTip(std::string_view tip) override { log_.add("tray:tip:" + std::string(tip)); }
-    void showTrayMenu(int command, std::string_view label) override {
-        log_.add("menu:" + std::to_string(command) + ":" + std::string(label));
+    void showTrayMenu(const PopupMenu& menu) override {
+        log_.add("menu:" + std::to_string(menu.size()) + " items");
+    }
+    std::vector<std::string> programsWithWindows() override { return {}; }
+    bool openFolder(const std::string& path) override {
+        log_.add("folder:" + path);
+        return true;
     }
     void showWindow() override { log_.add("window:show"); }
     void hideWindow() override { log_.add("window:hide"); }
@@ -267,6 +272,24 @@ class FakeSkinChooser : public SkinChooserPort {
 };
 
 // One main window over fakes.
+// Shows in the language's Exit text; a performed command keeps the base profile it was given.
+class FakeTrayMenu : public TrayMenuPort {
+  public:
+    explicit FakeTrayMenu(CallLog& log) : log_(log) {}
+    void show(const LanguageTexts& texts) override {
+        log_.add("tray-menu:" + std::string(texts.text(TextId::Exit)));
+    }
+    bool perform(int command, const DialogLook&, const BaseProfile& base) override {
+        log_.add("tray-menu:perform:" + std::to_string(command));
+        baseGiven = base();
+        return true;
+    }
+    std::optional<Profile> baseGiven;
+
+  private:
+    CallLog& log_;
+};
+
 struct DialogRig {
     CallLog log;
     FakeShell shell{log};
@@ -282,9 +305,11 @@ struct DialogRig {
     testing::FakeFiles files;
     MacroLibrary macros{files, "record.ini", shared.records.live};
     FakePageServices pageServices;
-    MainWindowModel model{MainWindowPorts{shell, host, device, store, pointer, skins, keyDialogs,
-                                          systemPointer, macros, pageServices, pageServices},
-                          shared};
+    FakeTrayMenu trayMenu{log};
+    MainWindowModel model{
+        MainWindowPorts{shell, host, device, store, pointer, skins, keyDialogs, systemPointer,
+                        macros, pageServices, pageServices, nullptr, &trayMenu},
+        shared};
 
     // Starts the window and forgets the start-up calls.
     void start() {

@@ -72,15 +72,29 @@ TEST(MainWindowTray, RestoreAfterCancelOnTheAdvancedPageRebuildsIt) {
               (std::vector<std::string>{"screen:copy", "window:foreground", "window:show"}));
 }
 
-TEST(MainWindowTray, RightClickOffersExitInTheLanguage) {
+TEST(MainWindowTray, RightClickOpensTheMenuInTheLanguage) {
     DialogRig rig;
     rig.store.languageCode = "CHS";
     rig.start();
     rig.model.onTrayNotify(kTrayRightButtonUp, rig.window);
-    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:foreground", "menu:1028:退出"}));
+    EXPECT_EQ(rig.log.calls, (std::vector<std::string>{"window:foreground", "tray-menu:退出"}));
     rig.log.calls.clear();
     rig.model.onMenuCommand(kExitCommand, rig.window);
     EXPECT_EQ(rig.log.calls, std::vector<std::string>{"exit:0"});
+}
+
+TEST(MainWindowTray, MenuCommandsSaveTheAppliedRecordNotTheEditedOne) {
+    DialogRig rig;
+    rig.start();
+    const MouseConfig applied = rig.shared.records.live;
+    rig.shared.records.live.setReportRate(8);
+    rig.store.settings.labels.setLabel(Mode::B, 1, "Crouch");
+    rig.model.onMenuCommand(kFirstTrayCommand + 1, rig.window);
+    EXPECT_TRUE(rig.log.has("tray-menu:perform:" + std::to_string(kFirstTrayCommand + 1)));
+    ASSERT_TRUE(rig.trayMenu.baseGiven.has_value());
+    EXPECT_EQ(rig.trayMenu.baseGiven->config, applied);
+    ASSERT_TRUE(rig.trayMenu.baseGiven->labels.has_value());
+    EXPECT_EQ(rig.trayMenu.baseGiven->labels->label(Mode::B, 1), "Crouch");
 }
 
 TEST(MainWindowTray, OtherMouseMessagesAreIgnored) {

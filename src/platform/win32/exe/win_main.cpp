@@ -13,6 +13,7 @@
 #include "app/modal_skin_chooser.h"
 #include "app/module_adapters.h"
 #include "app/program_options.h"
+#include "app/tray_menu_actions.h"
 #include "device/wire_trace.h"
 #include "dialogs/macro_dialog.h"
 #include "dialogs/modal_key_dialogs.h"
@@ -198,9 +199,11 @@ class Program {
         switcherOfWatch = &switcher;
         PageWindowServices pageWindow;
         MainWindow main(instance, shared, balloons.get());
+        TrayMenuActions trayMenu(main, switcher, profileStore,
+                                 std::string(fileNameOfPath(store.paths().executable)));
         MainWindowModel model(
             MainWindowPorts{main, main, device, store, pointer, skins, keyDialogs, systemPointer,
-                            macros, pageWindow, pageWindow, &switcher},
+                            macros, pageWindow, pageWindow, &switcher, &trayMenu},
             shared);
         pageWindow.attach([&main]() { return main.publishedWindow(); });
         window = &main;
