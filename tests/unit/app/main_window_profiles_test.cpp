@@ -67,7 +67,9 @@ TEST(MainWindowProfiles, NothingIsSentWhileTheWindowIsShownAndTheTipNamesTheProf
     rig.model.onCancelRequest(rig.window);
     EXPECT_EQ(rig.mouse.sends, 2u);
     EXPECT_EQ(rig.switcher.held(), "");
-    EXPECT_EQ(rig.tips().back(), "tray:tip:Gaming Mouse Setting");
+    EXPECT_EQ(rig.tips(), (std::vector<std::string>{"tray:add:Gaming Mouse Setting",
+                                                    "tray:tip:Gaming Mouse Setting - Shooter",
+                                                    "tray:tip:Gaming Mouse Setting"}));
 }
 
 TEST(MainWindowProfiles, AMousePluggedInAgainGetsTheProfileWhole) {

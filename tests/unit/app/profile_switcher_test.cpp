@@ -209,23 +209,5 @@ TEST_F(Switching, AProfileChosenByHandComesBackAfterThePlugEvenWhenSwitchingIsOf
     EXPECT_EQ(mouse.wholeSends, 2);
 }
 
-TEST_F(Switching, EachChangeOfTheHeldProfileIsReportedOnce) {
-    using Held = std::vector<std::optional<std::string>>;
-    Held reported;
-    switcher.onHeldChange(
-        [&](const std::optional<std::string>& held) { reported.push_back(held); });
-    watch.front = "mspaint.exe";
-    switcher.reload();
-    switcher.onForegroundProgram("notepad.exe");
-    switcher.onForegroundProgram("NOTEPAD.exe");
-    EXPECT_EQ(reported, (Held{"", "Shooter"}));
-    // The window's Apply shows once the window hides.
-    switcher.setEditing(true);
-    mouse.windowApply();
-    watch.front = "mspaint.exe";
-    switcher.setEditing(false);
-    EXPECT_EQ(reported, (Held{"", "Shooter", ""}));
-}
-
 }  // namespace
 }  // namespace quorvel
