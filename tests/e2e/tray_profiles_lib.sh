@@ -45,7 +45,7 @@ open_profiles_menu() {
             echo "$menu $(submenu_of "$menu")"
             return 0
         fi
-        xdotool key Escape key Escape
+        xdotool mousemove 900 800 click 1
     done
     return 1
 }

@@ -26,8 +26,9 @@ dir=${QUORVEL_DOCS_DIR:-$shot_dir}
 mkdir -p "$dir"
 import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage \
     "$dir/tray-menu-profiles.png" || fail "no picture of the tray menu"
-xdotool key Escape key Escape
-wait_for 30 menu_closed || xdotool key Escape
+# A click away from the menus closes them.
+xdotool mousemove 900 800 click 1
+wait_for 30 menu_closed || fail "the menus stayed open"
 menu=$(open_tray_menu) || fail "the tray menu did not open for saving"
 menu_row_at "$menu" "$row_save" click
 wait_for 50 dialog_open || fail "no save dialog"
