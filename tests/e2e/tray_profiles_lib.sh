@@ -27,14 +27,15 @@ menu_row_at() {
     xdotool mousemove $((x + 30)) $((y + menu_frame + menu_row * $2 + menu_row / 2))
     if [ "${3:-}" = click ]; then xdotool click 1; fi
 }
-# A menu window of the program other than the main window and the menu $1: its submenu.
+# A menu window of the program other than the main window and the menus named: the submenu
+# they opened.
 submenu_of() {
     program_windows | awk '!/Default IME/ {print $1}' | while read -r w; do
-        [ "$w" = "$1" ] || [ "$w" = "$(main_window)" ] && continue
+        [[ " $* $(main_window) " == *" $w "* ]] && continue
         if viewable "$w"; then echo "$w"; break; fi
     done
 }
-submenu_open() { [ -n "$(submenu_of "$1")" ]; }
+submenu_open() { [ -n "$(submenu_of "$@")" ]; }
 # Opens the tray menu and its "Profiles" submenu; prints both windows.
 open_profiles_menu() {
     local menu attempt

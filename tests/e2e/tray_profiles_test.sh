@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The tray menu's profiles: one chosen there goes to the mouse at once, config.bin untouched;
 # "Save current settings as profile..." refuses a bad name with its rule, then writes
-# Profiles\<name>.json with the base configuration and its labels.
+# Profiles\<name>.json with the base configuration and its labels; a running program given a
+# profile there is named in that profile's rules.
 source "$(dirname "$0")/tray_profiles_lib.sh"
 export QUORVEL_SIM_TRACE="Z:$work_dir/trace.txt"
 make_profile Slow 08
@@ -45,6 +46,27 @@ wait_for 50 desk_saved || fail "OK wrote no Profiles/Desk.json"
 wait_for 50 dialog_closed || fail "the dialog stayed after saving"
 grep -q '"labels"' "$case_dir/Profiles/Desk.json" || fail "the profile has no labels"
 grep -q '"programs"' "$case_dir/Profiles/Desk.json" || fail "the profile has no programs list"
+
+# A running program gets a profile from the menu: its rule lands in that profile's file.
+(cd "$work_dir" && exec wine notepad) >/dev/null 2>&1 &
+notepad_window() { xdotool search --onlyvisible --name Notepad 2>/dev/null | head -1; }
+notepad_shown() { [ -n "$(notepad_window)" ]; }
+wait_for 150 notepad_shown || fail "notepad showed no window"
+# Clear of the tray, so the menu opens over nothing of notepad's.
+xdotool windowmove --sync "$(notepad_window)" 700 400 || fail "notepad could not be moved"
+menu=$(open_tray_menu) || fail "the tray menu did not open a third time"
+menu_row_at "$menu" 2 click
+wait_for 30 submenu_open "$menu" || fail "no submenu of running programs"
+programs=$(submenu_of "$menu")
+menu_row_at "$programs" 0 click
+wait_for 30 submenu_open "$menu" "$programs" || fail "no submenu of profiles for notepad.exe"
+choices=$(submenu_of "$menu" "$programs")
+screenshot "$case_name-programs"
+# None, Desk, Slow.
+menu_row_at "$choices" 2 click
+slow_has_notepad() { grep -q '"notepad.exe"' "$case_dir/Profiles/Slow.json"; }
+wait_for 50 slow_has_notepad || fail "choosing Slow for notepad.exe wrote no rule"
+grep -q '"notepad.exe"' "$case_dir/Profiles/Desk.json" && fail "the rule went to Desk too"
 
 end_session
 [ "$(md5sum <"$case_dir/config.bin")" = "$config_before" ] || fail "config.bin changed"
