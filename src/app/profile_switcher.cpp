@@ -81,8 +81,19 @@ void ProfileSwitcher::onForegroundProgram(std::string_view exeFileName) {
 }
 
 void ProfileSwitcher::setEditing(bool windowOrDialogShown) {
-    const bool ended = editing_ && !windowOrDialogShown;
-    editing_ = windowOrDialogShown;
+    windowShown_ = windowOrDialogShown;
+    editingChanged();
+}
+
+void ProfileSwitcher::setDialogShown(bool shown) {
+    dialogShown_ = shown;
+    editingChanged();
+}
+
+void ProfileSwitcher::editingChanged() {
+    const bool now = windowShown_ || dialogShown_;
+    const bool ended = editing_ && !now;
+    editing_ = now;
     if (!ended)
         return;
     refreshFront();

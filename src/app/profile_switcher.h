@@ -71,8 +71,11 @@ class ProfileSwitcher {
     const std::vector<ProfileEntry>& profiles() const { return entries_; }
     // Empty names (unknown, this program) are ignored.
     void onForegroundProgram(std::string_view exeFileName);
-    // Nothing is sent while true; the program in front is checked again on false.
+    // Nothing is sent while the main window or a dialog is shown; the program in front is
+    // checked again once neither is.
     void setEditing(bool windowOrDialogShown);
+    // A dialog of the tray, shown while the main window may be hidden.
+    void setDialogShown(bool shown);
     void onDeviceArrived();
 
     bool watching() const { return watching_; }
@@ -95,6 +98,7 @@ class ProfileSwitcher {
     std::string send(const std::string& name);
     std::string settingsPath() const;
     void reportHeld();
+    void editingChanged();
 
     ProfileStore& store_;
     FilesPort& files_;
@@ -103,6 +107,8 @@ class ProfileSwitcher {
     std::vector<ProfileEntry> entries_;
     bool automatic_ = true;
     bool editing_ = false;
+    bool windowShown_ = false;
+    bool dialogShown_ = false;
     bool watching_ = false;
     std::string front_;
     // What our last send put on the mouse; stale once another send (Apply) followed it.

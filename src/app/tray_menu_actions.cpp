@@ -46,7 +46,10 @@ bool TrayMenuActions::perform(int command, const DialogLook& look, const BasePro
 
 void TrayMenuActions::saveProfile(const DialogLook& look, const BaseProfile& base) {
     CSaveProfileDialog dialog(look, store_, base());
-    if (shell_.runModal(dialog) == DialogEnd::Ok)
+    switcher_.setDialogShown(true);
+    const DialogEnd end = shell_.runModal(dialog);
+    switcher_.setDialogShown(false);
+    if (end == DialogEnd::Ok)
         switcher_.reload();
 }
 

@@ -117,6 +117,20 @@ TEST_F(Switching, NothingIsSentWhileEditingAndTheFrontIsCheckedAgainAfter) {
     EXPECT_EQ(takeSent(), Sent{"Shooter"});
 }
 
+TEST_F(Switching, ATrayDialogHoldsSwitchingLikeTheWindowUntilBothAreGone) {
+    switcher.reload();
+    switcher.onForegroundProgram("mspaint.exe");
+    takeSent();
+    switcher.setDialogShown(true);
+    switcher.onForegroundProgram("notepad.exe");
+    switcher.setEditing(true);
+    switcher.setDialogShown(false);
+    EXPECT_EQ(takeSent(), Sent{});
+    watch.front = "notepad.exe";
+    switcher.setEditing(false);
+    EXPECT_EQ(takeSent(), Sent{"Shooter"});
+}
+
 TEST_F(Switching, ADamagedProfileIsNeverSentNorRewritten) {
     files.put("C:\\Q\\Profiles\\Broken.json", "{\"version\": 2, \"buttons\": ");
     switcher.reload();
