@@ -15,8 +15,6 @@ press_at 560 538 # New
 press_at 749 243 # Start Recording
 answer_box start
 # The box's owner gets the keyboard back, or the keys below reach another window.
-focused_name() { xdotool getwindowname "$(xdotool getwindowfocus)"; }
-keyboard_with_main() { [ "$(focused_name)" = "Press Ctrl+Break key to stop recording" ]; }
 wait_for 30 keyboard_with_main ||
     fail "after the box the keyboard is with \"$(focused_name)\""
 caption() { xdotool getwindowname "$(main_window)"; }

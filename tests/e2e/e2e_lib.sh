@@ -104,6 +104,13 @@ program_windows() { xwininfo -root -tree | grep '"quorvelmouse.exe"' || true; }
 main_window() {
     program_windows | awk '!/Default IME/ {split($0, a, /[ +]+/); for (i in a) if (a[i] ~ /^[0-9]+x[0-9]+$/) {split(a[i], s, "x"); if (s[1] >= 400 && s[2] >= 400) {print $1; exit}}}'
 }
+# The name of the window with the keyboard, and whether that is the main window.
+focused_name() { xdotool getwindowname "$(xdotool getwindowfocus)" 2>/dev/null; }
+keyboard_with_main() {
+    local main
+    main=$(xdotool getwindowname "$(main_window)" 2>/dev/null)
+    [ -n "$main" ] && [ "$(focused_name)" = "$main" ]
+}
 # An empty id would make xwininfo wait for a click on some window.
 viewable() { [ -n "$1" ] && xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 main_visible() {

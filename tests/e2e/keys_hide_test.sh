@@ -10,6 +10,9 @@ for key in Return Escape; do
     # A click inside the window gives it the keyboard (a spot no button or page control uses).
     read -r x y <<<"$(origin "$(main_window)")"
     xdotool mousemove $((x + 450)) $((y + 300)) click 1
+    # The window manager hands the keyboard over after the click; a key typed before goes
+    # where the keyboard was.
+    wait_for 30 keyboard_with_main || fail "the click left the keyboard with \"$(focused_name)\""
     xdotool key "$key"
     wait_for 50 main_hidden || fail "$key did not hide the window"
     program_ended && fail "$key ended the program with $(exit_code)"
