@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "app/device_change.h"
-#include "dialogs/key_dialog_factory.h"
+#include "dialogs/skinned_dialog.h"
 #include "ports/message_box.h"
 #include "ui/skin_images.h"
 #include "ui/skin_path.h"

@@ -1,6 +1,5 @@
 #include "app/modal_skin_chooser.h"
 
-#include "dialogs/key_dialog_factory.h"
 #include "dialogs/skins_dialog.h"
 #include "ui/skin_path.h"
 

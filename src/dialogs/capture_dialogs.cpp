@@ -1,5 +1,8 @@
 #include "dialogs/capture_dialogs.h"
 
+#include <optional>
+#include <utility>
+
 #include "dialogs/dialog_texts.h"
 #include "keys/key_code_tables.h"
 #include "keys/scan_code_names.h"
@@ -29,10 +32,14 @@ void installHook(WindowContext& context, std::string_view failureFormatStart) {
 }
 
 // Empty for a key the key table has no usage for.
-std::string_view capturedName(const HookedKey& key) {
+std::optional<NamedKey> capturedKey(const HookedKey& key) {
     if (key.scanCode > 0xFF)
-        return {};
-    return keyNameFromScanCode(static_cast<std::uint8_t>(key.scanCode), key.extended);
+        return std::nullopt;
+    const std::string_view name =
+        keyNameFromScanCode(static_cast<std::uint8_t>(key.scanCode), key.extended);
+    if (name.empty())
+        return std::nullopt;
+    return NamedKey{keyCodeFromName(name), std::string(name)};
 }
 
 void showIn(WindowContext& context, int controlId, std::string_view text) {
@@ -58,11 +65,11 @@ void CSingleDialog::paintContent(Canvas& canvas) {
 
 void CSingleDialog::onHookedKey(const HookedKey& key, WindowContext& context) {
     // A key the mouse cannot send keeps what was captured before.
-    const std::string_view name = capturedName(key);
-    if (name.empty())
+    std::optional<NamedKey> captured = capturedKey(key);
+    if (!captured)
         return;
-    keyName_ = name;
-    showIn(context, kKeyDisplayId, keyName_);
+    key_ = std::move(*captured);
+    showIn(context, kKeyDisplayId, key_.name);
 }
 
 bool CSingleDialog::onKeyBeforeDialogManager(unsigned virtualKey, KeyPhase phase, WindowContext&) {
@@ -76,25 +83,25 @@ std::string_view CComboDialog::backgroundImage() const {
 
 void CComboDialog::onInit(WindowContext& context) {
     ControlsPort& controls = context.controls();
-    controls.create(kModifierDisplayId, ControlKind::StaticText, kModifierDisplay, modifierName_);
+    controls.create(kModifierDisplayId, ControlKind::StaticText, kModifierDisplay, modifier_.name);
     controls.create(kFirstKeyBoxId, ControlKind::Edit, kFirstKeyBox);
     controls.create(kSecondKeyBoxId, ControlKind::Edit, kSecondKeyBox);
     installHook(context, "KeyboardHook_ComboDlg Install error code :");
 }
 
 void CComboDialog::onHookedKey(const HookedKey& key, WindowContext& context) {
-    const std::string_view name = capturedName(key);
-    if (name.empty())
+    std::optional<NamedKey> captured = capturedKey(key);
+    if (!captured)
         return;
     // The name goes to the box with the focus; with neither focused nothing changes. Showing
     // it on every press and release undoes whatever the edit inserted for the keystroke.
     const std::optional<int> focused = context.controls().focusedControl();
     if (focused == kFirstKeyBoxId) {
-        firstKeyName_ = name;
-        showIn(context, kFirstKeyBoxId, firstKeyName_);
+        firstKey_ = std::move(*captured);
+        showIn(context, kFirstKeyBoxId, firstKey_.name);
     } else if (focused == kSecondKeyBoxId) {
-        secondKeyName_ = name;
-        showIn(context, kSecondKeyBoxId, secondKeyName_);
+        secondKey_ = std::move(*captured);
+        showIn(context, kSecondKeyBoxId, secondKey_.name);
     }
 }
 
@@ -122,9 +129,13 @@ void CComboDialog::afterDropDownCloses(WindowContext& context) {
 }
 
 void CComboDialog::onDropDownChosen(const ChosenEntry& entry, WindowContext& context) {
-    modifierName_ = entry.text;
+    // The list holds the modifier table in its order.
+    const auto at = static_cast<std::size_t>(entry.position);
+    modifier_ = {entry.position >= 0 && at < kModifierTable.size() ? kModifierTable[at].code
+                                                                   : std::uint8_t{0},
+                 entry.text};
     modifierPosition_ = entry.position;
-    showIn(context, kModifierDisplayId, modifierName_);
+    showIn(context, kModifierDisplayId, modifier_.name);
 }
 
 }  // namespace quorvel

@@ -5,17 +5,18 @@
 
 #include <string>
 
-#include "dialogs/modal_key_dialogs.h"
+#include "dialogs/key_dialogs.h"
+#include "dialogs/skinned_dialog.h"
 
 namespace quorvel {
 
-class CSingleDialog final : public ResultDialog<SingleDialogResult> {
+class CSingleDialog final : public SkinnedDialog {
   public:
     static constexpr int kKeyDisplayId = 502;
     static constexpr Rect kKeyDisplay{74, 128, 150, 142};
     static constexpr Rect kPrompt{23, 108, 201, 124};
 
-    explicit CSingleDialog(const DialogLook& look) : ResultDialog(look) {}
+    explicit CSingleDialog(const DialogLook& look) : SkinnedDialog(look) {}
 
     int templateId() const override { return 701; }
     std::string_view backgroundImage() const override;
@@ -27,15 +28,15 @@ class CSingleDialog final : public ResultDialog<SingleDialogResult> {
     bool onKeyBeforeDialogManager(unsigned virtualKey, KeyPhase phase,
                                   WindowContext& context) override;
 
-    SingleDialogResult result() const override { return {keyName_}; }
+    SingleDialogResult result() const { return {key_}; }
 
   private:
     void paintContent(Canvas& canvas) override;
 
-    std::string keyName_;
+    NamedKey key_;
 };
 
-class CComboDialog final : public ResultDialog<ComboDialogResult> {
+class CComboDialog final : public SkinnedDialog {
   public:
     static constexpr int kModifierDisplayId = 512;
     static constexpr int kModifierListId = 515;
@@ -48,7 +49,7 @@ class CComboDialog final : public ResultDialog<ComboDialogResult> {
     static constexpr Rect kSecondKeyBox{50, 170, 131, 184};
 
     explicit CComboDialog(const DialogLook& look)
-        : ResultDialog(look), modifiers_(kModifierDropDown) {}
+        : SkinnedDialog(look), modifiers_(kModifierDropDown) {}
 
     int templateId() const override { return 706; }
     std::string_view backgroundImage() const override;
@@ -60,9 +61,7 @@ class CComboDialog final : public ResultDialog<ComboDialogResult> {
     bool onKeyBeforeDialogManager(unsigned virtualKey, KeyPhase phase,
                                   WindowContext& context) override;
 
-    ComboDialogResult result() const override {
-        return {modifierName_, firstKeyName_, secondKeyName_};
-    }
+    ComboDialogResult result() const { return {modifier_, firstKey_, secondKey_}; }
     int modifierPosition() const { return modifierPosition_; }
 
   private:
@@ -73,9 +72,9 @@ class CComboDialog final : public ResultDialog<ComboDialogResult> {
     void onDropDownChosen(const ChosenEntry& entry, WindowContext& context) override;
 
     DialogDropDown modifiers_;
-    std::string modifierName_;
-    std::string firstKeyName_;
-    std::string secondKeyName_;
+    NamedKey modifier_;
+    NamedKey firstKey_;
+    NamedKey secondKey_;
     int modifierPosition_ = 0;
 };
 

@@ -104,26 +104,4 @@ void CFireKeyDialog::onDropDownChosen(const ChosenEntry& entry, WindowContext& c
     context.controls().redraw(kTargetDisplayId);
 }
 
-std::string_view CDelayTimeDialog::backgroundImage() const {
-    return skin_image::kDelayTimeBackground;
-}
-
-void CDelayTimeDialog::onInit(WindowContext& context) {
-    context.controls().create(kDelayBoxId, ControlKind::FramedNumber, kDelayBox);
-}
-
-void CDelayTimeDialog::paintContent(Canvas& canvas) {
-    canvas.drawText(text(dialog_text::kDelayPrompt), kPrompt, TextPlacement::Centre, FontRole::Text,
-                    kWhite);
-    canvas.drawText(text(dialog_text::kDelayRange), kRange, TextPlacement::Centre, FontRole::Text,
-                    kWhite);
-}
-
-void CDelayTimeDialog::onEditChange(int controlId, WindowContext& context) {
-    if (controlId != kDelayBoxId)
-        return;
-    delayText_ = context.controls().text(kDelayBoxId).value_or(std::string());
-    delayValue_ = delayFromText(delayText_);
-}
-
 }  // namespace quorvel

@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <string>
 
-#include "dialogs/modal_key_dialogs.h"
+#include "dialogs/key_dialogs.h"
 #include "dialogs/number_boxes.h"
 #include "dialogs/skinned_dialog.h"
 
 namespace quorvel {
 
-class CFireKeyDialog final : public ResultDialog<FireKeyDialogResult> {
+class CFireKeyDialog final : public SkinnedDialog {
   public:
     static constexpr int kTargetDisplayId = 572;
     static constexpr int kTargetListId = 573;
@@ -23,7 +23,7 @@ class CFireKeyDialog final : public ResultDialog<FireKeyDialogResult> {
     static constexpr Rect kTimesBox{50, 170, 131, 184};
 
     explicit CFireKeyDialog(const DialogLook& look)
-        : ResultDialog(look), targets_(kTargetDropDown) {}
+        : SkinnedDialog(look), targets_(kTargetDropDown) {}
 
     int templateId() const override { return 704; }
     std::string_view backgroundImage() const override;
@@ -34,9 +34,7 @@ class CFireKeyDialog final : public ResultDialog<FireKeyDialogResult> {
     void onEditChange(int controlId, WindowContext& context) override;
     void onEditKillFocus(int controlId, WindowContext& context) override;
 
-    FireKeyDialogResult result() const override {
-        return {targetPosition_, targetName_, speed_, times_};
-    }
+    FireKeyDialogResult result() const { return {targetPosition_, targetName_, speed_, times_}; }
 
   private:
     void paintContent(Canvas& canvas) override;
@@ -53,34 +51,6 @@ class CFireKeyDialog final : public ResultDialog<FireKeyDialogResult> {
     std::string targetName_;
     std::uint8_t speed_ = kDefaultFireSpeed;
     std::uint8_t times_ = kDefaultFireTimes;
-};
-
-// CDelayTimeDialog: a delay in milliseconds for a line of a macro.
-class CDelayTimeDialog final : public SkinnedDialog {
-  public:
-    static constexpr int kDelayBoxId = 600;
-    static constexpr Rect kDelayBox{74, 129, 150, 143};
-    static constexpr Rect kPrompt{14, 89, 210, 109};
-    static constexpr Rect kRange{14, 109, 210, 129};
-
-    explicit CDelayTimeDialog(const DialogLook& look) : SkinnedDialog(look) {}
-
-    int templateId() const override { return 707; }
-    std::string_view backgroundImage() const override;
-    std::string_view loadFailureCaption() const override {
-        return "DelayTime Dialog Load background image failed!!!";
-    }
-    void onInit(WindowContext& context) override;
-    void onEditChange(int controlId, WindowContext& context) override;
-
-    std::int32_t delayValue() const { return delayValue_; }
-    const std::string& delayText() const { return delayText_; }
-
-  private:
-    void paintContent(Canvas& canvas) override;
-
-    std::int32_t delayValue_ = 0;
-    std::string delayText_;
 };
 
 }  // namespace quorvel

@@ -5,7 +5,8 @@
 #include <span>
 #include <string>
 
-#include "dialogs/modal_key_dialogs.h"
+#include "dialogs/key_dialogs.h"
+#include "dialogs/skinned_dialog.h"
 
 namespace quorvel {
 
@@ -19,10 +20,10 @@ struct ListChoiceLayout {
     std::span<const TextRow> entries;
 };
 
-class ListChoiceDialog : public ResultDialog<ListDialogResult> {
+class ListChoiceDialog : public SkinnedDialog {
   public:
     ListChoiceDialog(const DialogLook& look, const ListChoiceLayout& layout)
-        : ResultDialog(look), layout_(layout), entries_(layout.dropDown) {}
+        : SkinnedDialog(look), layout_(layout), entries_(layout.dropDown) {}
 
     int templateId() const override { return layout_.templateId; }
     std::string_view backgroundImage() const override { return layout_.background; }
@@ -30,7 +31,7 @@ class ListChoiceDialog : public ResultDialog<ListDialogResult> {
     void onInit(WindowContext& context) override;
 
     // Position 0 until something is chosen; the text is empty until the dialog is set up.
-    ListDialogResult result() const override { return {selectedPosition_, selectedText_}; }
+    ListDialogResult result() const { return {selectedPosition_, selectedText_}; }
 
   private:
     DialogDropDown* dropDown() override { return &entries_; }

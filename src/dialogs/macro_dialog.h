@@ -2,9 +2,9 @@
 #pragma once
 
 #include "dialogs/dialog_drop_down.h"
-#include "dialogs/key_dialog_factory.h"
+#include "dialogs/key_dialogs.h"
 #include "dialogs/macro_dialog_choice.h"
-#include "dialogs/modal_key_dialogs.h"
+#include "dialogs/skinned_dialog.h"
 #include "macro/macro_library.h"
 
 namespace quorvel {
@@ -13,18 +13,18 @@ inline constexpr int kMacroDialogTemplate = 705;
 inline constexpr int kMacroNameDisplayId = 592;
 inline constexpr int kMacroListId = 593;
 
-class CMacroDialog final : public ResultDialog<MacroDialogResult> {
+class CMacroDialog final : public SkinnedDialog {
   public:
     // The library is read each time the list opens and when OK is pressed.
     CMacroDialog(const DialogLook& look, const MacroLibrary& library)
-        : ResultDialog(look), library_(library), macros_(kMacroDropDown) {}
+        : SkinnedDialog(look), library_(library), macros_(kMacroDropDown) {}
 
     int templateId() const override { return kMacroDialogTemplate; }
     std::string_view backgroundImage() const override;
     std::string_view loadFailureCaption() const override;
     void onInit(WindowContext& context) override;
 
-    MacroDialogResult result() const override { return choice_.result(); }
+    MacroDialogResult result() const { return choice_.result(); }
 
     static constexpr DropDownLayout kMacroDropDown = {
         kMacroListId, {43, 129, 151, 143}, {43, 146, 151, 285}};
@@ -41,19 +41,6 @@ class CMacroDialog final : public ResultDialog<MacroDialogResult> {
     const MacroLibrary& library_;
     DialogDropDown macros_;
     MacroChoice choice_;
-};
-
-// Every key dialog, the macro-key dialog over this record.ini included.
-class KeyDialogsWithMacros final : public SkinnedKeyDialogFactory {
-  public:
-    KeyDialogsWithMacros(const SharedUiState& shared, const MacroLibrary& library)
-        : SkinnedKeyDialogFactory(shared), library_(library) {}
-    std::unique_ptr<ResultDialog<MacroDialogResult>> macroDialog() override {
-        return std::make_unique<CMacroDialog>(dialogLookOf(shared()), library_);
-    }
-
-  private:
-    const MacroLibrary& library_;
 };
 
 }  // namespace quorvel

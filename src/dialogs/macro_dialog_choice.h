@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "keys/key_dialog_port.h"
+#include "dialogs/key_dialogs.h"
 
 namespace quorvel {
 

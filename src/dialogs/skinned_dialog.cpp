@@ -5,6 +5,10 @@
 
 namespace quorvel {
 
+DialogLook dialogLookOf(const SharedUiState& shared) {
+    return {languageFromCode(shared.languageCode), shared.textColour};
+}
+
 std::string_view SkinnedDialog::text(const TextRow& row) const {
     return textIn(row, look_.language);
 }

@@ -13,6 +13,7 @@
 #include "ui/canvas.h"
 #include "ui/hover.h"
 #include "ui/language_texts.h"
+#include "ui/shared_ui_state.h"
 #include "ui/skinned_window.h"
 
 namespace quorvel {
@@ -22,6 +23,9 @@ struct DialogLook {
     Language language = Language::English;
     Colour textColour = kWhite;  // the OK and Cancel captions
 };
+
+// The look as the program has it at this moment.
+DialogLook dialogLookOf(const SharedUiState& shared);
 
 // The sub-dialogs' controls: white on this grey, with a brush of it.
 inline constexpr Colour kDialogControlGrey = rgbColour(40, 40, 40);

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "config/settings_file.h"
-#include "keys/key_dialog_port.h"
+#include "dialogs/key_dialogs.h"
 #include "pages/basic_page_areas.h"
 #include "pages/lighting_area.h"
 #include "pages/page.h"

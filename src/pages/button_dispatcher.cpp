@@ -75,37 +75,28 @@ std::optional<Choice> singleKeyChoice(KeyDialogPort& dialogs, std::string_view l
     const auto result = dialogs.runSingleDialog();
     if (!result)
         return std::nullopt;
-    // An unknown name stores 0, yet the label keeps the name the user saw.
-    return Choice{prefixed(listText, result->keyName),
-                  {{ButtonField::SingleKeyCode, keyCodeFromName(result->keyName)}}};
+    return Choice{prefixed(listText, result->key.name),
+                  {{ButtonField::SingleKeyCode, result->key.code}}};
 }
 
 std::optional<Choice> comboKeyChoice(KeyDialogPort& dialogs, std::string_view listText) {
     const auto result = dialogs.runComboDialog();
     if (!result)
         return std::nullopt;
-    const std::uint8_t modifier = modifierBitFromName(result->modifierName);
-    const std::uint8_t first = keyCodeFromName(result->firstKeyName);
-    const std::uint8_t second = keyCodeFromName(result->secondKeyName);
 
     // Only the parts that reach the mouse are named.
     std::string combination;
-    const std::pair<std::uint8_t, const std::string*> parts[] = {
-        {modifier, &result->modifierName},
-        {first, &result->firstKeyName},
-        {second, &result->secondKeyName},
-    };
-    for (const auto& [code, name] : parts) {
-        if (code == 0)
+    for (const NamedKey* part : {&result->modifier, &result->firstKey, &result->secondKey}) {
+        if (part->code == 0)
             continue;
         if (!combination.empty())
             combination += kComboJoiner;
-        combination += *name;
+        combination += part->name;
     }
     return Choice{prefixed(listText, combination),
-                  {{ButtonField::ComboModifiers, modifier},
-                   {ButtonField::ComboFirstKey, first},
-                   {ButtonField::ComboSecondKey, second}}};
+                  {{ButtonField::ComboModifiers, result->modifier.code},
+                   {ButtonField::ComboFirstKey, result->firstKey.code},
+                   {ButtonField::ComboSecondKey, result->secondKey.code}}};
 }
 
 std::optional<Choice> macroKeyChoice(KeyDialogPort& dialogs, std::string_view listText) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "config/mouse_config.h"
-#include "keys/key_dialog_port.h"
+#include "dialogs/key_dialogs.h"
 #include "ui/controls_port.h"
 
 namespace quorvel {

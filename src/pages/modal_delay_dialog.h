@@ -1,8 +1,7 @@
 // The macro editor's delay dialog as a modal run of CDelayTimeDialog.
 #pragma once
 
-#include "dialogs/fire_key_dialog.h"
-#include "dialogs/key_dialog_factory.h"
+#include "dialogs/delay_time_dialog.h"
 #include "pages/macro_editor.h"
 #include "ui/modal_runner.h"
 

@@ -17,7 +17,7 @@
 #include "support/device/recording_message_box.h"
 #include "ui/skin_images.h"
 #include "ui/skin_path.h"
-#include "unit/keys/fake_key_dialogs.h"
+#include "unit/pages/fake_key_dialogs.h"
 
 namespace quorvel::win32 {
 namespace {

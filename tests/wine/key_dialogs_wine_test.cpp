@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dialogs/capture_dialogs.h"
+#include "dialogs/delay_time_dialog.h"
 #include "dialogs/fire_key_dialog.h"
 #include "dialogs/list_choice_dialogs.h"
 #include "drawing_support.h"
@@ -161,7 +162,7 @@ TEST(KeyDialogsOnTheHost, CaptureDialogsHookTheKeyboardAndKeepEnterAndEscape) {
     EXPECT_EQ(comboRun.end, DialogEnd::Ok);
     EXPECT_EQ(modifierShown, L"Right Shift");
     EXPECT_TRUE(keyBoxesEnabledAgain);
-    EXPECT_EQ(combo.result().modifierName, "Right Shift");
+    EXPECT_EQ(combo.result().modifier, (NamedKey{0x20, "Right Shift"}));
 }
 
 TEST(KeyDialogsOnTheHost, AWindowsShortcutIsChosenFromItsList) {

@@ -6,7 +6,7 @@
 
 #include "support/fake_files.h"
 #include "unit/dialogs/fake_dialog_context.h"
-#include "unit/keys/fake_key_dialogs.h"
+#include "unit/pages/fake_key_dialogs.h"
 #include "unit/pages/advanced_fakes.h"
 
 namespace quorvel {

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "../dialogs/fake_dialog_context.h"
+#include "../dialogs/scripted_runner.h"
 #include "support/fake_directory_listing.h"
 
 namespace quorvel::test {
@@ -12,18 +10,6 @@ namespace {
 
 constexpr const char* kExe = "D:\\Games\\QuorvelMouse.exe";
 const std::string kRoot = "D:\\Games\\/Skins/";
-
-// Runs the model against a fake window: initialisation, then what the test's user does.
-class ScriptedRunner : public ModalRunner {
-  public:
-    DialogEnd runModal(SkinnedWindow& model) override {
-        FakeDialogContext context;
-        model.onInit(context);
-        user(model, context);
-        return context.ended.value_or(DialogEnd::Cancel);
-    }
-    std::function<void(SkinnedWindow&, FakeDialogContext&)> user;
-};
 
 TEST(ModalSkinChooser, GivesTheChoiceAfterOkAndNothingAfterCancel) {
     testing::FakeDirectoryListing listing;

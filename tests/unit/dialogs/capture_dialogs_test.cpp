@@ -24,13 +24,13 @@ TEST(SingleDialog, ShowsTheKeyTableNameOfEachKeyAndKeepsItOverUnknownKeys) {
     EXPECT_TRUE(context.hookInstalled);
     dialog.onHookedKey(kRightCtrl, context);
     EXPECT_EQ(context.fakeControls.text(CSingleDialog::kKeyDisplayId), "Right Ctrl");
+    EXPECT_EQ(dialog.result().key, (NamedKey{0xE4, "Right Ctrl"}));
     dialog.onHookedKey(kLeftCtrl, context);
-    EXPECT_EQ(dialog.result().keyName, "Ctrl");
+    EXPECT_EQ(dialog.result().key, (NamedKey{0xE0, "Ctrl"}));
     dialog.onHookedKey(kEnter, context);
-    EXPECT_EQ(dialog.result().keyName, "Enter");
     dialog.onHookedKey(kApplication, context);  // no usage in the key table
     dialog.onHookedKey(key(0x11C), context);    // not a scan code at all
-    EXPECT_EQ(dialog.result().keyName, "Enter");
+    EXPECT_EQ(dialog.result().key, (NamedKey{0x28, "Enter"}));
     EXPECT_EQ(context.fakeControls.text(CSingleDialog::kKeyDisplayId), "Enter");
     EXPECT_FALSE(context.ended);
 }
@@ -59,7 +59,7 @@ TEST(CaptureDialogs, ARefusedHookIsReportedAndNothingIsCaptured) {
                   {"KeyboardHook_ComboDlg Install error code :5\n", "QuorvelMouse"}}));
     single.onPress(200, 260, context);
     EXPECT_EQ(context.ended, DialogEnd::Ok);
-    EXPECT_EQ(single.result().keyName, "");
+    EXPECT_EQ(single.result().key, NamedKey{});
 }
 
 class ComboDialog : public ::testing::Test {
@@ -77,8 +77,8 @@ class ComboDialog : public ::testing::Test {
 
 TEST_F(ComboDialog, AKeyGoesToTheFocusedBoxOnly) {
     dialog.onHookedKey(key(0x1E), context);
-    EXPECT_EQ(dialog.result().firstKeyName, "");
-    EXPECT_EQ(dialog.result().secondKeyName, "");
+    EXPECT_EQ(dialog.result().firstKey, NamedKey{});
+    EXPECT_EQ(dialog.result().secondKey, NamedKey{});
 
     controls().setFocus(CComboDialog::kFirstKeyBoxId);
     dialog.onHookedKey(key(0x1E), context);
@@ -89,8 +89,8 @@ TEST_F(ComboDialog, AKeyGoesToTheFocusedBoxOnly) {
 
     controls().setFocus(CComboDialog::kSecondKeyBoxId);
     dialog.onHookedKey(key(0x3F), context);
-    EXPECT_EQ(dialog.result().firstKeyName, "A");
-    EXPECT_EQ(dialog.result().secondKeyName, "F5");
+    EXPECT_EQ(dialog.result().firstKey, (NamedKey{0x04, "A"}));
+    EXPECT_EQ(dialog.result().secondKey, (NamedKey{0x3E, "F5"}));
     EXPECT_TRUE(dialog.onKeyBeforeDialogManager(kVkEscape, KeyPhase::Down, context));
     EXPECT_FALSE(dialog.onKeyBeforeDialogManager(kVkLeftWin, KeyPhase::Down, context));
 }
@@ -110,7 +110,7 @@ TEST_F(ComboDialog, TheModifierListDisablesTheKeyBoxesUntilItCloses) {
     controls().setSelection(CComboDialog::kModifierListId, 5);
     dialog.onListSelectionChange(CComboDialog::kModifierListId, context);
     EXPECT_TRUE(boxesEnabled());
-    EXPECT_EQ(dialog.result().modifierName, "Right Shift");
+    EXPECT_EQ(dialog.result().modifier, (NamedKey{0x20, "Right Shift"}));
     EXPECT_EQ(dialog.modifierPosition(), 5);
     EXPECT_EQ(controls().text(CComboDialog::kModifierDisplayId), "Right Shift");
 }

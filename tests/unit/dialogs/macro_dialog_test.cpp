@@ -76,17 +76,5 @@ TEST_F(MacroDialogTest, WithNoMacrosAtAllOkPointsToTheAdvancedPage) {
     EXPECT_EQ(context.messageBox.shown[0].caption, "Warning");
 }
 
-TEST(MacroKeyDialogs, TheFactoryMakesTheMacroDialogOverTheLibrary) {
-    testing::FakeFiles files;
-    MouseConfig config;
-    MacroLibrary library(files, kRecord, config);
-    SharedUiState shared;
-    KeyDialogsWithMacros factory(shared, library);
-    const auto dialog = factory.macroDialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->templateId(), kMacroDialogTemplate);
-    EXPECT_EQ(dialog->result().repeatMode, 1);
-}
-
 }  // namespace
 }  // namespace quorvel::test

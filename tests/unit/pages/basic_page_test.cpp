@@ -4,7 +4,7 @@
 
 #include "pages/key_lists.h"
 #include "unit/dialogs/fake_dialog_context.h"
-#include "unit/keys/fake_key_dialogs.h"
+#include "unit/pages/fake_key_dialogs.h"
 
 namespace quorvel {
 namespace {

@@ -192,19 +192,11 @@ TEST_F(DispatcherSubDialog, FireKeyStoresTargetSpeedAndTimes) {
     EXPECT_EQ(label(Mode::A, 1), "Fire Key-R-Tilt Wheel");
 }
 
-TEST_F(DispatcherSubDialog, SingleKeyStoresTheCodeOfTheCapturedName) {
-    dialogs.single = SingleDialogResult{"Num Del"};
+TEST_F(DispatcherSubDialog, SingleKeyStoresTheCapturedCodeUnderItsName) {
+    dialogs.single = SingleDialogResult{{0x63, "Num Del"}};
     choose(1, Mode::A, 11);
     EXPECT_EQ(field(Mode::A, F::SingleKeyCode, 1), 0x63);
     EXPECT_EQ(label(Mode::A, 1), "Single Key-Num Del");
-}
-
-TEST_F(DispatcherSubDialog, UnknownCapturedNameStoresZeroButKeepsTheNameInTheLabel) {
-    config.setButtonField(Mode::A, F::SingleKeyCode, 1, 0x2C);
-    dialogs.single = SingleDialogResult{"Strg"};
-    choose(1, Mode::A, 11);
-    EXPECT_EQ(field(Mode::A, F::SingleKeyCode, 1), 0);
-    EXPECT_EQ(label(Mode::A, 1), "Single Key-Strg");
 }
 
 TEST_F(DispatcherSubDialog, MacroStoresSlotAndRepeatModeLessOne) {
@@ -245,7 +237,7 @@ TEST_F(DispatcherSubDialog, CancelLeavesCodeParametersAndLabelAsTheyWere) {
 TEST_F(DispatcherSubDialog, OtherFunctionsKeepTheirParameters) {
     dialogs.fireKey = FireKeyDialogResult{2, "C", 40, 4};
     choose(1, Mode::A, 10);
-    dialogs.single = SingleDialogResult{"F1"};
+    dialogs.single = SingleDialogResult{{0x3A, "F1"}};
     choose(1, Mode::A, 11);
     choose(1, Mode::A, 15);
     EXPECT_EQ(config.functionCode(Mode::A, 1), 15);
@@ -270,27 +262,27 @@ TEST_F(DispatcherSubDialog, WritesOnlyTheChosenButtonsFields) {
 using DispatcherComboLabel = DispatcherTest;
 
 TEST_F(DispatcherComboLabel, JoinsModifierAndBothKeys) {
-    dialogs.combo = ComboDialogResult{"Left Ctrl", "A", "B"};
+    dialogs.combo = ComboDialogResult{{0x01, "Left Ctrl"}, {0x04, "A"}, {0x05, "B"}};
     choose(1, Mode::A, 12);
     EXPECT_EQ(label(Mode::A, 1), "Combo Key-Left Ctrl+A+B");
     EXPECT_EQ(keyEntryFor(config, Mode::A, 1), (KeyEntry{{0x00, 0x01, 0x04, 0x05}}));
 }
 
 TEST_F(DispatcherComboLabel, ModifierWithOnlyASecondKey) {
-    dialogs.combo = ComboDialogResult{"Right Alt", "", "F5"};
+    dialogs.combo = ComboDialogResult{{0x40, "Right Alt"}, {}, {0x3E, "F5"}};
     choose(1, Mode::A, 12);
     EXPECT_EQ(label(Mode::A, 1), "Combo Key-Right Alt+F5");
     EXPECT_EQ(keyEntryFor(config, Mode::A, 1), (KeyEntry{{0x00, 0x40, 0x00, 0x3E}}));
 }
 
 TEST_F(DispatcherComboLabel, LoneFirstKey) {
-    dialogs.combo = ComboDialogResult{"", "A", ""};
+    dialogs.combo = ComboDialogResult{{}, {0x04, "A"}, {}};
     choose(1, Mode::A, 12);
     EXPECT_EQ(label(Mode::A, 1), "Combo Key-A");
 }
 
-TEST_F(DispatcherComboLabel, PartsWhoseNameGaveNoCodeAreLeftOut) {
-    dialogs.combo = ComboDialogResult{"Ctrl", "a", "Tab"};  // "Ctrl" is no modifier name
+TEST_F(DispatcherComboLabel, PartsWithoutACodeAreLeftOut) {
+    dialogs.combo = ComboDialogResult{{0, "Ctrl"}, {0, "a"}, {0x2B, "Tab"}};
     choose(1, Mode::A, 12);
     EXPECT_EQ(label(Mode::A, 1), "Combo Key-Tab");
     EXPECT_EQ(field(Mode::A, F::ComboModifiers, 1), 0);

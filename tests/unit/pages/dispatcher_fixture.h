@@ -13,7 +13,7 @@
 #include "pages/button_dispatcher.h"
 #include "pages/key_lists.h"
 #include "support/fake_controls.h"
-#include "unit/keys/fake_key_dialogs.h"
+#include "unit/pages/fake_key_dialogs.h"
 
 namespace quorvel::test {
 

@@ -15,8 +15,7 @@
 #include "app/program_options.h"
 #include "app/tray_menu_actions.h"
 #include "device/wire_trace.h"
-#include "dialogs/macro_dialog.h"
-#include "dialogs/modal_key_dialogs.h"
+#include "dialogs/key_dialogs.h"
 #include "macro/macro_library.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/directory_listing_win32.h"
@@ -106,15 +105,6 @@ ProgramOptions commandLineOptions() {
     return options;
 }
 
-// The main window runs the sub-dialogs, but is built after the services that run them.
-class MainWindowRunner : public ModalRunner {
-  public:
-    DialogEnd runModal(SkinnedWindow& model) override {
-        return window != nullptr ? window->runModal(model) : DialogEnd::Cancel;
-    }
-    MainWindow* window = nullptr;
-};
-
 class Program {
   public:
     // The whole program; false, so the process ends once the main window is gone.
@@ -173,14 +163,6 @@ class Program {
         Win32SystemPointer systemPointer;
         SystemPointerSettings pointer(systemPointer, messages);
         SharedUiState shared;
-        MainWindowRunner runner;
-        Win32DirectoryListing listing;
-        ModalSkinChooser skins(runner, listing, shared, executablePath());
-        // The macro-key dialog lists record.ini as it is when the dialog opens; the advanced
-        // page edits it through the same library.
-        MacroLibrary macros(files, store.paths().recordFile, shared.records.live);
-        KeyDialogsWithMacros dialogModels(shared, macros);
-        ModalKeyDialogs keyDialogs(runner, dialogModels);
         std::unique_ptr<FileBalloonTrace> balloons;
         const std::wstring balloonPath = environment(L"QUORVEL_NOTICE_TRACE");
         if (!balloonPath.empty()) {
@@ -188,6 +170,14 @@ class Program {
             if (!balloons->open())
                 balloons.reset();
         }
+        // The main window runs the sub-dialogs over itself.
+        MainWindow main(instance, shared, balloons.get());
+        Win32DirectoryListing listing;
+        ModalSkinChooser skins(main, listing, shared, executablePath());
+        // The macro-key dialog lists record.ini as it is when the dialog opens; the advanced
+        // page edits it through the same library.
+        MacroLibrary macros(files, store.paths().recordFile, shared.records.live);
+        ModalKeyDialogs keyDialogs(main, shared, macros);
         ProfileStore profileStore(files, listing, profilesFolderBeside(store.paths().directory));
         LinkSwitchDevice switchDevice(device, shared.records);
         ProfileSwitcher* switcherOfWatch = nullptr;
@@ -198,7 +188,6 @@ class Program {
         ProfileSwitcher switcher(profileStore, files, switchDevice, watch);
         switcherOfWatch = &switcher;
         PageWindowServices pageWindow;
-        MainWindow main(instance, shared, balloons.get());
         TrayMenuActions trayMenu(main, switcher, profileStore,
                                  std::string(fileNameOfPath(store.paths().executable)));
         MainWindowModel model(
@@ -207,7 +196,6 @@ class Program {
             shared);
         pageWindow.attach([&main]() { return main.publishedWindow(); });
         window = &main;
-        runner.window = &main;
         main.run(model);
     }
 

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "keys/key_dialog_port.h"
+#include "dialogs/key_dialogs.h"
 
 namespace quorvel::test {
 
