@@ -1,7 +1,8 @@
 // Times the real main window over the simulated mouse: each case sends the window the input
 // message a user's action produces and stops the clock once everything that message drew is
 // in the window, its pending paints (a list box just opened) included. Median and 95th
-// percentile per case; exit status 1 when a goal is missed.
+// percentile per case; exit status 1 when a goal is missed: a median over its kind's limit,
+// or a 95th percentile over one frame at 60 Hz.
 //
 // Built as QuorvelMouse.exe in a folder of its own with the installed files beside it, since
 // the window finds its skin and settings from its own file name. Run under Wine:
@@ -90,6 +91,8 @@ struct Goal {
 constexpr Goal kSingleControl{"single control", 3.0};
 constexpr Goal kList{"list", 10.0};
 constexpr Goal kPage{"page", 30.0};
+// Every case, the page switch included, within one frame at 60 Hz nineteen times in twenty.
+constexpr double kFrameMs = 16.0;
 
 struct Result {
     std::string name;
@@ -256,11 +259,12 @@ class Bench {
         std::printf("%-22s %10s %10s %10s  %s\n", "case", "median", "95th", "max", "goal");
         bool met = true;
         for (const Result& r : results_) {
-            const bool ok = r.medianMs <= r.goal.medianMs;
+            const bool ok = r.medianMs <= r.goal.medianMs && r.p95Ms <= kFrameMs;
             met = met && ok && r.unchanged == 0;
-            std::printf("%-22s %7.2f ms %7.2f ms %7.2f ms  %s <= %.0f ms median: %s\n",
-                        r.name.c_str(), r.medianMs, r.p95Ms, r.maxMs, r.goal.name, r.goal.medianMs,
-                        ok ? "ok" : "MISSED");
+            std::printf(
+                "%-22s %7.2f ms %7.2f ms %7.2f ms  %s <= %.0f ms median, 95th <= %.0f ms: %s\n",
+                r.name.c_str(), r.medianMs, r.p95Ms, r.maxMs, r.goal.name, r.goal.medianMs,
+                kFrameMs, ok ? "ok" : "MISSED");
             if (r.unchanged > 0)
                 std::printf("%-22s %d rounds left the window unchanged\n", "", r.unchanged);
         }
