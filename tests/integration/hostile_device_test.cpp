@@ -12,7 +12,7 @@
 #include "sim/simulated_mouse.h"
 #include "support/device/fake_clock.h"
 #include "support/device/notice_collector.h"
-#include "support/device/recording_message_box.h"
+#include "support/recording_message_box.h"
 
 namespace quorvel {
 namespace {

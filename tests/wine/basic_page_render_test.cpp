@@ -14,7 +14,7 @@
 #include "platform/win32/skin_drawing.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_controls.h"
-#include "support/device/recording_message_box.h"
+#include "support/recording_message_box.h"
 #include "ui/skin_images.h"
 #include "ui/skin_path.h"
 #include "unit/pages/fake_key_dialogs.h"

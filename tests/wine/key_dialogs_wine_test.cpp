@@ -16,7 +16,7 @@
 #include "drawing_support.h"
 #include "modal_script.h"
 #include "platform/win32/skinned_host.h"
-#include "support/device/recording_message_box.h"
+#include "support/recording_message_box.h"
 
 namespace quorvel::win32 {
 namespace {
@@ -27,7 +27,7 @@ using testing::Step;
 struct DialogRun {
     DialogEnd end = DialogEnd::Cancel;
     bool hung = false;
-    std::vector<std::pair<std::string, std::string>> messages;
+    std::vector<quorvel::testing::ShownMessage> messages;
 };
 
 DialogRun runDialog(SkinnedWindow& model, std::vector<Step> steps,

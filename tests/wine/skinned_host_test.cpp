@@ -13,7 +13,7 @@
 #include "modal_script.h"
 #include "platform/win32/keyboard_hook.h"
 #include "platform/win32/skinned_host.h"
-#include "support/device/recording_message_box.h"
+#include "support/recording_message_box.h"
 
 namespace quorvel::win32 {
 namespace {
@@ -136,8 +136,8 @@ TEST_F(SkinnedHostTest, MissingBackgroundReportsAndEndsCancelled) {
     EXPECT_FALSE(hung_);
     EXPECT_EQ(dialog.inits, 0);
     ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_EQ(messages.shown[0].first, "error");
-    EXPECT_EQ(messages.shown[0].second, "Probe Dialog failed!!!");
+    EXPECT_EQ(messages.shown[0].text, "error");
+    EXPECT_EQ(messages.shown[0].caption, "Probe Dialog failed!!!");
     EXPECT_TRUE(IsWindowEnabled(owner.get()));
 }
 

@@ -4,7 +4,7 @@
 #include "device/device_link.h"
 #include "platform/hidapi/hid_system_hidapi.h"
 #include "support/device/fake_clock.h"
-#include "support/device/recording_message_box.h"
+#include "support/recording_message_box.h"
 
 namespace quorvel {
 namespace {

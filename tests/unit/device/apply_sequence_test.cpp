@@ -3,8 +3,8 @@
 #include "device/apply_sequence.h"
 #include "sim/simulated_mouse.h"
 #include "support/device/fake_clock.h"
-#include "support/device/recording_message_box.h"
 #include "support/device/trace_recorder.h"
+#include "support/recording_message_box.h"
 
 namespace quorvel {
 namespace {

@@ -3,8 +3,8 @@
 #include "device/device_link.h"
 #include "device/notification_reader.h"
 #include "support/device/fake_clock.h"
-#include "support/device/recording_message_box.h"
 #include "support/device/scripted_hid_system.h"
+#include "support/recording_message_box.h"
 
 namespace quorvel {
 namespace {
@@ -26,8 +26,8 @@ class Discovery : public ::testing::Test {
     void expectNoMessage() { EXPECT_TRUE(messages_.shown.empty()); }
     void expectMessage(std::string_view text) {
         ASSERT_EQ(messages_.shown.size(), 1u);
-        EXPECT_EQ(messages_.shown[0].first, text);
-        EXPECT_EQ(messages_.shown[0].second, kAppTitle);
+        EXPECT_EQ(messages_.shown[0].text, text);
+        EXPECT_EQ(messages_.shown[0].caption, kAppTitle);
     }
 
     ScriptedHidSystem system_;

@@ -3,9 +3,9 @@
 #include "device/device_link.h"
 #include "sim/simulated_mouse.h"
 #include "support/device/fake_clock.h"
-#include "support/device/recording_message_box.h"
 #include "support/device/scripted_hid_system.h"
 #include "support/device/trace_recorder.h"
+#include "support/recording_message_box.h"
 
 namespace quorvel {
 namespace {
