@@ -99,7 +99,9 @@ sent_anything_since "$mark" && fail "something was sent while the window was sho
 main_hidden() { ! main_visible; }
 read -r x y <<<"$(origin "$(main_window)")"
 # A spot of the header that notepad, now above the window, leaves uncovered and no control uses.
-xdotool mousemove $((x + 600)) $((y + 60)) click 1 key Escape
+xdotool mousemove $((x + 600)) $((y + 60)) click 1
+wait_for 30 keyboard_with_main || fail "the click left the keyboard with \"$(focused_name)\""
+xdotool key Escape
 wait_for 50 main_hidden || fail "Escape did not hide the window"
 wait_for 20 sent_since "$mark" "$work_dir/shooter-only" || fail "hiding the window did not send notepad's profile"
 pass
