@@ -69,7 +69,8 @@ TEST(TrayMenu, ProfilesListTheBaseFirstAndTickTheOneHeld) {
         TrayMenuState s = twoProfilesAndADamagedOne();
         s.held = held;
         std::vector<bool> checked;
-        for (const auto& item : TrayMenu(s, LanguageTexts()).items()[0].items)
+        const TrayMenu built(s, LanguageTexts());
+        for (const auto& item : built.items()[0].items)
             checked.push_back(item.checked);
         return checked;
     };
