@@ -28,8 +28,9 @@ show_from_tray || fail "the tray did not show the window"
 before=$(wc -l <"$firmware_trace")
 click_apply
 # Its first command, the report rate, as a feature report: chunk writes have a time limit
-# that a loaded machine can outrun.
-tail -n +$((before + 1)) "$firmware_trace" | grep -q '^feature-set 01 ' ||
+# that a loaded machine can outrun. The host writes its trace after it answers: waited for.
+reached() { tail -n +$((before + 1)) "$firmware_trace" | grep -q '^feature-set 01 '; }
+wait_for 50 reached ||
     fail "Apply did not reach the mouse: $(tail -n +$((before + 1)) "$firmware_trace" | head -n 5)"
 
 vmouse stall on
