@@ -11,8 +11,8 @@
 #include "app/shell_port.h"
 #include "support/fake_files.h"
 #include "unit/dialogs/fake_dialog_context.h"
-#include "unit/pages/fake_key_dialogs.h"
 #include "unit/pages/advanced_fakes.h"
+#include "unit/pages/fake_key_dialogs.h"
 
 namespace quorvel::test {
 

@@ -6,8 +6,8 @@
 
 #include "support/fake_files.h"
 #include "unit/dialogs/fake_dialog_context.h"
-#include "unit/pages/fake_key_dialogs.h"
 #include "unit/pages/advanced_fakes.h"
+#include "unit/pages/fake_key_dialogs.h"
 
 namespace quorvel {
 namespace {
